@@ -1,0 +1,223 @@
+#pragma once
+// One open lesson table: one table file, its field list and its records.
+//
+// The file is a 100-byte header followed by records and free bytes in any order. A record
+// is a 0x00 start mark, its number as four little-endian bytes, and its values, each closed
+// by 0x00, the whole closed by 0x1B. Free space is any run of 0x1B bytes. Records are
+// written back in place when they fit, otherwise into the first free run that is long
+// enough or at the end of the file, so files written here match those of the authoring
+// side byte for byte.
+//
+// Reads never fail: a missing record or field reads as "", 0 or false. File failures are
+// shown through the dialog service with the bare file name and the system's error text.
+
+#include "store/Datenlexikon.h"
+
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+// The field data of one record: its values each followed by 0x00, closed by 0x1B. Either
+// not read yet, a view into the table's load buffer, or owned after a change.
+class TFelddaten {
+public:
+    bool Vorhanden() const { return Zustand != Keine; }
+    std::string_view Ansicht() const {
+        return Zustand == Eigen ? std::string_view(Eigene) : std::string_view(Zeiger, Laenge);
+    }
+    void Setzen(std::string Bytes) {
+        Eigene = std::move(Bytes);
+        Zustand = Eigen;
+    }
+    void Verweisen(const char* Anfang, size_t Anzahl) {
+        Eigene.clear();
+        Zeiger = Anfang;
+        Laenge = Anzahl;
+        Zustand = Verweis;
+    }
+    void Freigeben() {
+        std::string().swap(Eigene);
+        Zustand = Keine;
+    }
+
+private:
+    enum { Keine, Verweis, Eigen } Zustand = Keine;
+    const char* Zeiger = nullptr;
+    size_t Laenge = 0;
+    std::string Eigene;
+};
+
+struct TDatensatz {
+    int32_t Nr = 0;            // compared everywhere by its absolute value
+    int32_t Sortierwert = 0;   // scratch key of the integer sort
+    int32_t Dateiposition = 0; // offset in the file; 0 = never written
+    TFelddaten Daten;
+    TDatensatz* Naechster = nullptr;
+    TDatensatz* Vorheriger = nullptr;
+    const class TTabelle* Tabelle = nullptr; // the table whose list holds the record
+};
+
+// The font described by the object fields 1245-1248.
+struct TSchriftangaben {
+    int32_t Farbe = 0;
+    std::string Name;
+    int32_t Groesse = 0;
+    bool Fett = false;
+    bool Kursiv = false;
+    bool Unterstrichen = false;
+    bool Durchgestrichen = false;
+};
+
+class TTabelle {
+public:
+    static constexpr int Kopflaenge = 100;
+    static constexpr size_t Puffergroesse = 65528;
+    static constexpr size_t MaxFelddaten = 65520; // closing 0x1B included
+    static constexpr int MaxSortierbar = 16383;
+
+    // A table of the running lesson: the path comes from the lesson's file set (working
+    // directory when the lesson is write-protected) and a missing file is created.
+    explicit TTabelle(int Art);
+    // A table file anywhere (tools, tests); the file is not touched until it is used.
+    TTabelle(int Art, std::filesystem::path Datei);
+    ~TTabelle();
+    TTabelle(const TTabelle&) = delete;
+    TTabelle& operator=(const TTabelle&) = delete;
+
+    // All open tables in order of creation.
+    static const std::vector<TTabelle*>& Tabellenliste();
+
+    // Display factors applied by LeseKoordinate and LeseSchriftgroesse.
+    static inline double Anzeigefaktor1 = 1.0;
+    static inline double Anzeigefaktor2 = 1.0;
+
+    int Tabellenart() const { return Art; }
+    const std::string& Tabellentitel() const { return Titel; }
+    const std::filesystem::path& Pfad() const { return Datei; }
+    std::string Dateiname() const; // the bare name used in messages
+    int Ladestufe() const { return Stufe; }
+    TDatensatz* AktuellerDatensatz() const { return Aktuell; }
+
+    // Loading.
+    void Laden(int NeueStufe);
+    void LadeDaten(TDatensatz* Satz);
+    bool DateiAnlegen(); // on failure the system's error text is in LetzterFehlertext()
+    const std::string& LetzterFehlertext() const { return LetzterFehler; }
+
+    // Record access.
+    TDatensatz* Erster() const { return Kopf; }
+    TDatensatz* Datensatz(int32_t Nr);
+    TDatensatz* Suche(uint16_t FeldId, std::string_view Wert);
+    int Zaehle(uint16_t FeldId, std::string_view Teiltext);
+    int Anzahl() const { return Satzanzahl; }
+    int32_t FreieNummer(int32_t Start) const;
+    TDatensatz* NeuerDatensatz(int32_t Nr);
+    void Loeschen(TDatensatz*& Satz);
+
+    // Reading fields.
+    std::string LeseText(TDatensatz* Satz, uint16_t FeldId);
+    int32_t LeseZahl(TDatensatz* Satz, uint16_t FeldId);
+    bool LeseSchalter(TDatensatz* Satz, uint16_t FeldId);
+    int32_t LeseKoordinate(TDatensatz* Satz, uint16_t FeldId);
+    int32_t LeseSchriftgroesse(TDatensatz* Satz, uint16_t FeldId);
+    std::optional<std::string> LeseTextPuffer(TDatensatz* Satz, uint16_t FeldId);
+    TSchriftangaben LeseSchrift(TDatensatz* Satz);
+    // Number of values the record holds.
+    int AnzahlWerte(TDatensatz* Satz);
+
+    // Writing fields (memory only until Speichern). Bytes 0x00 and 0x1B cannot be part of
+    // a value and are dropped.
+    void SchreibeText(TDatensatz* Satz, uint16_t FeldId, std::string_view Wert);
+    void SchreibeTextPuffer(TDatensatz* Satz, uint16_t FeldId, const char* Puffer);
+    void SchreibeSchalter(TDatensatz* Satz, uint16_t FeldId, bool Wert);
+
+    // Writing records; false when the record could not be written.
+    bool Speichern(TDatensatz* Satz);
+
+    // Sorting (the file is not touched); false when the table has too many records.
+    bool SortiereNachZahl(uint16_t FeldId);
+    bool SortiereNachText(uint16_t FeldId);
+
+    // Field list queries.
+    int AnzahlFelder() const { return static_cast<int>(Feldliste.size()); }
+    const std::vector<TFelddefinition>& Felder() const { return Feldliste; }
+    std::string Feldname(uint16_t FeldId) const;
+    uint16_t FeldIdVonName(std::string_view Name) const;
+    uint16_t FeldIdAnPosition(int Pos) const;
+    int FeldPosition(uint16_t FeldId) const;
+
+    // Font style from field 1248 of the object table, whichever table is asked.
+    static void SchriftstilDeuten(std::string_view Stil, TSchriftangaben& Schrift);
+
+private:
+    struct Indexeintrag {
+        TDatensatz* Erster;
+        uint32_t Anzahl;
+    };
+
+    void FeldlisteAufbauen();
+    void DateiSicherstellen();
+    int Position(uint16_t FeldId) const; // 1-based, 0 = none
+    void AktuellMachen(TDatensatz* Satz);
+    std::string_view Wert(TDatensatz* Satz, uint16_t FeldId, bool* Gefunden = nullptr);
+    TDatensatz* Anhaengen(int32_t Nr);
+    void Aushaengen(TDatensatz* Satz);
+    void AllesVerwerfen();
+    void IndexAufbauen();
+    void IndexEinfuegen(TDatensatz* Satz);
+    void IndexEntfernen(TDatensatz* Satz);
+    bool Sortieren(int (*Vergleich)(TTabelle&, TDatensatz*, TDatensatz*));
+    static int TextVergleichen(TTabelle& t, TDatensatz* a, TDatensatz* b);
+    bool SchreibfehlerMelden(const std::string& Text);
+
+    int Art;
+    std::string Titel;
+    std::filesystem::path Datei;
+    std::string NameFuerMeldungen;
+    std::vector<TFelddefinition> Feldliste;
+    int ErsteId = 0;
+    std::vector<int16_t> PositionVonId; // index FeldId - ErsteId
+
+    int Stufe = 0;
+    uint16_t SortierFeld = 0;
+    std::string LetzterFehler;
+    TDatensatz* Aktuell = nullptr;
+    TDatensatz* Kopf = nullptr;
+    TDatensatz* Ende = nullptr;
+    int Satzanzahl = 0;
+
+    // Records live in a pool so that references stay valid while the list changes.
+    std::deque<TDatensatz> Speicher;
+    std::vector<TDatensatz*> FreieSaetze;
+    std::vector<std::unique_ptr<std::string>> Ladepuffer;
+
+    // Absolute record number -> first record in list order with that number. Built on
+    // the first lookup after a load or sort, then kept true by every change of the list.
+    std::unordered_map<uint32_t, Indexeintrag> Index;
+    bool IndexGueltig = false;
+};
+
+// Copies every field of the source table's list into the target record and saves it.
+bool KopiereDatensatz(TTabelle& Quelltabelle, TDatensatz* Quellsatz, TTabelle& Zieltabelle,
+                      TDatensatz* Zielsatz);
+
+// Writes a fresh table file holding these records one after another, exactly as saving
+// them one by one into a new file would; for tools that build large tables.
+struct TNeuerSatz {
+    int32_t Nr;
+    std::string Felddaten; // values each followed by 0x00, closed by 0x1B
+};
+bool TabellendateiSchreiben(const std::filesystem::path& Datei,
+                            const std::vector<TNeuerSatz>& Saetze, std::string& Fehlertext);
+
+// The 100-byte header of a new table file.
+std::string Dateikopf();
+
+// Field data made of these values (each closed by 0x00, the whole by 0x1B).
+std::string FelddatenAus(const std::vector<std::string>& Werte);
