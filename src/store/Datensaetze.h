@@ -1,0 +1,26 @@
+#pragma once
+// The data records of "Daten.tab": named values that page objects show and learners fill,
+// and the formula records computed from other records.
+
+#include <filesystem>
+#include <functional>
+
+class TTabelle;
+
+// Recomputes every formula record in one pass by ascending record number, saves each
+// one, then refreshes what shows data records on the current page. False when a record
+// could not be saved (the table engine has reported it).
+bool Berechnen(TTabelle& DatenTabelle);
+// The same on the open data table of the running lesson; nothing when none is open.
+bool Berechnen();
+
+// The pass and the saves, without the refresh.
+bool FormelnBerechnen(TTabelle& DatenTabelle);
+
+// Opens the lesson's "Daten.tab", recomputes and saves it; false when the table is missing
+// or a record could not be saved.
+bool BerechnenDatei(const std::filesystem::path& LektionsVerzeichnis);
+
+// What Berechnen calls to refresh the objects of the current page that show data records;
+// an empty function clears it. Answers the one set before.
+std::function<void()> DatenanzeigeAuffrischenSetzen(std::function<void()> Auffrischen);
