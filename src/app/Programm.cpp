@@ -1,0 +1,149 @@
+#include "app/Programm.h"
+
+#include "app/Kommandozeile.h"
+#include "app/TAutorfenster.h"
+#include "app/TStartFenster.h"
+#include "platform/QtDialogDienst.h"
+#include "player/TFensterliste.h"
+#include "player/THauptfenster.h"
+#include "store/Config.h"
+#include "store/Lektion.h"
+#include "store/Lektionsdateien.h"
+#include "store/Meldungen.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string& Seitenparameter() {
+    static std::string seite;
+    return seite;
+}
+
+fs::path Programmdatei() {
+    std::error_code fehler;
+    fs::path exe = fs::read_symlink("/proc/self/exe", fehler);
+    return fehler ? fs::path() : exe;
+}
+
+void BildschirmPruefen() {
+    const QScreen* schirm = QGuiApplication::primaryScreen();
+    if (!schirm) return;
+    const QSize groesse = schirm->geometry().size();
+    if (groesse.width() < Konfiguration().Breite || groesse.height() < Konfiguration().Hoehe)
+        Meldung(35);
+}
+
+} // namespace
+
+TStart ProgrammStarten(const fs::path& Lektionsverzeichnis, const std::string& Seite) {
+    Seitenparameter() = Seite;
+    auto& orte = Lektionsorte();
+    orte = TLektionsorte{};
+    // Lessons are installed next to the program; when the learner names a lesson
+    // directory, that directory plays the program directory's part for every file the
+    // lesson owns (configuration, media).
+    orte.Programmverzeichnis = Lektionsverzeichnis;
+    orte.Lektionsverzeichnis = Lektionsverzeichnis;
+    ProtokollLoeschen();
+    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
+
+    TStart start;
+    start.Host = new TAutorfenster();
+
+    start.Startfenster = new TStartFenster();
+    start.Startfenster->show();
+    start.Startfenster->repaint();
+    start.Startfenster->StatusSetzen(QStringLiteral("einen Augenblick bitte . . ."));
+
+    KonfigurationLesen();
+    BildschirmPruefen();
+
+    QPointer<TStartFenster> startfenster = start.Startfenster;
+    LektionOeffnen([startfenster](int Prozent) {
+        if (startfenster) startfenster->FortschrittSetzen(Prozent);
+    });
+    EinstellungenLesen(*Tabelle(ArtKonfiguration));
+    HeuteAbgehaktZuruecksetzen();
+    start.Startfenster->StatusSetzen(QStringLiteral("Das Programm wird gestartet . . ."));
+
+    auto& liste = TFensterliste::Liste();
+    liste.Leeren();
+    auto* fenster = new THauptfenster();
+    liste.Anhaengen(fenster);
+    liste.Aktuell = fenster;
+    QObject::connect(fenster, &THauptfenster::ErstmalsGezeigt, start.Startfenster,
+                     &QWidget::close);
+
+    // The host form's first show comes when the event loop runs.
+    QTimer::singleShot(0, start.Host, &TAutorfenster::ErstesZeigen);
+    return start;
+}
+
+void ProgrammFreigeben() {
+    auto& liste = TFensterliste::Liste();
+    for (const auto& e : liste.Alle()) {
+        e.Fenster->SchliessenErlaubt = true;
+        delete e.Fenster;
+    }
+    liste.Leeren();
+    delete Hostformular();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<TStartFenster*>(w)) delete w;
+    LektionSchliessen();
+}
+
+int ProgrammAusfuehren(int argc, char** argv) {
+    std::vector<std::string> argumente(argv + 1, argv + argc);
+    const TKommandozeile k = KommandozeileLesen(argumente);
+    if (!k.Fehler.empty()) {
+        std::cerr << "vlm: " << k.Fehler << "\n" << Hilfetext();
+        return 2;
+    }
+    if (k.Hilfe) {
+        std::cout << Hilfetext();
+        return 0;
+    }
+    if (k.Version) {
+        std::cout << Versionstext();
+        return 0;
+    }
+    const fs::path lektion = fs::absolute(
+        k.Lektionsverzeichnis.empty() ? Programmdatei().parent_path() : k.Lektionsverzeichnis);
+    if (const std::string fehler = LektionsverzeichnisPruefen(lektion); !fehler.empty()) {
+        std::cerr << "vlm: " << fehler << "\n";
+        return 2;
+    }
+    // A write that would pass a file-size limit is reported as an error, not a signal.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    QApplication anwendung(argc, argv);
+    QtDialogDienst dialoge;
+    DialogeSetzen(&dialoge);
+    ProgrammStarten(lektion, k.Seite);
+    if (!k.Bildschirmfoto.empty()) {
+        THauptfenster* fenster = AktuellesFenster();
+        QObject::connect(fenster, &THauptfenster::ErstmalsGezeigt, fenster, [fenster, &k] {
+            QTimer::singleShot(0, fenster, [fenster, &k] {
+                const bool gut = fenster->grab().save(QString::fromStdString(k.Bildschirmfoto));
+                if (!gut) std::cerr << "vlm: " << k.Bildschirmfoto << " kann nicht geschrieben werden\n";
+                ArbeitskopienLoeschen();
+                QCoreApplication::exit(gut ? 0 : 1);
+            });
+        });
+    }
+    const int status = QApplication::exec();
+    ProgrammFreigeben();
+    DialogeSetzen(nullptr);
+    return status;
+}

@@ -1,0 +1,3 @@
+#include "app/Programm.h"
+
+int main(int argc, char** argv) { return ProgrammAusfuehren(argc, argv); }

@@ -1,0 +1,31 @@
+#pragma once
+// Commands that travel through the event queue, so that nothing navigates or closes a
+// window inside the handler that asked for it: window commands to a learner window,
+// host commands to the host form, and remote commands from another program.
+
+#include <QEvent>
+#include <QObject>
+
+#include <cstdint>
+
+class TBefehl : public QEvent {
+public:
+    TBefehl(QEvent::Type Art, int Code, int32_t Parameter)
+        : QEvent(Art), Code(Code), Parameter(Parameter) {}
+    const int Code;
+    const int32_t Parameter;
+};
+
+QEvent::Type FensterbefehlArt();
+QEvent::Type HostbefehlArt();
+QEvent::Type FernbefehlArt();
+
+// Host command codes.
+enum Hostbefehlcode : int {
+    HostFensterSchliessen = 1,
+    HostBeenden = 3,
+    HostVerbergen = 4,
+};
+
+// Posts a command; it runs after the current handler has returned, in posting order.
+void BefehlSenden(QObject* Ziel, QEvent::Type Art, int Code, int32_t Parameter = 0);

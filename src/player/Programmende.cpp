@@ -1,0 +1,57 @@
+#include "player/Programmende.h"
+
+#include "player/TFensterliste.h"
+#include "player/THauptfenster.h"
+#include "store/Config.h"
+#include "store/Lektion.h"
+#include "store/Lektionsdateien.h"
+#include "store/Meldungen.h"
+
+#include <QCoreApplication>
+
+int32_t Wiederaufnahmeseite(const THauptfenster& Fenster) {
+    if (Fenster.WiederaufnahmeSeite != 0) return Fenster.WiederaufnahmeSeite;
+    const int32_t aktuell = Fenster.Seitennummer;
+    TTabelle* seiten = Tabelle(ArtSeiten);
+    if (!Fenster.Feedbackseite || !seiten) return aktuell;
+    int32_t beste = 0;
+    bool gefunden = false;
+    for (TDatensatz* s = seiten->Erster(); s; s = s->Naechster) {
+        const int32_t nr = seiten->LeseZahl(s, 100);
+        if (nr < aktuell && !seiten->LeseSchalter(s, 117) && (!gefunden || nr > beste)) {
+            beste = nr;
+            gefunden = true;
+        }
+    }
+    return gefunden ? beste : aktuell;
+}
+
+void FensterSchliessen(THauptfenster* Fenster) {
+    auto& liste = TFensterliste::Liste();
+    if (!Fenster) {
+        Meldung(77);
+        return;
+    }
+    if (liste.Fensteranzahl() <= 1) {
+        if (!Beenden(true)) Fenster->SchliessenErlaubt = false;
+        return;
+    }
+    Fenster->SchliessenErlaubt = true;
+    Fenster->close();
+    liste.Entfernen(Fenster);
+    THauptfenster* neu = nullptr;
+    for (const auto& e : liste.Alle())
+        if (e.Aufrufer && !neu) neu = e.Fenster;
+    liste.Aktuell = neu ? neu : liste.Alle().back().Fenster;
+}
+
+bool Beenden(bool Bestaetigen) {
+    if (Bestaetigen && !Bestaetigung(8)) return false;
+    if (THauptfenster* fenster = AktuellesFenster()) {
+        if (fenster->Seitennummer != 0) StartseiteSchreiben(Wiederaufnahmeseite(*fenster));
+    }
+    if (Lektionsorte().SchreibgeschuetzteLektion) ArbeitsverzeichnisAufraeumen();
+    ArbeitskopienLoeschen();
+    QCoreApplication::quit();
+    return true;
+}
