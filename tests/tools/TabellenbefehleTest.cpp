@@ -297,7 +297,9 @@ TEST_F(Tabellenbefehle, HilfeUndAufruffehler) {
     TLauf lauf = Vlmtab({"--help"});
     EXPECT_EQ(lauf.Status, 0);
     EXPECT_EQ(lauf.Aus.rfind("Usage: vlmtab COMMAND", 0), 0u);
-    for (const char* befehl : {"dump", "get", "set", "delete", "build"}) {
+    EXPECT_NE(lauf.Aus.find("\n  ini FILE SECTION KEY [VALUE]  "), std::string::npos);
+    EXPECT_NE(lauf.Aus.find("\n  calc DIR  "), std::string::npos);
+    for (const char* befehl : {"dump", "get", "set", "delete", "build", "ini", "calc"}) {
         lauf = Vlmtab({befehl, "--help"});
         EXPECT_EQ(lauf.Status, 0) << befehl;
         EXPECT_EQ(lauf.Aus.rfind(std::string("Usage: vlmtab ") + befehl, 0), 0u) << befehl;

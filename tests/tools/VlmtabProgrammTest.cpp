@@ -137,4 +137,49 @@ TEST_F(VlmtabProgramm, Build) {
     EXPECT_FALSE(fs::exists(Pfad("lektion2")));
 }
 
+TEST_F(VlmtabProgramm, Ini) {
+    const std::string datei = Pfad("VLM.INI");
+    DateiSchreiben(datei, "; Demo\r\n[Lektion]\r\nName=Demo\r\n[State]\r\nNr=1\r\n");
+    TLauf lauf = Starten({"ini", datei, "State", "Nr", "7"});
+    EXPECT_EQ(lauf.Status, 0) << lauf.Meldungen;
+    EXPECT_EQ(lauf.Aus, "");
+    EXPECT_EQ(lauf.Meldungen, "");
+    EXPECT_EQ(Starten({"ini", datei, "Lektion", "Name", "K\u00e4se"}).Status, 0);
+    EXPECT_EQ(DateiLesen(datei), "; Demo\r\n[Lektion]\r\nName=K\xE4se\r\n[State]\r\nNr=7\r\n");
+
+    lauf = Starten({"ini", datei, "lektion", "name"});
+    EXPECT_EQ(lauf.Status, 0);
+    EXPECT_EQ(lauf.Aus, "K\u00e4se\n");
+
+    lauf = Starten({"ini", datei, "State", "Seite"});
+    EXPECT_EQ(lauf.Status, 1);
+    EXPECT_EQ(lauf.Aus, "");
+    EXPECT_EQ(lauf.Meldungen, "vlmtab: " + datei + ": section [State] has no key Seite\n");
+    EXPECT_EQ(Starten({"ini", datei, "State"}).Status, 2);
+}
+
+// The lesson is built by the executable, computed by it and read back through its dump.
+TEST_F(VlmtabProgramm, Calc) {
+    DateiSchreiben(Pfad("l.json"), R"({"tables": {"Daten.tab": [
+        {"nr": 1, "fields": {"301": "29.02.2004"}},
+        {"nr": 2, "fields": {"301": "1"}},
+        {"nr": 3, "fields": {"301": "01.01.1999", "302": "1", "303": "+ Jahre", "304": "2"}}]}})");
+    ASSERT_EQ(Starten({"build", Pfad("l.json"), Pfad("lektion")}).Status, 0);
+    TLauf lauf = Starten({"calc", Pfad("lektion")});
+    EXPECT_EQ(lauf.Status, 0) << lauf.Meldungen;
+    EXPECT_EQ(lauf.Aus, "");
+    EXPECT_EQ(lauf.Meldungen, "");
+    // The result has the length of the old content, so the record stays where it was.
+    EXPECT_EQ(Starten({"dump", Pfad("lektion/Daten.tab")}).Aus,
+              "{\"nr\":1,\"offset\":100,\"values\":[\"\",\"29.02.2004\"]}\n"
+              "{\"nr\":2,\"offset\":118,\"values\":[\"\",\"1\"]}\n"
+              "{\"nr\":3,\"offset\":127,\"values\":[\"\",\"28.02.2005\",\"1\",\"+ "
+              "Jahre\",\"2\"]}\n");
+
+    fs::remove(Pfad("lektion/Daten.tab"));
+    lauf = Starten({"calc", Pfad("lektion")});
+    EXPECT_EQ(lauf.Status, 1);
+    EXPECT_EQ(lauf.Meldungen, "vlmtab: " + Pfad("lektion") + ": the lesson has no Daten.tab\n");
+}
+
 } // namespace

@@ -1,7 +1,9 @@
 #include "vlmtab/Befehlszeile.h"
 
 #include "store/Datenlexikon.h"
+#include "vlmtab/Inibefehl.h"
 #include "vlmtab/LektionBauen.h"
+#include "vlmtab/Rechenbefehl.h"
 #include "vlmtab/Tabellenbefehle.h"
 
 #include <charconv>
@@ -16,8 +18,8 @@ namespace {
 constexpr const char* Werkzeughilfe =
     R"(Usage: vlmtab COMMAND [ARGUMENTS]
 
-Looks into and repairs Velmora lesson tables with the player's own table engine,
-and builds lessons from a readable source.
+Looks into and repairs Velmora lesson tables and VLM.INI with the player's own
+code, recomputes data records, and builds lessons from a readable source.
 
 Commands:
   dump FILE [--kind K]               print every record of a table as a JSON line
@@ -25,6 +27,8 @@ Commands:
   set FILE NR FIELD VALUE [--kind K] write one value of a record and save it
   delete FILE NR [--kind K]          remove a record from a table
   build SOURCE.json DIR              write a lesson's table files and VLM.INI
+  ini FILE SECTION KEY [VALUE]       print or write one key of an initialisation file
+  calc DIR                           recompute and save a lesson's formula data records
 
 Run "vlmtab COMMAND --help" for the details of a command.
 
@@ -103,20 +107,53 @@ Windows-1252 cannot hold are errors naming the table file and record; every
 error is reported and then nothing is written.
 )";
 
+constexpr const char* IniHilfe =
+    R"(Usage: vlmtab ini FILE SECTION KEY [VALUE]
+
+Without VALUE, prints the value of KEY in section SECTION of the initialisation
+file FILE (a lesson's VLM.INI), decoded from Windows-1252 to UTF-8, and a line
+feed. Sections and keys ignore letter case and blanks around them; of several
+equal keys the first counts. Fails, naming what is missing, when the file, the section or the key
+does not exist.
+
+With VALUE, writes VALUE (UTF-8, stored as Windows-1252) into the key the way
+the player writes its resume page: the key's first line in the section gets the
+new value and every other byte of the file stays as it was; a missing key is
+added after the section's last line, a missing section at the end of the file,
+a missing file is created. The file is replaced only when the new one was
+written whole. Characters that Windows-1252 cannot hold and line breaks are
+errors; so are "[" and "]" in SECTION and "=" in KEY. Use "--" before a VALUE
+that begins with "--".
+)";
+
+constexpr const char* CalcHilfe =
+    R"(Usage: vlmtab calc DIR
+
+Recomputes the formula data records of the lesson in directory DIR as the player
+does after a data record changes: the records of "Daten.tab" (any letter case)
+are taken in ascending record number, each one with an operator (PLUS, MINUS,
+SUMME, + Tage, ...) gets its result as content and is saved. Records without an
+operator stay as they are. Fails when the lesson has no Daten.tab or the table
+engine reports an error.
+)";
+
 struct TBefehl {
     const char* Name;
     size_t Anzahl;      // positional arguments
+    size_t Wahlweise;   // optional positional arguments after them
     bool MitArt;        // takes --kind
     const char* Aufruf; // one-line usage
     const char* Hilfe;
 };
 
 constexpr TBefehl Befehle[] = {
-    {"dump", 1, true, "vlmtab dump FILE [--kind K]", DumpHilfe},
-    {"get", 3, true, "vlmtab get FILE NR FIELD [--kind K]", GetHilfe},
-    {"set", 4, true, "vlmtab set FILE NR FIELD VALUE [--kind K]", SetHilfe},
-    {"delete", 2, true, "vlmtab delete FILE NR [--kind K]", DeleteHilfe},
-    {"build", 2, false, "vlmtab build SOURCE.json DIR", BuildHilfe},
+    {"dump", 1, 0, true, "vlmtab dump FILE [--kind K]", DumpHilfe},
+    {"get", 3, 0, true, "vlmtab get FILE NR FIELD [--kind K]", GetHilfe},
+    {"set", 4, 0, true, "vlmtab set FILE NR FIELD VALUE [--kind K]", SetHilfe},
+    {"delete", 2, 0, true, "vlmtab delete FILE NR [--kind K]", DeleteHilfe},
+    {"build", 2, 0, false, "vlmtab build SOURCE.json DIR", BuildHilfe},
+    {"ini", 3, 1, false, "vlmtab ini FILE SECTION KEY [VALUE]", IniHilfe},
+    {"calc", 1, 0, false, "vlmtab calc DIR", CalcHilfe},
 };
 
 const TBefehl* BefehlFinden(const std::string& Name) {
@@ -221,14 +258,25 @@ private:
                 return Falsch(&Befehl, "unknown option \"" + a + "\"");
             }
         }
-        if (werte.size() != Befehl.Anzahl)
+        if (werte.size() < Befehl.Anzahl || werte.size() > Befehl.Anzahl + Befehl.Wahlweise)
             return Falsch(&Befehl,
                           std::string(werte.size() < Befehl.Anzahl ? "too few" : "too many") +
                               " arguments for " + Befehl.Name);
+        const std::string name = Befehl.Name;
+        if (name == "calc") {
+            if (werte[0].empty()) return Falsch(&Befehl, "the directory name is empty");
+            return DatenBerechnen(werte[0], Meldungen);
+        }
         if (werte[0].empty()) return Falsch(&Befehl, "the file name is empty");
 
-        const std::string name = Befehl.Name;
         const std::filesystem::path datei = werte[0];
+        if (name == "ini") {
+            if (werte[1].empty()) return Falsch(&Befehl, "the section name is empty");
+            if (werte[2].empty()) return Falsch(&Befehl, "the key is empty");
+            if (werte.size() == 3)
+                return IniWertAusgeben(datei, werte[1], werte[2], Aus, Meldungen);
+            return IniWertEintragen(datei, werte[1], werte[2], werte[3], Meldungen);
+        }
         if (name == "build") {
             if (werte[1].empty()) return Falsch(&Befehl, "the directory name is empty");
             return LektionBauen(datei, werte[1], Meldungen);

@@ -57,12 +57,15 @@ std::string Ablehnungsgrund(std::string_view Utf8) {
 
 } // namespace
 
-std::optional<std::string> TabellenwertAusUtf8(std::string_view Utf8, std::string& Grund) {
+std::optional<std::string> AnsiAusUtf8(std::string_view Utf8, std::string& Grund) {
     std::optional<std::string> ansi = Utf8NachAnsi(Utf8);
-    if (!ansi) {
-        Grund = Ablehnungsgrund(Utf8);
-        return std::nullopt;
-    }
+    if (!ansi) Grund = Ablehnungsgrund(Utf8);
+    return ansi;
+}
+
+std::optional<std::string> TabellenwertAusUtf8(std::string_view Utf8, std::string& Grund) {
+    std::optional<std::string> ansi = AnsiAusUtf8(Utf8, Grund);
+    if (!ansi) return std::nullopt;
     for (const char c : *ansi) {
         if (c == '\0' || c == '\x1B') {
             Grund = "holds " + Codepunkt(static_cast<unsigned char>(c)) +
