@@ -115,31 +115,37 @@ struct TAlterPlatz {
 std::optional<TAlterPlatz> AltenPlatzVermessen(TDatei& Datei, off_t Position, int32_t Nr,
                                                size_t Bedarf) {
     TAlterPlatz platz;
-    std::string block(TTabelle::Puffergroesse, '\0');
     std::string satz;
-    auto n = Datei.LesenAn(block.data(), block.size(), Position);
+    // Appends up to `Anzahl` bytes that follow what has been read; 0 at the end of the file.
+    auto nachlesen = [&](size_t Anzahl) -> std::optional<size_t> {
+        const size_t alt = satz.size();
+        satz.resize(alt + Anzahl);
+        const auto n = Datei.LesenAn(satz.data() + alt, Anzahl, Position + static_cast<off_t>(alt));
+        satz.resize(alt + (n ? *n : 0));
+        return n;
+    };
+    // A record saved in place mostly keeps its length: read that much and a little more
+    // first, further blocks only when its end is not among them.
+    auto n = nachlesen(std::min(TTabelle::Puffergroesse, std::max<size_t>(Bedarf, 64) + 64));
     if (!n) return std::nullopt;
-    satz.assign(block.data(), *n);
     if (satz.size() < 5 || satz[0] != Wertende || Betrag(NummerAus(&satz[1])) != Betrag(Nr))
         return platz;
     platz.Gueltig = true;
     std::memcpy(platz.Nummer, &satz[1], 4);
     size_t ende = satz.find(Satzende, 5);
-    while (ende == std::string::npos && *n == block.size()) {
+    while (ende == std::string::npos && *n > 0) {
         const size_t alt = satz.size();
-        n = Datei.LesenAn(block.data(), block.size(), Position + alt);
+        n = nachlesen(TTabelle::Puffergroesse);
         if (!n) return std::nullopt;
-        satz.append(block.data(), *n);
         ende = satz.find(Satzende, alt);
     }
     platz.T = ende == std::string::npos ? satz.size() : ende + 1;
     size_t a = platz.T;
     while (a < Bedarf) {
         if (a == satz.size()) {
-            n = Datei.LesenAn(block.data(), std::min(block.size(), Bedarf - a), Position + a);
+            n = nachlesen(std::min(TTabelle::Puffergroesse, Bedarf - a));
             if (!n) return std::nullopt;
             if (*n == 0) break;
-            satz.append(block.data(), *n);
         }
         if (satz[a] != Satzende) break;
         ++a;
@@ -152,7 +158,12 @@ std::optional<TAlterPlatz> AltenPlatzVermessen(TDatei& Datei, off_t Position, in
 // run made of the 0x1B bytes that directly follow it. The first run that is long enough,
 // or that reaches the end of the file, takes the record. Record heads are stepped over
 // whole, so number bytes that happen to be 0x1B never look like free space.
-size_t ErsterFreierPlatz(std::string_view Inhalt, size_t Bedarf) {
+struct TFreierPlatz {
+    size_t Position;
+    bool Offen; // the file ends inside a record or stray bytes that lack their 0x1B
+};
+
+TFreierPlatz ErsterFreierPlatz(std::string_view Inhalt, size_t Bedarf) {
     const size_t n = Inhalt.size();
     size_t i = TTabelle::Kopflaenge;
     auto laufPruefen = [&](size_t Oeffner, size_t& Weiter) -> std::optional<size_t> {
@@ -170,14 +181,14 @@ size_t ErsterFreierPlatz(std::string_view Inhalt, size_t Bedarf) {
         } else {
             const size_t suchab = Inhalt[i] == Wertende ? std::min(i + 5, n) : i;
             const size_t e = Inhalt.find(Satzende, suchab);
-            if (e == std::string_view::npos) return n;
+            if (e == std::string_view::npos) return {n, true};
             oeffner = e;
         }
         size_t weiter = n;
-        if (auto platz = laufPruefen(oeffner, weiter)) return *platz;
+        if (auto platz = laufPruefen(oeffner, weiter)) return {*platz, false};
         i = weiter;
     }
-    return n;
+    return {n, false};
 }
 
 std::string Bereinigt(std::string_view Wert) {
@@ -395,7 +406,11 @@ TDatensatz* TTabelle::Anhaengen(int32_t Nr) {
         FreieSaetze.pop_back();
         *satz = TDatensatz{};
     } else {
-        satz = &Speicher.emplace_back();
+        if (ImLetztenBlock == Blockgroesse) {
+            Speicher.push_back(std::make_unique<TDatensatz[]>(Blockgroesse));
+            ImLetztenBlock = 0;
+        }
+        satz = &Speicher.back()[ImLetztenBlock++];
     }
     satz->Nr = Nr;
     satz->Tabelle = this;
@@ -423,6 +438,7 @@ void TTabelle::Aushaengen(TDatensatz* Satz) {
 
 void TTabelle::AllesVerwerfen() {
     Speicher.clear();
+    ImLetztenBlock = Blockgroesse;
     FreieSaetze.clear();
     Ladepuffer.clear();
     Index.clear();
@@ -518,16 +534,18 @@ void TTabelle::Laden(int NeueStufe) {
     Stufe = NeueStufe;
 
     TDatei datei;
-    auto inhalt = std::make_unique<std::string>();
+    // Left uninitialised: the read fills it, and clearing 20 MB first costs a fifth of a load.
+    std::unique_ptr<char[]> inhalt;
+    size_t laenge = 0;
     bool fehler = !datei.Oeffnen(Datei, O_RDONLY);
     if (!fehler) {
         const auto groesse = datei.Groesse();
         fehler = !groesse;
         if (groesse) {
-            inhalt->resize(static_cast<size_t>(*groesse));
-            const auto gelesen = datei.LesenAn(inhalt->data(), inhalt->size(), 0);
+            inhalt = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(*groesse));
+            const auto gelesen = datei.LesenAn(inhalt.get(), static_cast<size_t>(*groesse), 0);
             fehler = !gelesen;
-            inhalt->resize(gelesen ? *gelesen : 0);
+            laenge = gelesen ? *gelesen : 0;
         }
     }
     if (fehler)
@@ -535,8 +553,8 @@ void TTabelle::Laden(int NeueStufe) {
                          datei.Fehlertext);
 
     // Offsets are 32-bit in the record; nothing beyond that can be addressed.
-    const char* p = inhalt->data();
-    const size_t n = std::min<size_t>(inhalt->size(), std::numeric_limits<int32_t>::max());
+    const char* p = inhalt.get();
+    const size_t n = std::min<size_t>(laenge, std::numeric_limits<int32_t>::max());
     size_t i = Kopflaenge;
     while (i < n) {
         if (p[i] == Satzende) {
@@ -563,7 +581,7 @@ void TTabelle::Laden(int NeueStufe) {
         }
         i = ende;
     }
-    if (NeueStufe == 2) Ladepuffer.push_back(std::move(inhalt));
+    if (NeueStufe == 2 && inhalt) Ladepuffer.push_back(std::move(inhalt));
 }
 
 void TTabelle::LadeDaten(TDatensatz* Satz) {
@@ -732,8 +750,6 @@ bool TTabelle::Speichern(TDatensatz* Satz) {
 
     TDatei datei;
     if (!datei.Oeffnen(Datei, O_RDWR)) return SchreibfehlerMelden(datei.Fehlertext);
-    const auto groesse = datei.Groesse();
-    if (!groesse) return SchreibfehlerMelden(datei.Fehlertext);
 
     std::optional<TAlterPlatz> alt;
     if (Satz->Dateiposition != 0) {
@@ -754,6 +770,8 @@ bool TTabelle::Speichern(TDatensatz* Satz) {
     }
 
     // The record moves (or is new): find its place as if its old bytes were free already.
+    const auto groesse = datei.Groesse();
+    if (!groesse) return SchreibfehlerMelden(datei.Fehlertext);
     std::string inhalt(static_cast<size_t>(*groesse), '\0');
     const auto gelesen = datei.LesenAn(inhalt.data(), inhalt.size(), 0);
     if (!gelesen) return SchreibfehlerMelden(datei.Fehlertext);
@@ -762,27 +780,34 @@ bool TTabelle::Speichern(TDatensatz* Satz) {
     const size_t altEnde = alt ? std::min(altPos + alt->T, inhalt.size()) : 0;
     if (alt) std::fill(inhalt.begin() + altPos, inhalt.begin() + altEnde, Satzende);
     if (inhalt.size() < static_cast<size_t>(Kopflaenge)) inhalt.resize(Kopflaenge, Satzende);
-    const size_t ziel = ErsterFreierPlatz(inhalt, S);
+    const TFreierPlatz platz = ErsterFreierPlatz(inhalt, S);
+    const size_t ziel = platz.Position;
     if (ziel + S > static_cast<size_t>(std::numeric_limits<int32_t>::max()))
         return SchreibfehlerMelden(std::strerror(EFBIG));
 
-    std::string satz(1, Wertende);
-    satz.resize(5);
-    NummerSchreiben(&satz[1], static_cast<int32_t>(Betrag(Satz->Nr)));
+    // A damaged file may end inside a record (even inside its head) or in stray bytes that
+    // lack their closing 0x1B; a record appended right there would be read back as part of
+    // them. Five 0x1B bytes complete any head and close it first.
+    const size_t vorsatz = platz.Offen ? 5 : 0;
+    std::string satz(vorsatz, Satzende);
+    satz += Wertende;
+    satz.resize(vorsatz + 5);
+    NummerSchreiben(&satz[vorsatz + 1], static_cast<int32_t>(Betrag(Satz->Nr)));
     satz.append(daten);
+    const size_t L = satz.size();
 
     // Bytes that will be in the file afterwards, from `von` to `bis`: the new record, and
     // the old place blanked. Writing the new copy before blanking the old one means a
     // failed write never loses the record that was there.
     const size_t von = alt ? std::min(ziel, altPos) : ziel;
-    const size_t bis = alt ? std::max(ziel + S, altEnde) : ziel + S;
-    const bool zusammen = alt && ziel < altEnde && altPos < ziel + S;
+    const size_t bis = alt ? std::max(ziel + L, altEnde) : ziel + L;
+    const bool zusammen = alt && ziel < altEnde && altPos < ziel + L;
     const off_t vorher = *groesse;
     auto schreiben = [&](size_t a, size_t b) {
         std::string bytes(b - a, Satzende);
-        if (ziel + S > a && ziel < b) {
+        if (ziel + L > a && ziel < b) {
             const size_t s0 = std::max(ziel, a);
-            const size_t s1 = std::min(ziel + S, b);
+            const size_t s1 = std::min(ziel + L, b);
             bytes.replace(s0 - a, s1 - s0, satz.substr(s0 - ziel, s1 - s0));
         }
         return datei.SchreibenAn(bytes, static_cast<off_t>(a));
@@ -797,17 +822,17 @@ bool TTabelle::Speichern(TDatensatz* Satz) {
         if (von < alteGroesse && !schreiben(von, std::min(bis, alteGroesse)))
             return SchreibfehlerMelden(datei.Fehlertext);
     } else {
-        if (!schreiben(ziel, ziel + S)) {
+        if (!schreiben(ziel, ziel + L)) {
             const std::string text = datei.Fehlertext;
-            if (ziel + S > static_cast<size_t>(vorher)) datei.Kuerzen(vorher);
+            if (ziel + L > static_cast<size_t>(vorher)) datei.Kuerzen(vorher);
             return SchreibfehlerMelden(text);
         }
         if (alt && !schreiben(altPos, altEnde)) {
-            Satz->Dateiposition = static_cast<int32_t>(ziel);
+            Satz->Dateiposition = static_cast<int32_t>(ziel + vorsatz);
             return SchreibfehlerMelden(datei.Fehlertext);
         }
     }
-    Satz->Dateiposition = static_cast<int32_t>(ziel);
+    Satz->Dateiposition = static_cast<int32_t>(ziel + vorsatz);
     return true;
 }
 

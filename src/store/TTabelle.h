@@ -14,7 +14,6 @@
 #include "store/Datenlexikon.h"
 
 #include <cstdint>
-#include <deque>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -24,33 +23,35 @@
 #include <vector>
 
 // The field data of one record: its values each followed by 0x00, closed by 0x1B. Either
-// not read yet, a view into the table's load buffer, or owned after a change.
+// not read yet, a view into the table's load buffer, or owned after a change. Kept small:
+// a large table holds one per record.
 class TFelddaten {
 public:
-    bool Vorhanden() const { return Zustand != Keine; }
-    std::string_view Ansicht() const {
-        return Zustand == Eigen ? std::string_view(Eigene) : std::string_view(Zeiger, Laenge);
-    }
+    bool Vorhanden() const { return Zeiger != nullptr; }
+    std::string_view Ansicht() const { return {Zeiger, Laenge}; }
     void Setzen(std::string Bytes) {
-        Eigene = std::move(Bytes);
-        Zustand = Eigen;
+        if (!Eigene)
+            Eigene = std::make_unique<std::string>(std::move(Bytes));
+        else
+            *Eigene = std::move(Bytes);
+        Zeiger = Eigene->data();
+        Laenge = Eigene->size();
     }
     void Verweisen(const char* Anfang, size_t Anzahl) {
-        Eigene.clear();
+        Eigene.reset();
         Zeiger = Anfang;
         Laenge = Anzahl;
-        Zustand = Verweis;
     }
     void Freigeben() {
-        std::string().swap(Eigene);
-        Zustand = Keine;
+        Eigene.reset();
+        Zeiger = nullptr;
+        Laenge = 0;
     }
 
 private:
-    enum { Keine, Verweis, Eigen } Zustand = Keine;
-    const char* Zeiger = nullptr;
+    const char* Zeiger = nullptr; // never null once present: field data hold at least 0x1B
     size_t Laenge = 0;
-    std::string Eigene;
+    std::unique_ptr<std::string> Eigene;
 };
 
 struct TDatensatz {
@@ -192,10 +193,13 @@ private:
     TDatensatz* Ende = nullptr;
     int Satzanzahl = 0;
 
-    // Records live in a pool so that references stay valid while the list changes.
-    std::deque<TDatensatz> Speicher;
+    // Records live in blocks of a pool so that references stay valid while the list
+    // changes; freed records are reused.
+    static constexpr size_t Blockgroesse = 4096;
+    std::vector<std::unique_ptr<TDatensatz[]>> Speicher;
+    size_t ImLetztenBlock = Blockgroesse;
     std::vector<TDatensatz*> FreieSaetze;
-    std::vector<std::unique_ptr<std::string>> Ladepuffer;
+    std::vector<std::unique_ptr<char[]>> Ladepuffer; // file contents the field data point into
 
     // Absolute record number -> first record in list order with that number. Built on
     // the first lookup after a load or sort, then kept true by every change of the list.

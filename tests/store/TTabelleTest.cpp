@@ -261,6 +261,22 @@ TEST_F(Tabelle, SatzVerschiebtSichInEinenFreienBereichDavor) {
                               Satz(2, "\x1B"s) + Frei(6));
 }
 
+// A file that another program left ending inside a record (or in stray bytes): a record
+// appended there must not become part of them.
+TEST_F(Tabelle, AnhaengenAnEineOffeneDateiVerliertNichts) {
+    for (const std::string& offen : {Satz(1, "ohne Ende"), Satz(1, "x\0\x1B"s) + "Streu\0bytes"s,
+                                     "\0\x01"s, "\0\x1B"s}) {
+        auto t = MitInhalt(offen);
+        TDatensatz* neu = t->NeuerDatensatz(2);
+        t->SchreibeText(neu, 1000, "neu");
+        ASSERT_TRUE(t->Speichern(neu));
+        EXPECT_EQ(NachKopf(), offen + Frei(5) + Satz(2, "neu\0\x1B"s));
+        TTabelle wieder(ArtTexte, Pfad());
+        wieder.Laden(2);
+        EXPECT_EQ(wieder.LeseText(wieder.Datensatz(2), 1000), "neu");
+    }
+}
+
 TEST_F(Tabelle, HoechstensEinSatzVon65520Bytes) {
     auto t = MitInhalt("");
     TDatensatz* s = t->NeuerDatensatz(1);
