@@ -25,6 +25,8 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& Argumente) {
             k.Lektionsverzeichnis = wert("--lesson");
         } else if (a == "--screenshot" || a.rfind("--screenshot=", 0) == 0) {
             k.Bildschirmfoto = wert("--screenshot");
+        } else if (a == "--log" || a.rfind("--log=", 0) == 0) {
+            k.Protokolldatei = wert("--log");
         } else if (a.size() > 1 && a[0] == '-' && !(a[1] >= '0' && a[1] <= '9')) {
             k.Fehler = "unbekannte Option " + a;
         } else if (!seiteGelesen) {
@@ -53,6 +55,7 @@ std::string Hilfetext() {
            "\n"
            "  --lesson VERZEICHNIS   das Lektionsverzeichnis\n"
            "  --screenshot DATEI     die erste Seite als PNG-Bild speichern und beenden\n"
+           "  --log DATEI            jede Seite, jedes Ereignis und jeden Befehl protokollieren\n"
            "  --help                 diese Hilfe\n"
            "  --version              die Version\n";
 }

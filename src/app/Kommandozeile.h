@@ -11,6 +11,7 @@ struct TKommandozeile {
     std::filesystem::path Lektionsverzeichnis; // empty: the program's own directory
     std::string Seite;                         // first plain argument, "" when none
     std::filesystem::path Bildschirmfoto;      // --screenshot: grab the first page, then end
+    std::filesystem::path Protokolldatei;      // --log: protocol for lesson authors
     std::string Fehler;                        // not empty: the line could not be understood
 };
 

@@ -3,7 +3,9 @@
 #include "app/Kommandozeile.h"
 #include "app/TAutorfenster.h"
 #include "app/TStartFenster.h"
+#include "platform/Protokoll.h"
 #include "platform/QtDialogDienst.h"
+#include "player/Navigation.h"
 #include "player/TFensterliste.h"
 #include "player/THauptfenster.h"
 #include "store/Config.h"
@@ -24,11 +26,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string& Seitenparameter() {
-    static std::string seite;
-    return seite;
-}
-
 fs::path Programmdatei() {
     std::error_code fehler;
     fs::path exe = fs::read_symlink("/proc/self/exe", fehler);
@@ -43,10 +40,26 @@ void BildschirmPruefen() {
         Meldung(35);
 }
 
+// Once the first page stands and no effect runs any more, the window's picture is saved
+// and the program ends.
+void BildschirmfotoVorbereiten(const std::filesystem::path& Datei) {
+    THauptfenster* fenster = AktuellesFenster();
+    QObject::connect(fenster, &THauptfenster::ErstmalsGezeigt, fenster, [fenster, Datei] {
+        QTimer::singleShot(0, fenster, [fenster, Datei] {
+            while (fenster->EffektLaeuft || fenster->Timer.isActive())
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+            const bool gut = fenster->grab().save(QString::fromStdString(Datei.string()));
+            if (!gut) std::cerr << "vlm: " << Datei.string() << " kann nicht geschrieben werden\n";
+            ArbeitskopienLoeschen();
+            QCoreApplication::exit(gut ? 0 : 1);
+        });
+    });
+}
+
 } // namespace
 
 TStart ProgrammStarten(const fs::path& Lektionsverzeichnis, const std::string& Seite) {
-    Seitenparameter() = Seite;
+    Kommandozeilenseite() = Seite;
     auto& orte = Lektionsorte();
     orte = TLektionsorte{};
     // Lessons are installed next to the program; when the learner names a lesson
@@ -127,23 +140,27 @@ int ProgrammAusfuehren(int argc, char** argv) {
     // A write that would pass a file-size limit is reported as an error, not a signal.
     std::signal(SIGXFSZ, SIG_IGN);
 
+    if (!k.Protokolldatei.empty() && !ProtokollOeffnen(k.Protokolldatei)) {
+        std::cerr << "vlm: " << k.Protokolldatei << " kann nicht geschrieben werden\n";
+        return 2;
+    }
+
     QApplication anwendung(argc, argv);
     QtDialogDienst dialoge;
     DialogeSetzen(&dialoge);
     ProgrammStarten(lektion, k.Seite);
-    if (!k.Bildschirmfoto.empty()) {
-        THauptfenster* fenster = AktuellesFenster();
-        QObject::connect(fenster, &THauptfenster::ErstmalsGezeigt, fenster, [fenster, &k] {
-            QTimer::singleShot(0, fenster, [fenster, &k] {
-                const bool gut = fenster->grab().save(QString::fromStdString(k.Bildschirmfoto));
-                if (!gut) std::cerr << "vlm: " << k.Bildschirmfoto << " kann nicht geschrieben werden\n";
-                ArbeitskopienLoeschen();
-                QCoreApplication::exit(gut ? 0 : 1);
-            });
-        });
+    const int32_t seite = KommandozeilenSeite(k.Seite);
+    if (!k.Bildschirmfoto.empty() && seite > 0 && !SeiteVorhanden(seite)) {
+        std::cerr << "vlm: die Seite " << seite << " gibt es in der Lektion nicht\n";
+        ArbeitskopienLoeschen();
+        ProgrammFreigeben();
+        DialogeSetzen(nullptr);
+        return 3;
     }
+    if (!k.Bildschirmfoto.empty()) BildschirmfotoVorbereiten(k.Bildschirmfoto);
     const int status = QApplication::exec();
     ProgrammFreigeben();
     DialogeSetzen(nullptr);
+    ProtokollSchliessen();
     return status;
 }

@@ -23,7 +23,6 @@ public:
     void ErstesZeigen();
 
     TMailClient& MailClient() { return *Mail; }
-    bool MailVerfuegbar = false;
 
 protected:
     void customEvent(QEvent* Ereignis) override;

@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include <iterator>
 #include <map>
 
 namespace {
@@ -84,4 +85,31 @@ QCursor CursorSlot(int Nr) {
 
 bool CursorSlotBelegt(int Nr) {
     return Slots().count(Nr) > 0;
+}
+
+QCursor Standardcursor(int Nr) {
+    if (Nr >= 10 && Nr <= 15) return CursorSlot(Nr);
+    // Index −Nr; the toolkit's crSize (−5) and crNo (−18) have no own shape here.
+    static const Qt::CursorShape formen[] = {
+        Qt::ArrowCursor,     Qt::BlankCursor,     Qt::ArrowCursor,      Qt::CrossCursor,
+        Qt::IBeamCursor,     Qt::SizeAllCursor,   Qt::SizeBDiagCursor,  Qt::SizeVerCursor,
+        Qt::SizeFDiagCursor, Qt::SizeHorCursor,   Qt::UpArrowCursor,    Qt::WaitCursor,
+        Qt::DragMoveCursor,  Qt::ForbiddenCursor, Qt::SplitHCursor,     Qt::SplitVCursor,
+        Qt::DragCopyCursor,  Qt::BusyCursor,      Qt::ForbiddenCursor,  Qt::BusyCursor,
+        Qt::WhatsThisCursor, Qt::PointingHandCursor, Qt::SizeAllCursor,
+    };
+    const int index = -Nr;
+    if (index < 0 || index >= static_cast<int>(std::size(formen))) return QCursor(Qt::ArrowCursor);
+    return QCursor(formen[index]);
+}
+
+int CursornummerAusCode(int Code) {
+    static const int nummern[] = {0,   10,  -3,  -4,  -22, -6, -7, -8, -9, -10, -11,
+                                  -12, -13, -14, -15, -16, 11, -1, 12, 13, 14,  15};
+    if (Code < 0 || Code >= static_cast<int>(std::size(nummern))) return 0;
+    return nummern[Code];
+}
+
+QCursor Objektcursor(int Code) {
+    return Standardcursor(CursornummerAusCode(Code));
 }

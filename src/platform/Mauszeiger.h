@@ -1,6 +1,6 @@
 #pragma once
 // The program's own mouse cursors, kept in numbered slots (10-15) that object records
-// refer to by number beside the standard cursors.
+// refer to by number beside the standard cursors of the lessons' form toolkit.
 
 #include <QCursor>
 
@@ -12,3 +12,14 @@ void CursorSlotsFreigeben();
 // The cursor in a slot; the arrow when the slot is empty.
 QCursor CursorSlot(int Nr);
 bool CursorSlotBelegt(int Nr);
+
+// A cursor number of the form toolkit: 0 the default, −1 to −22 its standard cursors,
+// 10 to 15 the slots; any other number gives the arrow.
+QCursor Standardcursor(int Nr);
+
+// Field 1267 `Cursor` of an object record: the code (0-21) to its cursor number; any other
+// code gives 0, the default.
+int CursornummerAusCode(int Code);
+
+// The cursor of a field 1267 code.
+QCursor Objektcursor(int Code);

@@ -31,8 +31,6 @@ public:
 
     THauptfenster* Aktuell = nullptr;
     int AnstehendeSeite = 0;
-
-private:
     std::vector<TFensterlisteneintrag> Eintraege;
 };
 

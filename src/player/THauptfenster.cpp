@@ -1,29 +1,515 @@
 #include "player/THauptfenster.h"
 
+#include "objects/TObjektliste.h"
+#include "platform/AnsiText.h"
+#include "platform/Bildschirm.h"
+#include "platform/Farben.h"
+#include "platform/Protokoll.h"
+#include "platform/Tastencodes.h"
 #include "player/Befehle.h"
+#include "player/Fenstergeometrie.h"
+#include "player/Objektliste.h"
+#include "player/Seitendienste.h"
 #include "player/TFensterliste.h"
+#include "player/Werkzeugfenster.h"
+#include "store/Config.h"
+#include "store/DialogDienst.h"
+#include "store/Lektion.h"
+#include "store/Lektionsdateien.h"
+#include "store/Meldungen.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QScreen>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+
+#include <charconv>
+#include <exception>
 
 bool FensterGezeigt = false;
 bool SeitenwechselAnstehend = false;
+bool MailVerfuegbar = false;
 
 QObject*& Hostformular() {
     static QObject* host = nullptr;
     return host;
 }
 
+std::string& Kommandozeilenseite() {
+    static std::string seite;
+    return seite;
+}
+
+namespace {
+
+const QColor Silber(0xC0, 0xC0, 0xC0);
+
+// Types the learner never sees; they take no part in the stacking order.
+bool Unsichtbar(int Typ) {
+    switch (Typ) {
+    case 35:
+    case 38:
+    case 40:
+    case 43:
+    case 44:
+    case 48:
+    case 51:
+    case 55: return true;
+    default: return false;
+    }
+}
+
+std::vector<std::string> Zeilen(const std::string& Text) {
+    std::vector<std::string> zeilen;
+    size_t anfang = 0;
+    while (anfang <= Text.size()) {
+        size_t ende = Text.find('\n', anfang);
+        if (ende == std::string::npos) ende = Text.size();
+        std::string zeile = Text.substr(anfang, ende - anfang);
+        if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+        if (ende < Text.size() || !zeile.empty()) zeilen.push_back(zeile);
+        anfang = ende + 1;
+    }
+    return zeilen;
+}
+
+int32_t ZahlOderNull(const std::string& Text) {
+    int32_t nr = 0;
+    const auto [ende, fehler] = std::from_chars(Text.data(), Text.data() + Text.size(), nr);
+    return fehler == std::errc() && ende == Text.data() + Text.size() ? nr : 0;
+}
+
+} // namespace
+
 THauptfenster::THauptfenster(QWidget* Eltern) : QWidget(Eltern, Qt::Window) {
     setObjectName(QStringLiteral("Hauptfenster"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setMouseTracking(true);
     QPalette farben = palette();
-    farben.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    farben.setColor(QPalette::Window, Silber);
     setPalette(farben);
     setAutoFillBackground(true);
+
+    Prgbitmap = new QLabel(this);
+    Prgbitmap->setObjectName(QStringLiteral("Prgbitmap"));
+    Prgbitmap->hide();
+    Prgbitmap->installEventFilter(this);
+    Prgbitmap->setMouseTracking(true);
+
+    Timer.setInterval(100);
+    connect(&Timer, &QTimer::timeout, this, &THauptfenster::TimerTick);
+
+    DummyButton = new QLineEdit(this);
+    DummyButton->setObjectName(QStringLiteral("DummyButton"));
+    DummyButton->setReadOnly(true);
+    DummyButton->setFrame(false);
+    DummyButton->setGeometry(0, 0, 0, 0);
+
     move(0, 123);
     resize(800, 570);
+    Fensterrechteck = QRect(pos(), size());
+    // Keys reach the window before the focused control does.
+    qApp->installEventFilter(this);
+}
+
+THauptfenster::~THauptfenster() {
+    qApp->removeEventFilter(this);
+    ObjektlisteFreigeben(ObjektlisteKopf);
+    if (AktuellesSeitenfenster() == this) AktuellesSeitenfensterSetzen(nullptr);
+}
+
+// ---------------------------------------------------------------------------------------
+// The page build
+
+void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
+    TTabelle* seiten = Tabelle(ArtSeiten);
+    if (!Seite || !seiten) return;
+    WarteCursorAn warten;
+    TimerObjekteAnhalten(true);
+    if (EffektLaeuft) {
+        // A page change waits for the running effect; a second request meanwhile is lost.
+        if (!Timer.isActive()) {
+            SeitenwechselAnstehend = true;
+            Timer.setInterval(100);
+            AufgeschobeneSeite = seiten->LeseZahl(Seite, 100);
+            Timer.start();
+        }
+        return;
+    }
+    EreignisAusloesen(0, 105);
+    VorherigeSeitennummer = VorherigeSeite ? Seitennummer : 0;
+    SeitenfelderLesen(Seite);
+    if (!isMaximized()) Platzieren();
+    if (auto liste = seiten->LeseTextPuffer(Seite, 161)) Objektnummern = Zeilen(*liste);
+    setWindowTitle(AnsiNachQString(seiten->LeseText(Seite, 101)));
+    Lesezeichenvorgabe = seiten->LeseText(Seite, 132);
+    HauptmenueZeigen(*this, seiten->LeseZahl(Seite, 156));
+
+    LernwegNachfolger = 0;
+    if (TTabelle* lernweg = Tabelle(ArtLernweg)) {
+        TDatensatz* weg = lernweg->Datensatz(Seitennummer);
+        // A value that is no number counts as no successor instead of ending the build.
+        LernwegNachfolger = ZahlOderNull(lernweg->LeseText(weg, static_cast<uint16_t>(LernwegSpalte)));
+    }
+
+    try {
+        ObjektlisteAufbauen(*this, Objektnummern, Seite);
+    } catch (const std::exception&) {
+        // Failures inside the object list end only that step.
+    }
+    AktuelleSeite = Seite;
+    FortschrittAktualisieren();
+    AbhakmarkenAktualisieren(*this);
+    VorherigeSeite = Seite;
+    BegriffslistenFuellen(*this);
+    NotizenZeigen(Seitennummer);
+    if (!VerlaufSchritt) Verlauf.VerlaufEintragen(Seitennummer);
+    VerlaufSchritt = false;
+    if (isVisible()) DummyButton->setFocus();
+    AnimationenStarten(*this);
+    FokusobjektSetzen();
+    SeitenwechselAnstehend = false;
+    TimerObjekteAnhalten(false);
+    NavigationAktualisieren(*this);
+
+    bool auswertung = false;
+    ObenDurchlaufen(ObjektlisteKopf, [&](TObjektliste& e) {
+        auswertung = auswertung || e.Typ == 35 || e.Typ == 44;
+        return !auswertung;
+    });
+    if (!auswertung) Versuchszaehler = 1;
+
+    SystemanzeigenAktualisieren(*this);
+    StapelordnungKorrigieren();
+    Protokollieren("page " + std::to_string(Seitennummer));
+    EreignisAusloesen(0, 104);
+}
+
+void THauptfenster::SeitenfelderLesen(TDatensatz* Seite) {
+    TTabelle& t = *Tabelle(ArtSeiten);
+    Seitennummer = t.LeseZahl(Seite, 100);
+    Fortschrittsseite = t.LeseSchalter(Seite, 104);
+    NaechsteSeite = t.LeseZahl(Seite, 160);
+    VorherigeSeiteFeld = t.LeseZahl(Seite, 162);
+    WiederaufnahmeSeite = t.LeseZahl(Seite, 163);
+    Positionsart = static_cast<int16_t>(t.LeseZahl(Seite, 107));
+    Seitenrechteck = QRect(t.LeseKoordinate(Seite, 108), t.LeseKoordinate(Seite, 109),
+                           t.LeseZahl(Seite, 110), t.LeseZahl(Seite, 111));
+    const int32_t farbe = t.LeseZahl(Seite, 112);
+    QPalette farben = palette();
+    farben.setColor(QPalette::Window, farbe == 0 ? Silber : Lektionsfarbe(farbe));
+    setPalette(farben);
+    Fokusobjekt = t.LeseZahl(Seite, 116);
+    Feedbackseite = t.LeseSchalter(Seite, 117);
+    const bool kacheln = t.LeseSchalter(Seite, 121);
+    if (kacheln != Kacheln) {
+        Kacheln = kacheln;
+        if (!Hintergrundname.empty()) HintergrundLaden(Hintergrundname);
+    }
+    auto& liste = TFensterliste::Liste();
+    for (auto& e : liste.Eintraege)
+        if (e.Fenster == this) e.Fenstername = AnsiNachQString(t.LeseText(Seite, 118));
+    PopupmenueSetzen(*this, t.LeseZahl(Seite, 119));
+    DefaultSeite = t.LeseZahl(Seite, 120);
+}
+
+void THauptfenster::Platzieren() {
+    const int w = Seitenrechteck.width(), h = Seitenrechteck.height();
+    switch (Positionsart) {
+    case 0:
+        move(Fensterrechteck.topLeft());
+        resize(Konfiguration().Breite, Konfiguration().Hoehe);
+        break;
+    case 1:
+        move(Oeffnerposition + Seitenrechteck.topLeft());
+        resize(w, h);
+        break;
+    case 2:
+        move(Seitenrechteck.topLeft());
+        resize(w, h);
+        break;
+    case 3: {
+        const QSize schirm = Bildschirmgroesse();
+        move(schirm.width() / 2 - w - 50, schirm.height() / 2 - h / 2);
+        resize(w, h);
+        break;
+    }
+    default: break;
+    }
+    GrenzenMerken();
+}
+
+void THauptfenster::GrenzenMerken() {
+    const QRect r(pos(), size());
+    if (Positionsart == 0)
+        Fensterrechteck = r;
+    else if (Positionsart >= 1 && Positionsart <= 3)
+        Seitenrechteck = r;
+}
+
+void THauptfenster::FokusobjektSetzen() {
+    if (Fokusobjekt == 0) return;
+    TObjektliste* e = ObjektAufSeite(ObjektlisteKopf, Fokusobjekt);
+    QWidget* w = e ? e->Objekt.data() : nullptr;
+    if (w && w->isVisible() && w->isEnabled() && w->focusPolicy() != Qt::NoFocus) w->setFocus();
+}
+
+// A later object of the list lies above every earlier object it overlaps.
+void THauptfenster::StapelordnungKorrigieren() {
+    std::vector<TObjektliste*> oben;
+    ObenDurchlaufen(ObjektlisteKopf, [&](TObjektliste& e) {
+        oben.push_back(&e);
+        return true;
+    });
+    auto zaehlt = [](const TObjektliste& e) {
+        const QWidget* w = e.Objekt.data();
+        if (!w || Unsichtbar(e.Typ)) return false;
+        return e.Typ != 45 || w->isVisible();
+    };
+    for (size_t b = 0; b < oben.size(); ++b) {
+        TObjektliste& B = *oben[b];
+        if (!zaehlt(B)) continue;
+        for (size_t a = 0; a < b; ++a) {
+            TObjektliste& A = *oben[a];
+            if (!zaehlt(A) || !A.Objekt->geometry().intersects(B.Objekt->geometry())) continue;
+            if (B.Stapelnummer >= A.Stapelnummer) continue;
+            B.Objekt->raise();
+            B.Stapelnummer = ++Stapelzaehler;
+            if (B.Typ == 1) BegleiterHeben(B);
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// Background picture
+
+void THauptfenster::HintergrundAusSeite(TDatensatz* Seite) {
+    TTabelle* seiten = Tabelle(ArtSeiten);
+    if (!seiten) return;
+    Bildverzeichnis = seiten->LeseText(Seite, 123);
+    HintergrundLaden(seiten->LeseText(Seite, 124));
+    if (!Hintergrundname.empty())
+        Prgbitmap->move(seiten->LeseKoordinate(Seite, 125), seiten->LeseKoordinate(Seite, 126));
+}
+
+void THauptfenster::HintergrundLaden(const std::string& Dateiname) {
+    const size_t trenner = Dateiname.find_last_of("\\/");
+    const std::string name = trenner == std::string::npos ? Dateiname : Dateiname.substr(trenner + 1);
+    if (name == Hintergrundname && Kacheln == GeladenGekachelt) return;
+    GeladenGekachelt = Kacheln;
+    // The media directory, the page's picture directory and the name, joined as stored.
+    const std::filesystem::path datei =
+        LektionsdateiFinden(Lektionsorte().Programmverzeichnis, Bildverzeichnis + name);
+    QImage bild;
+    if (name.empty() || !bild.load(QString::fromStdString(datei.string()))) {
+        Prgbitmap->clear();
+        Prgbitmap->hide();
+        Hintergrundname.clear();
+        return;
+    }
+    if (Kacheln) {
+        QPixmap flaeche(size());
+        QPainter maler(&flaeche);
+        for (int i = 0; i <= width() / bild.width() + 1; ++i)
+            for (int j = 0; j <= height() / bild.height() + 1; ++j)
+                maler.drawImage(i * bild.width(), j * bild.height(), bild);
+        maler.end();
+        Prgbitmap->setPixmap(flaeche);
+        Prgbitmap->setGeometry(rect());
+    } else {
+        Prgbitmap->setPixmap(QPixmap::fromImage(bild));
+        Prgbitmap->resize(bild.size());
+    }
+    Prgbitmap->lower();
+    Prgbitmap->show();
+    Hintergrundname = name;
+}
+
+// ---------------------------------------------------------------------------------------
+// Timers and progress
+
+void THauptfenster::TimerObjekteAnhalten(bool Anhalten) { ZeitgeberAnhalten(*this, Anhalten); }
+
+void THauptfenster::FortschrittAktualisieren() { LernfortschrittErfassen(*this); }
+
+void THauptfenster::TimerTick() {
+    if (EffektLaeuft) {
+        Timer.setInterval(Timer.interval() + 500);
+        return;
+    }
+    Timer.stop();
+    GeheZuSeite(*this, AufgeschobeneSeite);
+}
+
+// ---------------------------------------------------------------------------------------
+// Events and commands
+
+void THauptfenster::EreignisAusloesen(int32_t Quelle, int EreignisNr) {
+    Protokollieren("event " + std::to_string(Quelle) + " " + std::to_string(EreignisNr));
+    EreignisVerteilen(ObjektlisteKopf, Quelle, EreignisNr);
+}
+
+void THauptfenster::Fensterbefehl(int Code, int32_t Argument) {
+    BefehlSenden(this, FensterbefehlArt(), Code, Argument);
+}
+
+void THauptfenster::customEvent(QEvent* Ereignis) {
+    if (Ereignis->type() != FensterbefehlArt()) return;
+    const auto* befehl = static_cast<const TBefehl*>(Ereignis);
+    Protokollieren("command window " + std::to_string(befehl->Code) + " " +
+                   std::to_string(befehl->Parameter));
+    switch (befehl->Code) {
+    case 0:
+        if (befehl->Parameter > 0) GeheZuSeite(*this, befehl->Parameter);
+        break;
+    case 21: EreignisAusloesen(0, befehl->Parameter & 0xFFFF); break;
+    case 23: VerlaufVor(*this); break;
+    case 24: VerlaufZurueck(*this); break;
+    default: break;
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// Mouse
+
+void THauptfenster::FormMouseDown(QObject*, Qt::MouseButton Knopf, Qt::KeyboardModifiers,
+                                  QPoint) {
+    MenueobjekteSchliessen(*this);
+    EreignisAusloesen(0, 101);
+    if (Knopf == Qt::LeftButton) EreignisAusloesen(0, 111);
+    if (Knopf == Qt::RightButton) EreignisAusloesen(0, 112);
+}
+
+void THauptfenster::FormMouseMove(QObject*, Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) {
+    SchaltflaechenHoverAufheben(*this);
+    EreignisAusloesen(0, 102);
+}
+
+void THauptfenster::FormMouseUp(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
+    EreignisAusloesen(0, 103);
+}
+
+void THauptfenster::mousePressEvent(QMouseEvent* Ereignis) {
+    FormMouseDown(this, Ereignis->button(), Ereignis->modifiers(), Ereignis->pos());
+}
+
+void THauptfenster::mouseMoveEvent(QMouseEvent* Ereignis) {
+    FormMouseMove(this, Ereignis->buttons(), Ereignis->modifiers(), Ereignis->pos());
+}
+
+void THauptfenster::mouseReleaseEvent(QMouseEvent* Ereignis) {
+    FormMouseUp(this, Ereignis->button(), Ereignis->modifiers(), Ereignis->pos());
+}
+
+// The background picture passes its mouse input on with its own place added.
+bool THauptfenster::HintergrundMaus(QEvent* Ereignis) {
+    const QEvent::Type art = Ereignis->type();
+    if (art != QEvent::MouseButtonPress && art != QEvent::MouseMove &&
+        art != QEvent::MouseButtonRelease)
+        return false;
+    auto* maus = static_cast<QMouseEvent*>(Ereignis);
+    const QPoint p = maus->pos() + Prgbitmap->pos();
+    switch (art) {
+    case QEvent::MouseButtonPress:
+        FormMouseDown(this, maus->button(), maus->modifiers(), p);
+        return true;
+    case QEvent::MouseMove: FormMouseMove(this, maus->buttons(), maus->modifiers(), p); return true;
+    case QEvent::MouseButtonRelease:
+        FormMouseUp(this, maus->button(), maus->modifiers(), p);
+        return true;
+    default: return false;
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// Keyboard
+
+bool THauptfenster::eventFilter(QObject* Objekt, QEvent* Ereignis) {
+    if (Objekt == Prgbitmap) return HintergrundMaus(Ereignis);
+    const QEvent::Type art = Ereignis->type();
+    if (art != QEvent::KeyPress && art != QEvent::KeyRelease) return false;
+    // Keys arrive at the focused control (or the window when none has the focus); one the
+    // control ignores travels on to its parents and is not seen again there.
+    auto* w = qobject_cast<QWidget*>(Objekt);
+    QWidget* fokus = focusWidget();
+    if (!w || w->window() != this || w != (fokus ? fokus : this)) return false;
+    auto* taste = static_cast<QKeyEvent*>(Ereignis);
+    if (art == QEvent::KeyRelease) {
+        if (taste->key() == Qt::Key_Tab && !taste->isAutoRepeat()) EreignisAusloesen(0, 1009);
+        return false;
+    }
+    return TasteGedrueckt(taste);
+}
+
+bool THauptfenster::TasteGedrueckt(QKeyEvent* Taste) {
+    EreignisAusloesen(0, 1000);
+    const Qt::KeyboardModifiers m = Taste->modifiers();
+    const bool altStrg = m.testFlag(Qt::AltModifier) && m.testFlag(Qt::ControlModifier);
+    const int taste = Taste->key();
+    if (taste == Qt::Key_Insert) {
+        StatuszeilenUmschalten(*this);
+    } else if (taste == Qt::Key_Left || taste == Qt::Key_Right) {
+        Rasterrichtung = 0;
+        ZeichenrasterSchritt(*this, taste == Qt::Key_Right);
+    } else if (taste == Qt::Key_Up || taste == Qt::Key_Down) {
+        Rasterrichtung = 1;
+        ZeichenrasterSchritt(*this, taste == Qt::Key_Down);
+    } else if (altStrg && (taste == Qt::Key_A || taste == Qt::Key_N)) {
+        WerkzeugfensterZeigen(18);
+    } else if (altStrg && taste == Qt::Key_T) {
+        WerkzeugfensterZeigen(37);
+    } else if (altStrg && taste == Qt::Key_S) {
+        SeiteAbfragen();
+    }
+    int nr = 2000 + VirtuellerTastencode(taste, m);
+    if (m.testFlag(Qt::AltModifier)) nr += 200;
+    if (m.testFlag(Qt::ControlModifier)) nr += 400;
+    if (m.testFlag(Qt::ShiftModifier)) nr += 800;
+    EreignisAusloesen(0, nr);
+
+    bool verbraucht = false;
+    for (const QChar c : Taste->text()) {
+        const std::string ansi = QStringNachAnsi(QString(c));
+        const auto code = static_cast<unsigned char>(ansi.empty() ? 0 : ansi[0]);
+        EreignisAusloesen(0, 1000 + code);
+        if (code != 0 && ZeichenrasterZeichen(*this, static_cast<char>(code))) {
+            SystemanzeigenAktualisieren(*this);
+            verbraucht = true;
+        }
+    }
+    return verbraucht;
+}
+
+void THauptfenster::SeiteAbfragen() {
+    std::string eingabe;
+    if (!Dialoge().Eingabe("Bildschirmseite laden", "Geben Sie die Nummer der Bildschirmseite ein",
+                           eingabe))
+        return;
+    const int32_t nr = ZahlOderNull(eingabe);
+    if (nr <= 0) return;
+    if (!SeiteVorhanden(nr)) {
+        Meldung(98);
+        return;
+    }
+    GeheZuSeite(*this, nr);
+    setWindowTitle(QStringLiteral("[%1] ").arg(nr) + windowTitle());
+}
+
+// ---------------------------------------------------------------------------------------
+// Showing, moving, closing
+
+void THauptfenster::moveEvent(QMoveEvent* Ereignis) {
+    QWidget::moveEvent(Ereignis);
+    GrenzenMerken();
+}
+
+void THauptfenster::resizeEvent(QResizeEvent* Ereignis) {
+    QWidget::resizeEvent(Ereignis);
+    GrenzenMerken();
+    StatuszeilenBreiteAnpassen(*this);
+    EreignisAusloesen(0, 100);
 }
 
 void THauptfenster::showEvent(QShowEvent* Ereignis) {
@@ -35,22 +521,49 @@ void THauptfenster::showEvent(QShowEvent* Ereignis) {
 }
 
 void THauptfenster::ErstesZeigen() {
+    AktuellesSeitenfensterSetzen(this);
     auto& liste = TFensterliste::Liste();
-    if (liste.Fensteranzahl() == 1) {
+    const bool einziges = liste.Fensteranzahl() == 1;
+    if (einziges) {
         move(0, 123);
         resize(800, 570);
-        BefehlSenden(Hostformular(), HostbefehlArt(), HostVerbergen);
+        FensterpositionLaden(*this, Formtag);
+        Fensterrechteck = QRect(pos(), size());
     }
-    // A window placed beyond the screen's lower right comes back to its edge.
-    if (const QScreen* schirm = screen()) {
-        const QRect s = schirm->geometry();
-        QPoint ecke = pos();
-        if (ecke.x() > s.width() - 50) ecke.setX(0);
-        if (ecke.y() > s.height() - 50) ecke.setY(0);
-        move(ecke);
-    }
+    Prgbitmap->hide();
+    StartseiteAufbauen();
+    if (einziges) BefehlSenden(Hostformular(), HostbefehlArt(), HostVerbergen);
+    const QSize schirm = Bildschirmgroesse();
+    QPoint ecke = pos();
+    if (ecke.x() > schirm.width() - 50) ecke.setX(0);
+    if (ecke.y() > schirm.height() - 50) ecke.setY(0);
+    move(ecke);
+    StatuszeilenBreiteAnpassen(*this);
     FensterGezeigt = true;
     emit ErstmalsGezeigt();
+}
+
+void THauptfenster::StartseiteAufbauen() {
+    TTabelle* seiten = Tabelle(ArtSeiten);
+    if (!seiten) return;
+    if (seiten->Anzahl() == 0) {
+        TDatensatz* erste = seiten->NeuerDatensatz(1);
+        seiten->SchreibeText(erste, 100, "1");
+        seiten->Speichern(erste);
+        SeiteWaehlen(*this, erste);
+        return;
+    }
+    const int32_t start = StartseiteLesen();
+    const int32_t parameter = ZahlOderNull(Kommandozeilenseite());
+    if (Startseite != 0) {
+        GeheZuSeite(*this, Startseite);
+    } else if (parameter > 0) {
+        GeheZuSeite(*this, parameter);
+    } else if (TDatensatz* s = SeiteMitNummer(start)) {
+        SeiteWaehlen(*this, s);
+    } else {
+        SeiteWaehlen(*this, seiten->Erster());
+    }
 }
 
 void THauptfenster::closeEvent(QCloseEvent* Ereignis) {
@@ -60,5 +573,6 @@ void THauptfenster::closeEvent(QCloseEvent* Ereignis) {
                      TFensterliste::Liste().Position(this));
         return;
     }
+    FensterpositionSpeichern(*this, Formtag);
     Ereignis->accept();
 }

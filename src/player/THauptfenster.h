@@ -2,24 +2,99 @@
 // The learner window: shows one page of the lesson at a time and is the hub of the
 // learner's keyboard and mouse input on it.
 
+#include "objects/TSeitenfenster.h"
+#include "player/Navigation.h"
+
+#include <QRect>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
-class THauptfenster : public QWidget {
+class QLabel;
+class QLineEdit;
+class TDatensatz;
+struct TObjektliste;
+
+class THauptfenster : public QWidget, public TSeitenfenster {
     Q_OBJECT
 public:
     explicit THauptfenster(QWidget* Eltern = nullptr);
+    ~THauptfenster() override;
 
     static constexpr int Formtag = 2;
 
+    // Enters a page record: window fields, objects, progress, history, focus, events.
+    void SeiteAufbauen(TDatensatz* Seite);
+
+    // Shows the background picture `Dateiname` (directories dropped) from the lesson's
+    // media directory and `Bildverzeichnis`; a picture that cannot be loaded is hidden.
+    void HintergrundLaden(const std::string& Dateiname);
+    // Fields 123 to 126 of a page: picture directory, picture and its place.
+    void HintergrundAusSeite(TDatensatz* Seite);
+
+    // Pauses (true) or resumes (false) the timer objects of the page.
+    void TimerObjekteAnhalten(bool Anhalten);
+    void FortschrittAktualisieren();
+
+    // TSeitenfenster
+    QWidget* Fensterwidget() override { return this; }
+    void FormMouseDown(QObject* Sender, Qt::MouseButton Knopf, Qt::KeyboardModifiers Umschalter,
+                       QPoint Position) override;
+    void FormMouseMove(QObject* Sender, Qt::MouseButtons Knoepfe,
+                       Qt::KeyboardModifiers Umschalter, QPoint Position) override;
+    void FormMouseUp(QObject* Sender, Qt::MouseButton Knopf, Qt::KeyboardModifiers Umschalter,
+                     QPoint Position) override;
+    void EreignisAusloesen(int32_t Quelle, int EreignisNr) override;
+    TObjektliste* Objektliste() override { return ObjektlisteKopf; }
+    void Fensterbefehl(int Code, int32_t Argument) override;
+
+    // The page object list (built by the object list of the page build).
+    TObjektliste* ObjektlisteKopf = nullptr;
+    std::vector<std::string> Objektnummern; // lines of page field 161
+
+    // Components.
+    QLabel* Prgbitmap;      // the page's background picture
+    QTimer Timer;           // deferred page change while an effect runs
+    QLineEdit* DummyButton; // takes the focus after each page build
+
+    // State of the window.
+    TDatensatz* AktuelleSeite = nullptr;
+    TDatensatz* VorherigeSeite = nullptr;
+    int32_t Seitennummer = 0;
+    int32_t VorherigeSeitennummer = 0;
+    int32_t NaechsteSeite = 0;
+    int32_t VorherigeSeiteFeld = 0;
+    int32_t WiederaufnahmeSeite = 0;
+    int32_t LernwegNachfolger = 0;
+    int16_t LernwegSpalte = 0;
+    int32_t DefaultSeite = 0;
+    int16_t Positionsart = 0;
+    QRect Seitenrechteck;
+    QRect Fensterrechteck;
+    bool Fortschrittsseite = false;
+    int16_t FortschrittProzent = 0;
+    bool Feedbackseite = false;
+    bool Kacheln = false;
+    std::string Hintergrundname;
+    std::string Bildverzeichnis;
+    int32_t Fokusobjekt = 0;
+    bool EffektLaeuft = false;
+    bool VerlaufSchritt = false;
     bool SchliessenErlaubt = false; // set by the window list only
     int32_t Startseite = 0;         // page handed over when the window was opened
-    int32_t Seitennummer = 0;       // page shown now
-    int32_t WiederaufnahmeSeite = 0;
-    bool Feedbackseite = false;
     int16_t Versuchszaehler = 1;
     int32_t Stapelzaehler = 0;
+    int Rasterrichtung = 0;
+    std::string Lesezeichenvorgabe;
+    QPoint Oeffnerposition; // left and top of the window current when this one opened
+    int32_t Menuenummer = 0;
+    TVerlaufsliste Verlauf;
+
+    // The window command of the deferred page change comes from this timer's tick.
+    void TimerTick();
 
 signals:
     // Emitted once, when the window has been shown for the first time.
@@ -28,17 +103,41 @@ signals:
 protected:
     void showEvent(QShowEvent* Ereignis) override;
     void closeEvent(QCloseEvent* Ereignis) override;
+    void customEvent(QEvent* Ereignis) override;
+    void moveEvent(QMoveEvent* Ereignis) override;
+    void resizeEvent(QResizeEvent* Ereignis) override;
+    void mousePressEvent(QMouseEvent* Ereignis) override;
+    void mouseMoveEvent(QMouseEvent* Ereignis) override;
+    void mouseReleaseEvent(QMouseEvent* Ereignis) override;
+    bool eventFilter(QObject* Objekt, QEvent* Ereignis) override;
 
 private:
     void ErstesZeigen();
+    void StartseiteAufbauen();
+    void SeitenfelderLesen(TDatensatz* Seite);
+    void Platzieren();
+    void GrenzenMerken();
+    void StapelordnungKorrigieren();
+    void FokusobjektSetzen();
+    bool TasteGedrueckt(QKeyEvent* Taste);
+    void SeiteAbfragen();
+    bool HintergrundMaus(QEvent* Ereignis);
 
     bool Gezeigt = false;
+    bool GeladenGekachelt = false;
+    int32_t AufgeschobeneSeite = 0;
 };
 
 // Set once the first learner window has been shown; effects do not play before.
 extern bool FensterGezeigt;
 // Set while a page change waits for an effect to end.
 extern bool SeitenwechselAnstehend;
+// The mail server answered the probe at start; objects that send mail depend on it.
+extern bool MailVerfuegbar;
 
 // The hidden host form that receives host commands; set by the program at start.
 QObject*& Hostformular();
+
+// The page argument of the command line; the first window starts there when it is a
+// number above 0.
+std::string& Kommandozeilenseite();

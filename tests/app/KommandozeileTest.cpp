@@ -1,7 +1,11 @@
 #include "app/Kommandozeile.h"
+#include "support/QtAnwendung.h"
 #include "support/Testverzeichnis.h"
 #include "vlmtab/LektionBauen.h"
 
+#include <QImage>
+
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <sstream>
@@ -10,6 +14,8 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+auto* const qt = ::testing::AddGlobalTestEnvironment(new QtAnwendung);
 
 TEST(Kommandozeile, Lesen) {
     struct Fall {
@@ -92,13 +98,48 @@ TEST_F(Programmaufruf, BildschirmfotoDesErstenFensters) {
                   "test", lektion, meldungen),
               0);
     const fs::path bild = Verzeichnis / "seite.png";
-    const Ergebnis e = Ausfuehren("--lesson '" + lektion.string() + "' --screenshot '" +
-                                  bild.string() + "'",
-                                  "QT_QPA_PLATFORM=offscreen");
+    const std::string aufruf = "--lesson '" + lektion.string() + "' --screenshot '" + bild.string() + "'";
+    Ergebnis e = Ausfuehren(aufruf, "QT_QPA_PLATFORM=offscreen");
     EXPECT_EQ(e.Status, 0) << e.Ausgabe;
     EXPECT_EQ(DateiLesen(bild).substr(1, 3), "PNG");
     EXPECT_FALSE(fs::exists(lektion / "States.tmp")) << "working copies are removed at the end";
     EXPECT_TRUE(fs::exists(lektion / "Objekte.tab"));
+
+    e = Ausfuehren(aufruf + " 99", "QT_QPA_PLATFORM=offscreen");
+    EXPECT_EQ(e.Status, 3);
+    EXPECT_NE(e.Ausgabe.find("die Seite 99 gibt es in der Lektion nicht"), std::string::npos)
+        << e.Ausgabe;
+}
+
+TEST_F(Programmaufruf, BildschirmfotoEinerSeiteUndProtokoll) {
+    const fs::path lektion = Verzeichnis / "lektion";
+    std::ostringstream meldungen;
+    ASSERT_EQ(vlmtab::LektionAusTextBauen(
+                  R"({"tables": {"States.tab": [{"nr": 1, "fields": {"100": "1"}},
+                                   {"nr": 2, "fields": {"100": "2", "112": "255"}}]},
+                      "ini": {"Lektion": {"MailServer": "127.0.0.1:1"}}})",
+                  "test", lektion, meldungen),
+              0);
+    const fs::path bild = Verzeichnis / "seite2.png";
+    const fs::path protokoll = Verzeichnis / "protokoll.txt";
+    const Ergebnis e =
+        Ausfuehren("--lesson '" + lektion.string() + "' --log '" + protokoll.string() +
+                       "' --screenshot '" + bild.string() + "' 2",
+                   "QT_QPA_PLATFORM=offscreen");
+    ASSERT_EQ(e.Status, 0) << e.Ausgabe;
+    QImage foto(QString::fromStdString(bild.string()));
+    ASSERT_FALSE(foto.isNull());
+    EXPECT_EQ(foto.pixelColor(foto.width() / 2, foto.height() / 2), QColor(255, 0, 0));
+
+    // "<ms> page 2", then the page's closing event.
+    std::istringstream zeilen(DateiLesen(protokoll));
+    std::vector<std::string> gelesen;
+    for (std::string z; std::getline(zeilen, z);) gelesen.push_back(z.substr(z.find(' ') + 1));
+    const auto seite = std::find(gelesen.begin(), gelesen.end(), "page 2");
+    ASSERT_NE(seite, gelesen.end()) << DateiLesen(protokoll);
+    ASSERT_NE(seite + 1, gelesen.end());
+    EXPECT_EQ(*(seite + 1), "event 0 104");
+    EXPECT_NE(std::find(gelesen.begin(), seite, "event 0 105"), seite);
 }
 
 } // namespace

@@ -1,0 +1,20 @@
+#include "objects/Seitenereignisse.h"
+
+#include "objects/THMessage.h"
+#include "objects/TObjektliste.h"
+
+#include <QPointer>
+
+#include <vector>
+
+void EreignisVerteilen(TObjektliste* Kopf, int32_t Quelle, int EreignisNr) {
+    // Gathered first: an action may change the list while the event travels.
+    std::vector<QPointer<THMessage>> hoerer;
+    TiefDurchlaufen(Kopf, [&](TObjektliste& e) {
+        auto* nachricht = qobject_cast<THMessage*>(e.Objekt.data());
+        if (nachricht && nachricht->HoertAuf(Quelle)) hoerer.emplace_back(nachricht);
+        return true;
+    });
+    for (const QPointer<THMessage>& nachricht : hoerer)
+        if (nachricht) nachricht->EreignisEmpfangen(EreignisNr);
+}

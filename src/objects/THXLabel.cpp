@@ -1,0 +1,33 @@
+#include "objects/THXLabel.h"
+
+#include "objects/Feldregeln.h"
+#include "platform/AnsiText.h"
+#include "store/Lektion.h"
+
+THXLabel::THXLabel(QWidget* Eltern) : QLabel(Eltern), TSeitenobjekt(this) {
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    MausWeiterleitung = Weiterleitung::NurDruckenUndLoslassen;
+}
+
+void THXLabel::AusrichtungSetzen(int32_t Code) {
+    Ausrichtung = Code;
+    static const Qt::Alignment waagerecht[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+    if (Code < 0 || Code > 2) return;
+    setAlignment((alignment() & ~Qt::AlignHorizontal_Mask) | waagerecht[Code]);
+}
+
+void THXLabel::DatensatzZeigen(int32_t Nr) {
+    Datensatznummer = Nr;
+    TTabelle* daten = Tabelle(ArtDaten);
+    TDatensatz* satz = daten ? daten->Datensatz(Nr) : nullptr;
+    if (satz) setText(AnsiNachQString(daten->LeseText(satz, 301)));
+}
+
+void THXLabel::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
+    switch (FeldId) {
+    case 1245: SchriftUebernehmen(*this, Tabelle, Satz); break;
+    case 1266: AusrichtungSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
+    case 1268: DatensatzZeigen(Tabelle.LeseZahl(Satz, FeldId)); break;
+    default: TSeitenobjekt::FeldAnwenden(Tabelle, Satz, FeldId); break;
+    }
+}

@@ -1,0 +1,47 @@
+#pragma once
+// The page object list: one entry per object of a page, in the order of the page's list of
+// object numbers. Containers hold a list of their own (one level deep); the deep order
+// visits a container's objects right after the container.
+
+#include <QPointer>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class TSeitenobjekt;
+
+struct TObjektliste {
+    QPointer<QWidget> Objekt;          // the control, none for a type without class
+    int32_t Nummer = 0;                // object number as listed
+    int16_t Typ = 0;                   // object type code (field 1200)
+    TObjektliste* Naechster = nullptr; // next entry of the same list
+    TObjektliste* TiefNaechster = nullptr;
+    std::string Beschreibung;          // field 1201, Windows-1252
+    int32_t Stapelnummer = 0;
+    bool Nachgeladen = false;          // added by an action, not by the page's list
+
+    // The page object behind the control, none when there is no control.
+    TSeitenobjekt* Seitenobjekt() const;
+};
+
+// Releases a whole list (not the controls).
+void ObjektlisteFreigeben(TObjektliste*& Kopf);
+
+// The list of a container object (types 46 and 57), none for any other entry. Containers
+// tell their list through `TSeitenobjekt::EigeneObjektliste`.
+TObjektliste* Containerliste(const TObjektliste& Eintrag);
+
+// Recomputes the deep links of the list starting at `Kopf`.
+void TiefeVerkettung(TObjektliste* Kopf);
+
+// Visits every entry in deep order (after recomputing the deep links), or only the top
+// level. The visit stops when `Besuch` returns false.
+void TiefDurchlaufen(TObjektliste* Kopf, const std::function<bool(TObjektliste&)>& Besuch);
+void ObenDurchlaufen(TObjektliste* Kopf, const std::function<bool(TObjektliste&)>& Besuch);
+
+// First entry in deep order / at the top level with that number (compared as integers).
+TObjektliste* ObjektMitNummer(TObjektliste* Kopf, int32_t Nr);
+TObjektliste* ObjektAufSeite(TObjektliste* Kopf, int32_t Nr);
+bool AufSeite(TObjektliste* Kopf, int32_t Nr);

@@ -1,0 +1,45 @@
+#include "player/ObjektFabrik.h"
+
+#include "objects/THBevel.h"
+#include "objects/THBitmap.h"
+#include "objects/THMessage.h"
+#include "objects/THShape.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+template <class Klasse>
+QWidget* Neu(QWidget* Eltern) {
+    return new Klasse(Eltern);
+}
+
+struct TKlasse {
+    int Typ;
+    QWidget* (*Erzeugen)(QWidget* Eltern);
+};
+
+// Every type code with a class; a code not listed creates nothing.
+constexpr TKlasse Klassen[] = {
+    {5, Neu<THBitmap>},
+    {9, Neu<THShape>},
+    {29, Neu<THBevel>},
+    {43, Neu<THMessage>},
+};
+
+// Containers and memo fields.
+constexpr int SofortSichtbar[] = {46, 47, 57};
+
+} // namespace
+
+QWidget* ObjektFabrik(int Typ, QWidget* Eltern) {
+    const auto klasse = std::find_if(std::begin(Klassen), std::end(Klassen),
+                                     [Typ](const TKlasse& k) { return k.Typ == Typ; });
+    if (klasse == std::end(Klassen)) return nullptr;
+    QWidget* objekt = klasse->Erzeugen(Eltern);
+    if (std::find(std::begin(SofortSichtbar), std::end(SofortSichtbar), Typ) !=
+        std::end(SofortSichtbar))
+        objekt->show();
+    return objekt;
+}

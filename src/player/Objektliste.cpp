@@ -1,0 +1,357 @@
+#include "player/Objektliste.h"
+
+#include "objects/TObjektliste.h"
+#include "objects/TSeitenobjekt.h"
+#include "player/ObjektFabrik.h"
+#include "player/THauptfenster.h"
+#include "store/Lektion.h"
+
+#include <QLineEdit>
+
+#include <algorithm>
+#include <charconv>
+#include <functional>
+#include <iterator>
+#include <optional>
+#include <string_view>
+
+namespace {
+
+using TBeiseite = std::vector<TObjektliste*>;
+
+// What differs between the page's own list and a container's.
+struct TAufbau {
+    THauptfenster& Fenster;
+    QWidget* Eltern;
+    bool Seite; // the page's own list
+    int32_t VersatzX = 0;
+    int32_t VersatzY = 0;
+};
+
+constexpr int Auswertung = 35;
+
+bool IstContainer(int Typ) {
+    return Typ == 46 || Typ == 57;
+}
+
+bool AufDerSeiteUnsichtbar(int Typ) {
+    static const int typen[] = {35, 38, 40, 43, 44, 48, 51, 55, 58};
+    return std::find(std::begin(typen), std::end(typen), Typ) != std::end(typen);
+}
+
+bool ImContainerUnsichtbar(int Typ) {
+    static const int typen[] = {35, 38, 40, 43, 44};
+    return std::find(std::begin(typen), std::end(typen), Typ) != std::end(typen);
+}
+
+TDatensatz* Satz(const TObjektliste& Eintrag) {
+    TTabelle* objekte = Tabelle(ArtObjekte);
+    return objekte ? objekte->Datensatz(Eintrag.Nummer) : nullptr;
+}
+
+int32_t Zahl(const TObjektliste& Eintrag, uint16_t FeldId) {
+    TTabelle* objekte = Tabelle(ArtObjekte);
+    return objekte ? objekte->LeseZahl(Satz(Eintrag), FeldId) : 0;
+}
+
+bool Schalter(const TObjektliste& Eintrag, uint16_t FeldId) {
+    TTabelle* objekte = Tabelle(ArtObjekte);
+    return objekte && objekte->LeseSchalter(Satz(Eintrag), FeldId);
+}
+
+// A line of the list is compared with the decimal text of an object number, not as a number:
+// "007" is not object 7 of the previous page.
+bool Gelistet(const std::vector<std::string>& Nummernliste, int32_t Nr) {
+    const std::string text = std::to_string(Nr).substr(0, 10);
+    return std::find(Nummernliste.begin(), Nummernliste.end(), text) != Nummernliste.end();
+}
+
+std::optional<int32_t> AlsZahl(std::string_view Zeile) {
+    while (!Zeile.empty() && Zeile.front() == ' ') Zeile.remove_prefix(1);
+    int32_t nr = 0;
+    const char* ende = Zeile.data() + Zeile.size();
+    const auto [stelle, fehler] = std::from_chars(Zeile.data(), ende, nr);
+    if (Zeile.empty() || fehler != std::errc() || stelle != ende) return std::nullopt;
+    return nr;
+}
+
+void FokusSichern(THauptfenster& Fenster) {
+    if (Fenster.isVisible()) Fenster.DummyButton->setFocus();
+}
+
+void ObjektZerstoeren(TObjektliste& Eintrag) {
+    delete Eintrag.Objekt.data();
+}
+
+void SeitenobjektEntfernen(TObjektliste& Eintrag) {
+    // The removal effect (field 1281) of a text, picture, label or polyline will play here,
+    // on the rectangle the hidden control leaves, before the control goes.
+    ObjektZerstoeren(Eintrag);
+}
+
+// The page's objects go with their removal effect, a container's at once.
+void ObjektEntfernen(const TAufbau& Aufbau, TObjektliste& Eintrag) {
+    if (Aufbau.Seite)
+        SeitenobjektEntfernen(Eintrag);
+    else
+        ObjektZerstoeren(Eintrag);
+}
+
+// Sets aside the entries whose number is listed again and removes all others; the list is
+// empty afterwards.
+TBeiseite AlteSortieren(const TAufbau& Aufbau, TObjektliste*& Kopf,
+                        const std::vector<std::string>& Nummernliste) {
+    TBeiseite beiseite;
+    while (TObjektliste* e = Kopf) {
+        Kopf = e->Naechster;
+        e->Naechster = nullptr;
+        if (!Gelistet(Nummernliste, e->Nummer)) {
+            ObjektEntfernen(Aufbau, *e);
+            delete e;
+            continue;
+        }
+        if (TSeitenobjekt* objekt = e->Seitenobjekt(); objekt && Aufbau.Seite)
+            objekt->BleibtAufSeite();
+        beiseite.push_back(e);
+    }
+    return beiseite;
+}
+
+TObjektliste* Uebernehmen(TBeiseite& Beiseite, int32_t Nr) {
+    const auto it = std::find_if(Beiseite.begin(), Beiseite.end(),
+                                 [Nr](const TObjektliste* e) { return e->Nummer == Nr; });
+    if (it == Beiseite.end()) return nullptr;
+    TObjektliste* alt = *it;
+    Beiseite.erase(it);
+    return alt;
+}
+
+TObjektliste* NeuerEintrag(TTabelle& Objekte, TDatensatz* Satz, int32_t Nr) {
+    auto* e = new TObjektliste;
+    e->Nummer = Nr;
+    e->Typ = static_cast<int16_t>(Objekte.LeseZahl(Satz, 1200));
+    e->Beschreibung = Objekte.LeseText(Satz, 1201);
+    return e;
+}
+
+// One entry per listed object that has a record; a line that is not a number ends the list.
+void NeueEintraege(const TAufbau& Aufbau, TObjektliste*& Kopf,
+                   const std::vector<std::string>& Nummernliste, TBeiseite& Beiseite) {
+    TTabelle* objekte = Tabelle(ArtObjekte);
+    if (!objekte) return;
+    TObjektliste** ende = &Kopf;
+    for (const std::string& zeile : Nummernliste) {
+        const std::optional<int32_t> nr = AlsZahl(zeile);
+        if (!nr) return;
+        TDatensatz* satz = objekte->Datensatz(*nr);
+        if (!satz) continue;
+        TObjektliste* e = NeuerEintrag(*objekte, satz, *nr);
+        if (!Aufbau.Seite && IstContainer(e->Typ)) {
+            delete e;
+            continue;
+        }
+        if (TObjektliste* alt = Uebernehmen(Beiseite, *nr)) {
+            e->Objekt = alt->Objekt;
+            if (Aufbau.Seite) e->Stapelnummer = alt->Stapelnummer;
+            delete alt;
+        } else {
+            ObjektErzeugen(Aufbau.Fenster, *e, e->Typ, satz, Aufbau.VersatzX, Aufbau.VersatzY,
+                           Aufbau.Eltern);
+        }
+        *ende = e;
+        ende = &e->Naechster;
+    }
+}
+
+// Entries set aside but not taken over (their line came after a line that is not a number,
+// or their record is gone) would leave a control outside every list: it goes.
+void UebrigeEntfernen(const TAufbau& Aufbau, TBeiseite& Beiseite) {
+    for (TObjektliste* e : Beiseite) {
+        ObjektEntfernen(Aufbau, *e);
+        delete e;
+    }
+    Beiseite.clear();
+}
+
+void ListeAufbauen(const TAufbau& Aufbau, TObjektliste*& Kopf,
+                   const std::vector<std::string>& Nummernliste,
+                   const std::function<void()>& NachDemAufraeumen) {
+    FokusSichern(Aufbau.Fenster);
+    TBeiseite beiseite = AlteSortieren(Aufbau, Kopf, Nummernliste);
+    NachDemAufraeumen();
+    NeueEintraege(Aufbau, Kopf, Nummernliste, beiseite);
+    UebrigeEntfernen(Aufbau, beiseite);
+    TiefeVerkettung(Kopf);
+}
+
+// Visits the entries of the top level that have a control whose parent is `Eltern`.
+void KinderDurchlaufen(TObjektliste* Kopf, const QWidget* Eltern,
+                       const std::function<void(TObjektliste&, QWidget&, TSeitenobjekt&)>& Tun) {
+    ObenDurchlaufen(Kopf, [&](TObjektliste& e) {
+        QWidget* w = e.Objekt.data();
+        TSeitenobjekt* objekt = e.Seitenobjekt();
+        if (w && objekt && w->parentWidget() == Eltern) Tun(e, *w, *objekt);
+        return true;
+    });
+}
+
+void ObenMitTyp(TObjektliste* Kopf, int Typ, const std::function<void(TSeitenobjekt&)>& Tun) {
+    ObenDurchlaufen(Kopf, [&](TObjektliste& e) {
+        if (TSeitenobjekt* objekt = e.Seitenobjekt(); objekt && e.Typ == Typ) Tun(*objekt);
+        return true;
+    });
+}
+
+void MitEffektZeigen(const TObjektliste& Eintrag, QWidget& Objekt, TSeitenobjekt& Seitenobjekt) {
+    if (Zahl(Eintrag, 1279) != 0)
+        Seitenobjekt.ZeigenMitEffekt(true);
+    else
+        Objekt.show();
+}
+
+void AufDerSeiteZeigen(const TObjektliste& Eintrag, QWidget& Objekt, TSeitenobjekt& Seitenobjekt,
+                       bool SeiteWirdAusgewertet) {
+    switch (Eintrag.Typ) {
+    case 1:
+    case 5:
+        if (Objekt.isHidden()) MitEffektZeigen(Eintrag, Objekt, Seitenobjekt);
+        break;
+    case 7:
+    case 64: MitEffektZeigen(Eintrag, Objekt, Seitenobjekt); break;
+    case 8:
+        if (!Objekt.isHidden()) break;
+        Objekt.show();
+        Seitenobjekt.Starten();
+        break;
+    case 31:
+        if (Schalter(Eintrag, 1283))
+            Objekt.setEnabled(SeiteWirdAusgewertet && Schalter(Eintrag, 1251));
+        Objekt.show();
+        break;
+    case 45: Objekt.setVisible(Schalter(Eintrag, 1260)); break;
+    default: Objekt.setVisible(!AufDerSeiteUnsichtbar(Eintrag.Typ)); break;
+    }
+}
+
+void SeiteZeigen(THauptfenster& Fenster) {
+    TObjektliste* kopf = Fenster.ObjektlisteKopf;
+    bool auswertung = false;
+    ObenDurchlaufen(kopf, [&](TObjektliste& e) {
+        auswertung = e.Typ == Auswertung;
+        return !auswertung;
+    });
+    KinderDurchlaufen(kopf, &Fenster, [&](TObjektliste& e, QWidget& w, TSeitenobjekt& o) {
+        AufDerSeiteZeigen(e, w, o, auswertung);
+    });
+}
+
+void ImContainerZeigen(TObjektliste* Kopf, QWidget* Container) {
+    KinderDurchlaufen(Kopf, Container, [](TObjektliste& e, QWidget& w, TSeitenobjekt& o) {
+        if (e.Typ == 45)
+            w.setVisible(Schalter(e, 1260));
+        else
+            w.setVisible(!ImContainerUnsichtbar(e.Typ));
+        if (e.Typ == 55) o.DatensatzSchreiben();
+    });
+}
+
+void AlleNachgeladenenVerbergen(TObjektliste* Kopf) {
+    ObenDurchlaufen(Kopf, [](TObjektliste& e) {
+        if (TSeitenobjekt* objekt = e.Seitenobjekt(); objekt && e.Nachgeladen) objekt->Verbergen();
+        return true;
+    });
+}
+
+void Anhaengen(TObjektliste*& Kopf, TObjektliste* Eintrag) {
+    TObjektliste** ende = &Kopf;
+    while (*ende) ende = &(*ende)->Naechster;
+    *ende = Eintrag;
+}
+
+void NachgeladenZeigen(const TObjektliste& Eintrag) {
+    QWidget* w = Eintrag.Objekt.data();
+    TSeitenobjekt* objekt = Eintrag.Seitenobjekt();
+    if (!w || !objekt) return;
+    if (Eintrag.Typ == 5 || Eintrag.Typ == 64)
+        objekt->ZeigenMitEffekt(true);
+    else
+        w->show();
+    if (Eintrag.Typ == 55) objekt->DatensatzSchreiben();
+    if (Eintrag.Typ == 8) objekt->Starten();
+}
+
+void Nachladen(THauptfenster& Fenster, int32_t Nr) {
+    TTabelle* objekte = Tabelle(ArtObjekte);
+    TDatensatz* satz = objekte ? objekte->Datensatz(Nr) : nullptr;
+    if (!satz) return;
+    TObjektliste* e = NeuerEintrag(*objekte, satz, Nr);
+    e->Nachgeladen = true;
+    Anhaengen(Fenster.ObjektlisteKopf, e);
+    ObjektErzeugen(Fenster, *e, e->Typ, satz, 0, 0, &Fenster);
+    NachgeladenZeigen(*e);
+}
+
+} // namespace
+
+void ObjektErzeugen(THauptfenster& Fenster, TObjektliste& Eintrag, int Typ, TDatensatz* Satz,
+                    int32_t VersatzX, int32_t VersatzY, QWidget* Eltern) {
+    QWidget* w = ObjektFabrik(Typ, Eltern);
+    Eintrag.Objekt = w;
+    Eintrag.Stapelnummer = ++Fenster.Stapelzaehler;
+    TSeitenobjekt* objekt = w ? TSeitenobjekt::Von(w) : nullptr;
+    if (!objekt) return;
+    if (!IstContainer(Typ)) w->hide();
+    objekt->FensterSetzen(&Fenster);
+    objekt->Tag = Satz->Nr;
+    TTabelle* objekte = Tabelle(ArtObjekte);
+    if (!objekte) return;
+    objekt->AlleFelderUebernehmen(*objekte, Satz);
+    if (VersatzX != 0 || VersatzY != 0) w->move(w->x() - VersatzX, w->y() - VersatzY);
+    const int32_t aktion = objekte->LeseZahl(Satz, 1231);
+    if (aktion == 29 || aktion == 1029) w->setEnabled(MailVerfuegbar);
+}
+
+void ObjektlisteAufbauen(THauptfenster& Fenster, const std::vector<std::string>& Nummernliste,
+                         TDatensatz* Seite) {
+    const TAufbau aufbau{Fenster, &Fenster, true};
+    ListeAufbauen(aufbau, Fenster.ObjektlisteKopf, Nummernliste,
+                  [&] { Fenster.HintergrundAusSeite(Seite); });
+    ObenMitTyp(Fenster.ObjektlisteKopf, 55, [](TSeitenobjekt& o) { o.DatensatzSchreiben(); });
+    SeiteZeigen(Fenster);
+    ObenMitTyp(Fenster.ObjektlisteKopf, 52, [](TSeitenobjekt& o) { o.BereichAnpassen(); });
+    ObenMitTyp(Fenster.ObjektlisteKopf, 34,
+               [](TSeitenobjekt& o) { o.UeberschreibmodusUebernehmen(); });
+    FensterloseNachUnten(Fenster);
+}
+
+void ContainerlisteAufbauen(THauptfenster& Fenster, TObjektliste*& Liste,
+                            const std::vector<std::string>& Nummernliste, QWidget* Container,
+                            int32_t VersatzX, int32_t VersatzY) {
+    const TAufbau aufbau{Fenster, Container, false, VersatzX, VersatzY};
+    ListeAufbauen(aufbau, Liste, Nummernliste, [] {});
+    ImContainerZeigen(Liste, Container);
+    if (Container) FensterloseNachUnten(*Container);
+}
+
+void ObjektZeigen(THauptfenster& Fenster, int32_t Nr, bool NachgeladeneVerbergen) {
+    if (NachgeladeneVerbergen) AlleNachgeladenenVerbergen(Fenster.ObjektlisteKopf);
+    if (TObjektliste* e = ObjektAufSeite(Fenster.ObjektlisteKopf, Nr)) {
+        if (QWidget* w = e->Objekt.data()) {
+            w->show();
+            w->raise();
+        }
+    } else {
+        Nachladen(Fenster, Nr);
+    }
+    FensterloseNachUnten(Fenster);
+    Fenster.EreignisAusloesen(Nr, 229);
+}
+
+void AlleObjekteEntfernen(THauptfenster& Fenster) {
+    Fenster.DummyButton->setFocus();
+    while (TObjektliste* e = Fenster.ObjektlisteKopf) {
+        Fenster.ObjektlisteKopf = e->Naechster;
+        ObjektZerstoeren(*e);
+        delete e;
+    }
+}

@@ -1,0 +1,22 @@
+#include "player/Seitendienste.h"
+
+// The object classes and windows these duties act on join the program one by one; until
+// a kind exists, its duty has nothing to act on.
+
+void HauptmenueZeigen(THauptfenster&, int32_t) {}
+void PopupmenueSetzen(THauptfenster&, int32_t) {}
+void MenueobjekteSchliessen(THauptfenster&) {}
+void BegriffslistenFuellen(THauptfenster&) {}
+void NotizenZeigen(int32_t) {}
+void AbhakmarkenAktualisieren(THauptfenster&) {}
+void LernfortschrittErfassen(THauptfenster&) {}
+void AnimationenStarten(THauptfenster&) {}
+void SystemanzeigenAktualisieren(THauptfenster&) {}
+void NavigationAktualisieren(THauptfenster&) {}
+void ZeitgeberAnhalten(THauptfenster&, bool) {}
+void StatuszeilenUmschalten(THauptfenster&) {}
+void StatuszeilenBreiteAnpassen(THauptfenster&) {}
+void ZeichenrasterSchritt(THauptfenster&, bool) {}
+bool ZeichenrasterZeichen(THauptfenster&, char) { return false; }
+void BegleiterHeben(TObjektliste&) {}
+void SchaltflaechenHoverAufheben(THauptfenster&) {}

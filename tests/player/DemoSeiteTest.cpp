@@ -1,0 +1,91 @@
+// The demo lesson's page of pictures and shapes builds with its media files found.
+
+#include "objects/ObjektTesthilfe.h"
+#include "objects/THBevel.h"
+#include "objects/THBitmap.h"
+#include "objects/THMessage.h"
+#include "objects/THShape.h"
+#include "player/Navigation.h"
+#include "player/Objektliste.h"
+#include "player/THauptfenster.h"
+#include "store/Lektion.h"
+#include "store/Lektionsdateien.h"
+#include "vlmtab/LektionBauen.h"
+
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class DemoSeite : public Lektionstest {
+protected:
+    void SetUp() override {
+        Lektionstest::SetUp();
+        const fs::path demo = DEMO_VERZEICHNIS;
+        std::ostringstream meldungen;
+        ASSERT_EQ(vlmtab::LektionBauen(demo / "lesson.json", Verzeichnis, meldungen), 0)
+            << meldungen.str();
+        fs::copy(demo / "media", Verzeichnis, fs::copy_options::recursive);
+        Lektionsorte().Programmverzeichnis = Lektionsorte().Lektionsverzeichnis = Verzeichnis;
+        LektionOeffnen();
+        Fenster = new THauptfenster();
+        TDatensatz* seite = SeiteMitNummer(4);
+        ASSERT_NE(seite, nullptr);
+        std::istringstream liste(Tabelle(ArtSeiten)->LeseText(seite, 161));
+        std::vector<std::string> nummern;
+        for (std::string zeile; std::getline(liste, zeile);) {
+            if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+            nummern.push_back(zeile);
+        }
+        ObjektlisteAufbauen(*Fenster, nummern, seite);
+    }
+    void TearDown() override {
+        delete Fenster;
+        Lektionstest::TearDown();
+    }
+    template <class Klasse>
+    Klasse* Objekt(int32_t Nr) {
+        TObjektliste* e = ObjektAufSeite(Fenster->ObjektlisteKopf, Nr);
+        return e ? dynamic_cast<Klasse*>(e->Objekt.data()) : nullptr;
+    }
+
+    THauptfenster* Fenster = nullptr;
+};
+
+TEST_F(DemoSeite, BilderKommenAusDenMediendateien) {
+    auto* landschaft = Objekt<THBitmap>(21);
+    ASSERT_NE(landschaft, nullptr);
+    EXPECT_EQ(landschaft->Bild().size(), QSize(160, 100));
+    auto* stern = Objekt<THBitmap>(22);
+    ASSERT_NE(stern, nullptr);
+    EXPECT_EQ(stern->Bild().size(), QSize(64, 64));
+    EXPECT_EQ(qAlpha(stern->Bild().pixel(0, 63)), 0);
+    EXPECT_TRUE(stern->IstVerschiebbar());
+    EXPECT_EQ(Objekt<THBitmap>(23)->Bild(), THBitmap::Platzhalter());
+    EXPECT_TRUE(Objekt<THBitmap>(24)->Stretch);
+}
+
+TEST_F(DemoSeite, SechsFormenRahmenUndEinUnsichtbaresEreignisobjekt) {
+    std::vector<THShape::TShapeType> figuren;
+    for (int32_t nr = 26; nr <= 31; ++nr) {
+        auto* form = Objekt<THShape>(nr);
+        ASSERT_NE(form, nullptr) << nr;
+        EXPECT_FALSE(form->isHidden());
+        figuren.push_back(form->Figur);
+    }
+    EXPECT_EQ(figuren, (std::vector<THShape::TShapeType>{
+                           THShape::TShapeType::stRectangle, THShape::TShapeType::stSquare,
+                           THShape::TShapeType::stRoundRect, THShape::TShapeType::stRoundSquare,
+                           THShape::TShapeType::stEllipse, THShape::TShapeType::stCircle}));
+    EXPECT_TRUE(Objekt<THShape>(31)->IstVerschiebbar());
+    EXPECT_EQ(Objekt<THShape>(32)->Ziel, 1);
+    EXPECT_NE(Objekt<THBevel>(20), nullptr);
+    EXPECT_NE(Objekt<THBevel>(25), nullptr);
+    auto* ereignis = Objekt<THMessage>(33);
+    ASSERT_NE(ereignis, nullptr);
+    EXPECT_TRUE(ereignis->isHidden());
+    EXPECT_EQ(ereignis->EreignisNr, 2112);
+}
+
+} // namespace

@@ -1,0 +1,410 @@
+#include "platform/Bildschirm.h"
+#include "platform/Protokoll.h"
+#include "player/Befehle.h"
+#include "player/Navigation.h"
+#include "player/TDebug.h"
+#include "player/TFensterliste.h"
+#include "player/THauptfenster.h"
+#include "player/Werkzeugfenster.h"
+#include "store/Config.h"
+#include "store/Lektion.h"
+#include "store/Lektionsdateien.h"
+#include "store/Meldungen.h"
+#include "support/AufzeichnenderDialogDienst.h"
+#include "support/QtAnwendung.h"
+#include "support/Testverzeichnis.h"
+#include "vlmtab/LektionBauen.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QTableWidget>
+#include <QTest>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+auto* const qt = ::testing::AddGlobalTestEnvironment(new QtAnwendung);
+
+// Collects the host commands a learner window posts.
+class Hostattrappe : public QObject {
+public:
+    std::vector<std::pair<int, int32_t>> Befehle;
+
+protected:
+    void customEvent(QEvent* e) override {
+        if (e->type() != HostbefehlArt()) return;
+        const auto* b = static_cast<TBefehl*>(e);
+        Befehle.emplace_back(b->Code, b->Parameter);
+    }
+};
+
+class Lernerfenster : public Testverzeichnis {
+protected:
+    void SetUp() override {
+        Testverzeichnis::SetUp();
+        Lektion = Verzeichnis / "lektion";
+        Protokoll = Verzeichnis / "protokoll.txt";
+        Hostformular() = &Host;
+    }
+
+    void TearDown() override {
+        delete Fenster;
+        TFensterliste::Liste().Leeren();
+        LektionSchliessen();
+        ProtokollSchliessen();
+        BildschirmgroesseSetzen({});
+        Kommandozeilenseite().clear();
+        Hostformular() = nullptr;
+        Konfiguration() = TKonfiguration{};
+        Testverzeichnis::TearDown();
+    }
+
+    // Builds the lesson from its tables' JSON and opens it (without a window yet).
+    void Bauen(const std::string& Tabellen, const std::string& Ini = R"({"State": {"Nr": "1"}})") {
+        std::ostringstream meldungen;
+        ASSERT_EQ(vlmtab::LektionAusTextBauen(R"({"tables": {)" + Tabellen + R"(}, "ini": )" + Ini + "}",
+                                              "test", Lektion, meldungen),
+                  0)
+            << meldungen.str();
+        auto& orte = Lektionsorte();
+        orte = TLektionsorte{};
+        orte.Programmverzeichnis = orte.Lektionsverzeichnis = Lektion;
+        KonfigurationLesen();
+        LektionOeffnen();
+        ProtokollOeffnen(Protokoll);
+    }
+
+    // Creates the first learner window and shows it: the start page is built.
+    void Zeigen() {
+        Fenster = new THauptfenster();
+        auto& liste = TFensterliste::Liste();
+        liste.Anhaengen(Fenster);
+        liste.Aktuell = Fenster;
+        Fenster->show();
+        QCoreApplication::processEvents();
+    }
+
+    std::vector<std::string> Protokollzeilen(const std::string& Art) {
+        std::ifstream in(Protokoll);
+        std::vector<std::string> zeilen;
+        for (std::string z; std::getline(in, z);) {
+            const size_t leer = z.find(' ');
+            if (z.compare(leer + 1, Art.size(), Art) == 0) zeilen.push_back(z.substr(leer + 1));
+        }
+        return zeilen;
+    }
+
+    std::vector<std::string> Ereignisse() { return Protokollzeilen("event"); }
+    void ProtokollLeeren() {
+        ProtokollOeffnen(Protokoll);
+        std::ofstream(Protokoll, std::ios::trunc);
+    }
+
+    QColor Pixel(int x, int y) { return Fenster->grab().toImage().pixelColor(x, y); }
+
+    // A key as the window system delivers it: to the focused control of the window.
+    void Taste(Qt::Key Taste, Qt::KeyboardModifiers Umschalter = {}) {
+        QWidget* ziel = Fenster->focusWidget() ? Fenster->focusWidget() : Fenster;
+        QTest::keyClick(ziel, Taste, Umschalter);
+    }
+
+    fs::path Lektion, Protokoll;
+    THauptfenster* Fenster = nullptr;
+    Hostattrappe Host;
+    AufzeichnenderDialogDienst Dialoge;
+};
+
+const char* const DreiSeiten = R"("States.tab": [
+    {"nr": 1, "fields": {"100": "1", "101": "Erste", "112": "0"}},
+    {"nr": 2, "fields": {"100": "2", "101": "Zweite", "112": "255"}},
+    {"nr": 3, "fields": {"100": "3", "101": "Dritte", "112": "65280"}}])";
+
+TEST_F(Lernerfenster, SeitenfarbeUndTitel) {
+    Bauen(DreiSeiten);
+    Zeigen();
+    EXPECT_EQ(Fenster->Seitennummer, 1);
+    EXPECT_EQ(Fenster->windowTitle(), "Erste");
+    EXPECT_EQ(Pixel(10, 10), QColor(0xC0, 0xC0, 0xC0)) << "colour 0 gives silver";
+    GeheZuSeite(*Fenster, 2);
+    EXPECT_EQ(Fenster->windowTitle(), "Zweite");
+    EXPECT_EQ(Pixel(10, 10), QColor(255, 0, 0));
+    GeheZuSeite(*Fenster, 3);
+    EXPECT_EQ(Pixel(10, 10), QColor(0, 255, 0)) << "0x00BBGGRR";
+    EXPECT_EQ(Protokollzeilen("page"), (std::vector<std::string>{"page 1", "page 2", "page 3"}));
+}
+
+TEST_F(Lernerfenster, PlatzierungNachPositionsart) {
+    Bauen(R"("States.tab": [
+        {"nr": 1, "fields": {"100": "1", "107": "0", "108": "40", "109": "50", "110": "300", "111": "200"}},
+        {"nr": 2, "fields": {"100": "2", "107": "1", "108": "40", "109": "50", "110": "300", "111": "200"}},
+        {"nr": 3, "fields": {"100": "3", "107": "2", "108": "40", "109": "50", "110": "300", "111": "200"}},
+        {"nr": 4, "fields": {"100": "4", "107": "3", "108": "40", "109": "50", "110": "300", "111": "200"}},
+        {"nr": 5, "fields": {"100": "5", "107": "9", "108": "40", "109": "50", "110": "300", "111": "200"}}])",
+          R"({"Lektion": {"Breite": "700", "Hoehe": "500"}})");
+    BildschirmgroesseSetzen({1024, 768});
+    Zeigen();
+    // Position 0: the window stays where the learner put it, with the lesson's size.
+    EXPECT_EQ(Fenster->pos(), QPoint(0, 123));
+    EXPECT_EQ(Fenster->size(), QSize(700, 500));
+    Fenster->move(30, 60);
+    GeheZuSeite(*Fenster, 1);
+    EXPECT_EQ(Fenster->pos(), QPoint(30, 60));
+
+    struct Fall {
+        int Seite;
+        QPoint Ecke;
+    };
+    Fenster->Oeffnerposition = QPoint(5, 7);
+    for (const Fall& f : {Fall{2, {45, 57}}, Fall{3, {40, 50}}, Fall{4, {1024 / 2 - 300 - 50, 768 / 2 - 100}}}) {
+        GeheZuSeite(*Fenster, f.Seite);
+        EXPECT_EQ(Fenster->pos(), f.Ecke) << "page " << f.Seite;
+        EXPECT_EQ(Fenster->size(), QSize(300, 200)) << "page " << f.Seite;
+    }
+    const QPoint vorher = Fenster->pos();
+    GeheZuSeite(*Fenster, 5);
+    EXPECT_EQ(Fenster->pos(), vorher) << "an unknown placement leaves the window";
+    GeheZuSeite(*Fenster, 1);
+    EXPECT_EQ(Fenster->pos(), QPoint(30, 60)) << "the remembered window place is back";
+}
+
+class Hintergrund : public Lernerfenster {
+protected:
+    void Bild(const std::string& Name, QColor Farbe, QSize Groesse = {20, 10}) {
+        QImage bild(Groesse, QImage::Format_RGB32);
+        bild.fill(Farbe);
+        fs::create_directories(Lektion / "bilder");
+        ASSERT_TRUE(bild.save(QString::fromStdString((Lektion / "bilder" / Name).string())));
+    }
+};
+
+TEST_F(Hintergrund, LadenKachelnUndVerbergen) {
+    Bauen(R"("States.tab": [
+        {"nr": 1, "fields": {"100": "1", "123": "bilder/", "124": "C:\\alt\\BLAU.PNG", "125": "10", "126": "20"}},
+        {"nr": 2, "fields": {"100": "2", "123": "bilder/", "124": "D:\\neu\\BLAU.PNG", "125": "10", "126": "20"}},
+        {"nr": 3, "fields": {"100": "3", "121": "1", "123": "bilder/", "124": "BLAU.PNG"}},
+        {"nr": 4, "fields": {"100": "4"}},
+        {"nr": 5, "fields": {"100": "5", "123": "bilder/", "124": "fehlt.png"}}])");
+    Bild("blau.png", Qt::blue);
+    Zeigen();
+    QLabel* bild = Fenster->Prgbitmap;
+    EXPECT_TRUE(bild->isVisible()) << "the name is found whatever its case and directories";
+    EXPECT_EQ(Fenster->Hintergrundname, "BLAU.PNG");
+    EXPECT_EQ(bild->geometry(), QRect(10, 20, 20, 10));
+    EXPECT_EQ(Pixel(15, 25), QColor(Qt::blue));
+
+    const qint64 schluessel = bild->pixmap().cacheKey();
+    GeheZuSeite(*Fenster, 2);
+    EXPECT_EQ(bild->pixmap().cacheKey(), schluessel) << "the same file name is not reloaded";
+    EXPECT_EQ(bild->pos(), QPoint(10, 20));
+
+    GeheZuSeite(*Fenster, 3);
+    EXPECT_TRUE(Fenster->Kacheln);
+    EXPECT_EQ(bild->size(), Fenster->size()) << "tiled over the client area";
+    EXPECT_EQ(Pixel(Fenster->width() - 3, Fenster->height() - 3), QColor(Qt::blue));
+
+    GeheZuSeite(*Fenster, 2);
+    EXPECT_EQ(bild->size(), QSize(20, 10)) << "untiled again, the picture is reloaded";
+
+    GeheZuSeite(*Fenster, 4);
+    EXPECT_FALSE(bild->isVisible()) << "a page without picture hides the previous one";
+    EXPECT_EQ(Fenster->Hintergrundname, "");
+    GeheZuSeite(*Fenster, 5);
+    EXPECT_FALSE(bild->isVisible());
+    EXPECT_TRUE(Dialoge.Nachrichten.empty()) << "no message for a missing picture";
+}
+
+TEST_F(Lernerfenster, TastenereignisseMitUmschaltern) {
+    Bauen(DreiSeiten);
+    Zeigen();
+    ProtokollLeeren();
+    Taste(Qt::Key_F1, Qt::ShiftModifier | Qt::ControlModifier);
+    // The modifier keys go down first, each with its own events.
+    std::vector<std::string> e = Ereignisse();
+    EXPECT_EQ(e, (std::vector<std::string>{"event 0 1000", "event 0 2816", "event 0 1000",
+                                           "event 0 3217", "event 0 1000", "event 0 3312"}));
+
+    ProtokollLeeren();
+    Taste(Qt::Key_A);
+    e = Ereignisse();
+    EXPECT_EQ(e, (std::vector<std::string>{"event 0 1000", "event 0 2065", "event 0 1097"}));
+
+    ProtokollLeeren();
+    Taste(Qt::Key_Tab);
+    e = Ereignisse();
+    EXPECT_NE(std::find(e.begin(), e.end(), "event 0 1009"), e.end());
+}
+
+TEST_F(Lernerfenster, AltStrgSLaedtEineSeite) {
+    Bauen(DreiSeiten);
+    Zeigen();
+    ProtokollLeeren();
+    Dialoge.NaechsteEingabe("abc");
+    Taste(Qt::Key_S, Qt::AltModifier | Qt::ControlModifier);
+    EXPECT_EQ(Fenster->Seitennummer, 1);
+    ASSERT_EQ(Dialoge.Eingabeaufforderungen.size(), 1u);
+    EXPECT_EQ(Dialoge.Eingabeaufforderungen[0], "Geben Sie die Nummer der Bildschirmseite ein");
+    EXPECT_TRUE(Dialoge.Nachrichten.empty());
+    const std::vector<std::string> e = Ereignisse();
+    EXPECT_NE(std::find(e.begin(), e.end(), "event 0 2683"), e.end());
+
+    Dialoge.NaechsteEingabe("99");
+    Taste(Qt::Key_S, Qt::AltModifier | Qt::ControlModifier);
+    ASSERT_EQ(Dialoge.Nachrichten.size(), 1u);
+    EXPECT_EQ(Dialoge.Nachrichten[0].Text, Meldungstext(98));
+    EXPECT_EQ(Fenster->Seitennummer, 1);
+
+    Dialoge.NaechsteEingabe("3");
+    Taste(Qt::Key_S, Qt::AltModifier | Qt::ControlModifier);
+    EXPECT_EQ(Fenster->Seitennummer, 3);
+    EXPECT_EQ(Fenster->windowTitle(), "[3] Dritte");
+}
+
+TEST_F(Lernerfenster, MausUndGroessenereignisse) {
+    Bauen(DreiSeiten);
+    Zeigen();
+    ProtokollLeeren();
+    QTest::mousePress(Fenster, Qt::LeftButton, {}, {50, 50});
+    QTest::mouseRelease(Fenster, Qt::LeftButton, {}, {50, 50});
+    QTest::mousePress(Fenster, Qt::RightButton, {}, {50, 50});
+    EXPECT_EQ(Ereignisse(), (std::vector<std::string>{"event 0 101", "event 0 111", "event 0 103",
+                                                      "event 0 101", "event 0 112"}));
+    ProtokollLeeren();
+    QTest::mouseMove(Fenster, {60, 60});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Ereignisse(), std::vector<std::string>{"event 0 102"});
+    ProtokollLeeren();
+    Fenster->resize(640, 480);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Ereignisse(), std::vector<std::string>{"event 0 100"});
+}
+
+TEST_F(Lernerfenster, VersuchszaehlerNurAufAuswertungsseitenWeiter) {
+    Bauen(R"("States.tab": [
+        {"nr": 1, "fields": {"100": "1", "161": ["7"]}},
+        {"nr": 2, "fields": {"100": "2", "161": ""}},
+        {"nr": 3, "fields": {"100": "3"}}],
+        "Objekte.tab": [{"nr": 7, "fields": {"1200": "35"}}])");
+    Zeigen();
+    Fenster->Versuchszaehler = 4;
+    GeheZuSeite(*Fenster, 1);
+    EXPECT_EQ(Fenster->Versuchszaehler, 4) << "rebuilding an evaluation page counts on";
+    GeheZuSeite(*Fenster, 3);
+    EXPECT_EQ(Fenster->Versuchszaehler, 4) << "a page without a list keeps the previous one";
+    GeheZuSeite(*Fenster, 2);
+    EXPECT_EQ(Fenster->Versuchszaehler, 1);
+}
+
+// While an effect runs a page change waits on the window's timer; a second request in
+// that time is lost. The timer's ticks are driven by hand.
+TEST_F(Lernerfenster, SeitenwechselWartetAufDenEffekt) {
+    Bauen(DreiSeiten);
+    Zeigen();
+    Fenster->EffektLaeuft = true;
+    GeheZuSeite(*Fenster, 2);
+    EXPECT_EQ(Fenster->Seitennummer, 1);
+    EXPECT_TRUE(Fenster->Timer.isActive());
+    EXPECT_TRUE(SeitenwechselAnstehend);
+    GeheZuSeite(*Fenster, 3); // dropped
+    Fenster->TimerTick();
+    EXPECT_EQ(Fenster->Timer.interval(), 600) << "still running: wait longer";
+    EXPECT_EQ(Fenster->Seitennummer, 1);
+    Fenster->EffektLaeuft = false;
+    Fenster->TimerTick();
+    EXPECT_FALSE(Fenster->Timer.isActive());
+    EXPECT_EQ(Fenster->Seitennummer, 2);
+    EXPECT_FALSE(SeitenwechselAnstehend);
+}
+
+TEST_F(Lernerfenster, StartseiteAusKommandozeileKonfigurationOderErsterSatz) {
+    struct Fall {
+        std::string Parameter, Nr;
+        int32_t Seite;
+    };
+    for (const Fall& f : {Fall{"3", "2", 3}, Fall{"abc", "2", 2}, Fall{"", "7", 3}, Fall{"0", "1", 1}}) {
+        SCOPED_TRACE(f.Parameter + "/" + f.Nr);
+        Bauen(R"("States.tab": [{"nr": 1, "fields": {"100": "3"}}, {"nr": 2, "fields": {"100": "2"}},
+                                {"nr": 3, "fields": {"100": "1"}}])",
+              R"({"State": {"Nr": ")" + f.Nr + R"("}})");
+        Kommandozeilenseite() = f.Parameter;
+        Zeigen();
+        EXPECT_EQ(Fenster->Seitennummer, f.Seite);
+        delete Fenster;
+        Fenster = nullptr;
+        TFensterliste::Liste().Leeren();
+        LektionSchliessen();
+        fs::remove_all(Lektion);
+    }
+}
+
+TEST_F(Lernerfenster, LeereSeitentabelleBekommtSeite1) {
+    Bauen(R"("States.tab": [])");
+    Zeigen();
+    EXPECT_EQ(Fenster->Seitennummer, 1);
+    TTabelle frisch(ArtSeiten, Lektion / "States.tab");
+    frisch.Laden(2);
+    ASSERT_EQ(frisch.Anzahl(), 1);
+    EXPECT_EQ(frisch.LeseText(frisch.Datensatz(1), 100), "1");
+}
+
+TEST_F(Lernerfenster, SchliessenNurMitErlaubnis) {
+    Bauen(DreiSeiten);
+    Zeigen();
+    Fenster->close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Fenster->isVisible());
+    ASSERT_EQ(Host.Befehle.size(), 2u) << "hide the host at first show, then close window 1";
+    EXPECT_EQ(Host.Befehle[0], (std::pair<int, int32_t>{HostVerbergen, 0}));
+    EXPECT_EQ(Host.Befehle[1], (std::pair<int, int32_t>{HostFensterSchliessen, 1}));
+}
+
+TEST_F(Lernerfenster, VerlaufZeichnetSeitenAuf) {
+    Bauen(DreiSeiten);
+    Zeigen();
+    GeheZuSeite(*Fenster, 2);
+    GeheZuSeite(*Fenster, 2); // rebuilding adds nothing
+    GeheZuSeite(*Fenster, 3);
+    VerlaufZurueck(*Fenster);
+    EXPECT_EQ(Fenster->Seitennummer, 2);
+    VerlaufZurueck(*Fenster);
+    EXPECT_EQ(Fenster->Seitennummer, 1);
+    VerlaufVor(*Fenster);
+    EXPECT_EQ(Fenster->Seitennummer, 2);
+    GeheZuSeite(*Fenster, 1); // a new visit drops the steps ahead
+    VerlaufVor(*Fenster);
+    EXPECT_EQ(Fenster->Seitennummer, 1);
+    std::vector<int32_t> seiten;
+    for (TVerlauf* v = Fenster->Verlauf.Aeltester; v; v = v->Neuer) seiten.push_back(v->Seite);
+    EXPECT_EQ(seiten, (std::vector<int32_t>{1, 2, 1}));
+}
+
+TEST_F(Lernerfenster, TestfensterZeigtDieFormen) {
+    Bauen(DreiSeiten);
+    Zeigen();
+    Taste(Qt::Key_T, Qt::AltModifier | Qt::ControlModifier);
+    ASSERT_TRUE(FensterSichtbar(TDebug::Formtag));
+    auto* test = qobject_cast<TDebug*>(QApplication::activeModalWidget());
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* t = qobject_cast<TDebug*>(w)) test = t;
+    ASSERT_NE(test, nullptr);
+    EXPECT_EQ(test->windowTitle(), "Testfenster");
+    QTableWidget* grid = test->StringGrid;
+    bool hauptfenster = false, anzahl = false;
+    for (int i = 0; i < grid->rowCount(); ++i) {
+        hauptfenster |= grid->item(i, 0)->text() == "Hauptfenster" && grid->item(i, 1)->text() == "sichtbar";
+        anzahl |= grid->item(i, 0)->text() == "Fensteranzahl";
+    }
+    EXPECT_TRUE(hauptfenster);
+    EXPECT_TRUE(anzahl);
+    EXPECT_EQ(grid->item(grid->rowCount() - 1, 0)->text(), "Menünummer");
+    WerkzeugfensterSchliessen(TDebug::Formtag);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(FensterSichtbar(TDebug::Formtag));
+}
+
+} // namespace
