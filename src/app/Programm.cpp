@@ -5,6 +5,7 @@
 #include "app/TStartFenster.h"
 #include "platform/Protokoll.h"
 #include "platform/QtDialogDienst.h"
+#include "platform/Befehle.h"
 #include "player/Navigation.h"
 #include "player/TFensterliste.h"
 #include "player/THauptfenster.h"

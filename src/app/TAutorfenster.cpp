@@ -2,7 +2,7 @@
 
 #include "mail/MailPruefen.h"
 #include "platform/Mauszeiger.h"
-#include "player/Befehle.h"
+#include "platform/Befehle.h"
 #include "player/Programmende.h"
 #include "player/TFensterliste.h"
 #include "player/THauptfenster.h"

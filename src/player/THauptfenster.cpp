@@ -6,7 +6,7 @@
 #include "platform/Farben.h"
 #include "platform/Protokoll.h"
 #include "platform/Tastencodes.h"
-#include "player/Befehle.h"
+#include "platform/Befehle.h"
 #include "player/Fenstergeometrie.h"
 #include "player/Objektliste.h"
 #include "player/Seitendienste.h"
@@ -31,11 +31,6 @@
 bool FensterGezeigt = false;
 bool SeitenwechselAnstehend = false;
 bool MailVerfuegbar = false;
-
-QObject*& Hostformular() {
-    static QObject* host = nullptr;
-    return host;
-}
 
 std::string& Kommandozeilenseite() {
     static std::string seite;

@@ -135,9 +135,6 @@ extern bool SeitenwechselAnstehend;
 // The mail server answered the probe at start; objects that send mail depend on it.
 extern bool MailVerfuegbar;
 
-// The hidden host form that receives host commands; set by the program at start.
-QObject*& Hostformular();
-
 // The page argument of the command line; the first window starts there when it is a
 // number above 0.
 std::string& Kommandozeilenseite();

@@ -1,7 +1,7 @@
 #include "app/Programm.h"
 #include "app/TAutorfenster.h"
 #include "app/TStartFenster.h"
-#include "player/Befehle.h"
+#include "platform/Befehle.h"
 #include "player/Programmende.h"
 #include "player/TFensterliste.h"
 #include "player/THauptfenster.h"

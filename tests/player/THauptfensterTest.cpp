@@ -1,6 +1,6 @@
 #include "platform/Bildschirm.h"
 #include "platform/Protokoll.h"
-#include "player/Befehle.h"
+#include "platform/Befehle.h"
 #include "player/Navigation.h"
 #include "player/TDebug.h"
 #include "player/TFensterliste.h"

@@ -27,5 +27,8 @@ enum Hostbefehlcode : int {
     HostVerbergen = 4,
 };
 
+// The hidden host form that receives host commands; set by the program at start.
+QObject*& Hostformular();
+
 // Posts a command; it runs after the current handler has returned, in posting order.
 void BefehlSenden(QObject* Ziel, QEvent::Type Art, int Code, int32_t Parameter = 0);

@@ -1,4 +1,4 @@
-#include "player/Befehle.h"
+#include "platform/Befehle.h"
 
 #include <QCoreApplication>
 
@@ -13,6 +13,11 @@ int Fenster = 0, Host = 0, Fern = 0;
 QEvent::Type FensterbefehlArt() { return Registriert(Fenster); }
 QEvent::Type HostbefehlArt() { return Registriert(Host); }
 QEvent::Type FernbefehlArt() { return Registriert(Fern); }
+
+QObject*& Hostformular() {
+    static QObject* host = nullptr;
+    return host;
+}
 
 void BefehlSenden(QObject* Ziel, QEvent::Type Art, int Code, int32_t Parameter) {
     if (Ziel) QCoreApplication::postEvent(Ziel, new TBefehl(Art, Code, Parameter));
