@@ -15,6 +15,8 @@ void ObjektlisteFreigeben(TObjektliste*& Kopf) {
 }
 
 TObjektliste* Containerliste(const TObjektliste& Eintrag) {
+    // Only the two container types hold lists; the type decides before any cast.
+    if (Eintrag.Typ != 46 && Eintrag.Typ != 57) return nullptr;
     TSeitenobjekt* objekt = Eintrag.Seitenobjekt();
     TObjektliste** liste = objekt ? objekt->EigeneObjektliste() : nullptr;
     return liste ? *liste : nullptr;
@@ -46,29 +48,21 @@ void ObenDurchlaufen(TObjektliste* Kopf, const std::function<bool(TObjektliste&)
         if (!Besuch(*e)) return;
 }
 
-namespace {
-
-TObjektliste* ErsterMitNummer(TObjektliste* Kopf, int32_t Nr, bool Tief) {
-    TObjektliste* gefunden = nullptr;
-    const auto besuch = [&](TObjektliste& e) {
-        if (e.Nummer == Nr) gefunden = &e;
-        return !gefunden;
-    };
-    if (Tief)
-        TiefDurchlaufen(Kopf, besuch);
-    else
-        ObenDurchlaufen(Kopf, besuch);
-    return gefunden;
-}
-
-} // namespace
-
 TObjektliste* ObjektMitNummer(TObjektliste* Kopf, int32_t Nr) {
-    return ErsterMitNummer(Kopf, Nr, true);
+    // The deep order without relinking it: each entry, then the entries of its container.
+    // Lookups run on every click and every event, so nothing here allocates or writes.
+    for (TObjektliste* e = Kopf; e; e = e->Naechster) {
+        if (e->Nummer == Nr) return e;
+        for (TObjektliste* i = Containerliste(*e); i; i = i->Naechster)
+            if (i->Nummer == Nr) return i;
+    }
+    return nullptr;
 }
 
 TObjektliste* ObjektAufSeite(TObjektliste* Kopf, int32_t Nr) {
-    return ErsterMitNummer(Kopf, Nr, false);
+    for (TObjektliste* e = Kopf; e; e = e->Naechster)
+        if (e->Nummer == Nr) return e;
+    return nullptr;
 }
 
 bool AufSeite(TObjektliste* Kopf, int32_t Nr) {

@@ -250,6 +250,16 @@ TEST_F(Felder, BildAusPfadUndDateinameImLektionsverzeichnis) {
     }
 }
 
+TEST_F(Felder, GeaenderteOderGeloeschteBilddateiWirdNeuGelesen) {
+    const auto datei = Verzeichnis / "wechsel.png";
+    BilddateiSchreiben(datei, {8, 8}, Qt::red, Qt::red);
+    EXPECT_EQ(BildLaden(datei).pixelColor(1, 1), QColor(Qt::red));
+    BilddateiSchreiben(datei, {9, 8}, Qt::green, Qt::green);
+    EXPECT_EQ(BildLaden(datei).pixelColor(1, 1), QColor(Qt::green));
+    std::filesystem::remove(datei);
+    EXPECT_TRUE(BildLaden(datei).isNull());
+}
+
 TEST_F(Felder, BildHatAnfangsDenPlatzhalter) {
     THBitmap bild(&Fenster);
     EXPECT_EQ(bild.size(), QSize(50, 50));

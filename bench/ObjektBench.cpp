@@ -1,0 +1,193 @@
+// Pages of 200 objects (pictures, shapes and bevels): building such a page from scratch,
+// changing to a page that keeps every object, and finding an object by its number.
+
+#include "objects/TObjektliste.h"
+#include "player/Navigation.h"
+#include "player/TFensterliste.h"
+#include "player/THauptfenster.h"
+#include "store/Config.h"
+#include "store/Lektion.h"
+#include "store/Lektionsdateien.h"
+#include "vlmtab/LektionBauen.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+#include <sstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+// Every allocation of the program is counted, so that a lookup can show it allocates none.
+namespace {
+std::atomic<long> Anforderungen{0};
+}
+
+void* operator new(std::size_t Groesse) {
+    Anforderungen.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(Groesse ? Groesse : 1)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+constexpr int Objektanzahl = 200;
+
+// Page 1 and page 2 list the same 200 objects, page 3 none (an empty list: a page record
+// without the list would keep the previous page's objects).
+std::string Lektionsquelle() {
+    std::ostringstream s;
+    auto nummern = [&] {
+        std::ostringstream n;
+        for (int i = 1; i <= Objektanzahl; ++i) n << (i > 1 ? "," : "") << '"' << i << '"';
+        return n.str();
+    };
+    s << R"({"tables": {"States.tab": [)"
+      << R"({"nr": 1, "fields": {"100": "1", "161": [)" << nummern() << "]}},"
+      << R"({"nr": 2, "fields": {"100": "2", "161": [)" << nummern() << "]}},"
+      << R"({"nr": 3, "fields": {"100": "3", "161": ""}}], "Objekte.tab": [)";
+    const char* formen[] = {"stRectangle", "stSquare", "stRoundRect",
+                            "stRoundSquare", "stEllipse", "stCircle"};
+    for (int i = 1; i <= Objektanzahl; ++i) {
+        const int x = 10 + (i % 20) * 38, y = 10 + (i / 20) * 50;
+        s << (i > 1 ? "," : "") << R"({"nr": )" << i << R"(, "fields": {)"
+          << R"("1205": ")" << x << R"(", "1206": ")" << y
+          << R"(", "1207": "34", "1208": "40", "1252": "Objekt )" << i << '"';
+        switch (i % 3) {
+        case 0:
+            s << R"(, "1200": "5", "1210": "bild.png", "1219": ")" << (i % 2) << '"';
+            break;
+        case 1:
+            s << R"(, "1200": "9", "1209": "5294335", "1227": "8388608", "1229": "1", "1223": ")"
+              << formen[i % 6] << '"';
+            break;
+        default:
+            s << R"(, "1200": "29")";
+        }
+        s << "}}";
+    }
+    s << "]}}";
+    return s.str();
+}
+
+// One lesson and one learner window for all benchmarks of this program.
+struct Umgebung {
+    fs::path Lektion;
+    THauptfenster* Fenster = nullptr;
+
+    bool Aufbauen(std::string& Fehler) {
+        Lektion = fs::temp_directory_path() / ("velmora-objekte-" + std::to_string(::getpid()));
+        std::ostringstream meldungen;
+        if (vlmtab::LektionAusTextBauen(Lektionsquelle(), "bench", Lektion, meldungen) != 0) {
+            Fehler = meldungen.str();
+            return false;
+        }
+        QImage bild(32, 32, QImage::Format_RGB32);
+        bild.fill(Qt::darkCyan);
+        bild.save(QString::fromStdString((Lektion / "bild.png").string()));
+        auto& orte = Lektionsorte();
+        orte.Programmverzeichnis = orte.Lektionsverzeichnis = Lektion;
+        KonfigurationLesen();
+        LektionOeffnen();
+        Fenster = new THauptfenster();
+        TFensterliste::Liste().Anhaengen(Fenster);
+        TFensterliste::Liste().Aktuell = Fenster;
+        Fenster->show();
+        QCoreApplication::processEvents();
+        return true;
+    }
+
+    void Abbauen() {
+        delete Fenster;
+        Fenster = nullptr;
+        TFensterliste::Liste().Leeren();
+        LektionSchliessen();
+        fs::remove_all(Lektion);
+    }
+};
+
+// From an empty page to the page of 200 objects: every object is created and filled.
+void SeiteMitObjektenAufbauen(benchmark::State& state) {
+    Umgebung u;
+    std::string fehler;
+    if (!u.Aufbauen(fehler)) {
+        state.SkipWithError(fehler.c_str());
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        GeheZuSeite(*u.Fenster, 3);
+        if (u.Fenster->Objektliste()) state.SkipWithError("Objekte der Seite 1 blieben");
+        state.ResumeTiming();
+        GeheZuSeite(*u.Fenster, 1);
+    }
+    TObjektliste* letztes = ObjektMitNummer(u.Fenster->Objektliste(), Objektanzahl);
+    if (!letztes || !letztes->Objekt || !letztes->Objekt->isVisible())
+        state.SkipWithError("Objekte fehlen");
+    u.Abbauen();
+}
+BENCHMARK(SeiteMitObjektenAufbauen)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Between two pages that list the same 200 objects: every object stays.
+void SeiteBehaeltObjekte(benchmark::State& state) {
+    Umgebung u;
+    std::string fehler;
+    if (!u.Aufbauen(fehler)) {
+        state.SkipWithError(fehler.c_str());
+        return;
+    }
+    GeheZuSeite(*u.Fenster, 1);
+    QWidget* erstes = ObjektMitNummer(u.Fenster->Objektliste(), 1)->Objekt;
+    int32_t seite = 1;
+    for (auto _ : state) {
+        seite = 3 - seite;
+        GeheZuSeite(*u.Fenster, seite);
+    }
+    if (ObjektMitNummer(u.Fenster->Objektliste(), 1)->Objekt != erstes)
+        state.SkipWithError("Objekt wurde neu erzeugt");
+    u.Abbauen();
+}
+BENCHMARK(SeiteBehaeltObjekte)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Looking up the last object of a 200-object page; reports the allocations per lookup.
+void ObjektNachNummer(benchmark::State& state) {
+    Umgebung u;
+    std::string fehler;
+    if (!u.Aufbauen(fehler)) {
+        state.SkipWithError(fehler.c_str());
+        return;
+    }
+    GeheZuSeite(*u.Fenster, 1);
+    TObjektliste* kopf = u.Fenster->Objektliste();
+    const long vorher = Anforderungen.load();
+    for (auto _ : state) benchmark::DoNotOptimize(ObjektMitNummer(kopf, Objektanzahl));
+    state.counters["Anforderungen"] = benchmark::Counter(
+        static_cast<double>(Anforderungen.load() - vorher), benchmark::Counter::kAvgIterations);
+    u.Abbauen();
+}
+BENCHMARK(ObjektNachNummer)->Unit(benchmark::kNanosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication anwendung(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
