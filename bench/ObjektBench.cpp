@@ -78,17 +78,16 @@ std::string Lektionsquelle() {
     return s.str();
 }
 
-// One lesson and one learner window for all benchmarks of this program.
-struct Umgebung {
-    fs::path Lektion;
-    THauptfenster* Fenster = nullptr;
-
-    bool Aufbauen(std::string& Fehler) {
+// One lesson and one learner window for one benchmark: built on construction (a failure
+// skips the benchmark with its reason), removed at the end.
+class Umgebung {
+public:
+    explicit Umgebung(benchmark::State& state) {
         Lektion = fs::temp_directory_path() / ("velmora-objekte-" + std::to_string(::getpid()));
         std::ostringstream meldungen;
         if (vlmtab::LektionAusTextBauen(Lektionsquelle(), "bench", Lektion, meldungen) != 0) {
-            Fehler = meldungen.str();
-            return false;
+            state.SkipWithError(meldungen.str().c_str());
+            return;
         }
         QImage bild(32, 32, QImage::Format_RGB32);
         bild.fill(Qt::darkCyan);
@@ -102,26 +101,25 @@ struct Umgebung {
         TFensterliste::Liste().Aktuell = Fenster;
         Fenster->show();
         QCoreApplication::processEvents();
-        return true;
     }
-
-    void Abbauen() {
+    ~Umgebung() {
         delete Fenster;
-        Fenster = nullptr;
         TFensterliste::Liste().Leeren();
         LektionSchliessen();
         fs::remove_all(Lektion);
     }
+    explicit operator bool() const { return Fenster != nullptr; }
+
+    THauptfenster* Fenster = nullptr;
+
+private:
+    fs::path Lektion;
 };
 
 // From an empty page to the page of 200 objects: every object is created and filled.
 void SeiteMitObjektenAufbauen(benchmark::State& state) {
-    Umgebung u;
-    std::string fehler;
-    if (!u.Aufbauen(fehler)) {
-        state.SkipWithError(fehler.c_str());
-        return;
-    }
+    Umgebung u(state);
+    if (!u) return;
     for (auto _ : state) {
         state.PauseTiming();
         GeheZuSeite(*u.Fenster, 3);
@@ -132,7 +130,6 @@ void SeiteMitObjektenAufbauen(benchmark::State& state) {
     TObjektliste* letztes = ObjektMitNummer(u.Fenster->Objektliste(), Objektanzahl);
     if (!letztes || !letztes->Objekt || !letztes->Objekt->isVisible())
         state.SkipWithError("Objekte fehlen");
-    u.Abbauen();
 }
 BENCHMARK(SeiteMitObjektenAufbauen)
     ->Unit(benchmark::kMillisecond)
@@ -141,12 +138,8 @@ BENCHMARK(SeiteMitObjektenAufbauen)
 
 // Between two pages that list the same 200 objects: every object stays.
 void SeiteBehaeltObjekte(benchmark::State& state) {
-    Umgebung u;
-    std::string fehler;
-    if (!u.Aufbauen(fehler)) {
-        state.SkipWithError(fehler.c_str());
-        return;
-    }
+    Umgebung u(state);
+    if (!u) return;
     GeheZuSeite(*u.Fenster, 1);
     QWidget* erstes = ObjektMitNummer(u.Fenster->Objektliste(), 1)->Objekt;
     int32_t seite = 1;
@@ -156,7 +149,6 @@ void SeiteBehaeltObjekte(benchmark::State& state) {
     }
     if (ObjektMitNummer(u.Fenster->Objektliste(), 1)->Objekt != erstes)
         state.SkipWithError("Objekt wurde neu erzeugt");
-    u.Abbauen();
 }
 BENCHMARK(SeiteBehaeltObjekte)
     ->Unit(benchmark::kMicrosecond)
@@ -165,19 +157,14 @@ BENCHMARK(SeiteBehaeltObjekte)
 
 // Looking up the last object of a 200-object page; reports the allocations per lookup.
 void ObjektNachNummer(benchmark::State& state) {
-    Umgebung u;
-    std::string fehler;
-    if (!u.Aufbauen(fehler)) {
-        state.SkipWithError(fehler.c_str());
-        return;
-    }
+    Umgebung u(state);
+    if (!u) return;
     GeheZuSeite(*u.Fenster, 1);
     TObjektliste* kopf = u.Fenster->Objektliste();
     const long vorher = Anforderungen.load();
     for (auto _ : state) benchmark::DoNotOptimize(ObjektMitNummer(kopf, Objektanzahl));
     state.counters["Anforderungen"] = benchmark::Counter(
         static_cast<double>(Anforderungen.load() - vorher), benchmark::Counter::kAvgIterations);
-    u.Abbauen();
 }
 BENCHMARK(ObjektNachNummer)->Unit(benchmark::kNanosecond);
 
