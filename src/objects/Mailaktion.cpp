@@ -108,7 +108,12 @@ void AntwortenSenden() {
     nachricht.Mailprogramm = "Velmora";
     const bool gesendet = client->Senden(nachricht);
     client->Trennen();
-    if (!gesendet) return;
+    // The sending object disables itself afterwards: a learner whose answers did not go
+    // must be told so.
+    if (!gesendet) {
+        Meldung(70);
+        return;
+    }
     Meldung(69);
     if ((fenster = AktuellesSeitenfenster())) fenster->EreignisAusloesen(0, 226);
 }

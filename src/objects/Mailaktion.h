@@ -19,5 +19,5 @@ TAntworten AntwortenSammeln(TObjektliste* Kopf);
 
 // Sends them to `AktuelleEmail` with `AktuelleBeschreibung` as subject through the host
 // form's mail client: message 69 and event 226 on success, message 70 when there is no
-// address or no connection, nothing when the sending fails after connecting.
+// address, no connection or the sending fails.
 void AntwortenSenden();

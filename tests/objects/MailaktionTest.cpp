@@ -174,10 +174,12 @@ TEST_F(Mailaktion, OhneAdresseOderVerbindungMeldung70) {
     EXPECT_EQ(Fenster.Ereignisse, (std::vector<std::pair<int32_t, int>>{{0, 300}}));
 }
 
-TEST_F(Mailaktion, FehlerNachDemVerbindenEndenStill) {
+// The server refuses the recipient after the connection was made: the learner learns that
+// the answers did not go, and nothing tells the page they did.
+TEST_F(Mailaktion, FehlerNachDemVerbindenZeigenMeldung70) {
     AktuelleEmail = "abgelehnt@example.org";
     AktionAusfuehren(29, 0, 0, "", 0, 0, 0);
-    EXPECT_TRUE(Dialoge.Nachrichten.empty());
+    EXPECT_EQ(Texte(), std::vector<std::string>{Fehler});
     EXPECT_TRUE(Fenster.Ereignisse.empty());
     EXPECT_FALSE(Client.Verbunden());
 }
