@@ -249,6 +249,7 @@ void ObjektLeeren(int32_t Objektnummer) {
 }
 
 void AuswahlLoeschen(int32_t Objektnummer) {
+    if (Objektnummer <= 0) return;
     const TZiel ziel = ObjektSuchen(Objektnummer);
     auto* liste = ziel.Typ == 49 ? qobject_cast<QListWidget*>(ziel.Objekt) : nullptr;
     if (!liste) return;
