@@ -1,6 +1,7 @@
 #include "app/TAutorfenster.h"
 
 #include "mail/MailPruefen.h"
+#include "mail/Mailzugang.h"
 #include "platform/Mauszeiger.h"
 #include "platform/Befehle.h"
 #include "player/Programmende.h"
@@ -40,10 +41,12 @@ TAutorfenster::TAutorfenster() : QWidget(nullptr), Mail(std::make_unique<TMailCl
     resize(0, 0);
     TTabelle::Anzeigefaktor1 = TTabelle::Anzeigefaktor2 = 1.0;
     Hostformular() = this;
+    MailclientSetzen(Mail.get());
 }
 
 TAutorfenster::~TAutorfenster() {
     if (Hostformular() == this) Hostformular() = nullptr;
+    if (Mailclient() == Mail.get()) MailclientSetzen(nullptr);
 }
 
 void TAutorfenster::ErstesZeigen() {

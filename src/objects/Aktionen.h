@@ -20,7 +20,10 @@ extern QPoint Popuppunkt;
 int32_t Aktionscode(int32_t Code);
 
 // Carries out action `Aktion` (stored or internal code) with its arguments; callers pass 0
-// or "" for what they do not have.
+// or "" for what they do not have. Navigation is posted as window commands to the current
+// learner window and host commands to the host form; what else the learner window or parts
+// above the page objects must do is asked of `Aktionsdienste()`. Action 1 sets the
+// published property "TextNr" of the page's first text object.
 void AktionAusfuehren(int32_t Aktion, int32_t TextNr, int32_t Objektnummer,
                       const std::string& Hilfedatei, int32_t HilfeContext,
                       int32_t Datensatznummer, int32_t Ziel);

@@ -18,3 +18,13 @@ void EreignisVerteilen(TObjektliste* Kopf, int32_t Quelle, int EreignisNr) {
     for (const QPointer<THMessage>& nachricht : hoerer)
         if (nachricht) nachricht->EreignisEmpfangen(EreignisNr);
 }
+
+bool EreignisWirdGehoert(TObjektliste* Kopf, int32_t Quelle, int EreignisNr) {
+    bool gehoert = false;
+    TiefDurchlaufen(Kopf, [&](TObjektliste& e) {
+        const auto* nachricht = qobject_cast<THMessage*>(e.Objekt.data());
+        gehoert = nachricht && nachricht->ReagiertAuf(Quelle, EreignisNr);
+        return !gehoert;
+    });
+    return gehoert;
+}

@@ -9,3 +9,6 @@ struct TObjektliste;
 // object of the list, containers' objects included, in page order, that listens to that
 // source.
 void EreignisVerteilen(TObjektliste* Kopf, int32_t Quelle, int EreignisNr);
+
+// Whether some event object of the list would carry out its action for that event.
+bool EreignisWirdGehoert(TObjektliste* Kopf, int32_t Quelle, int EreignisNr);

@@ -17,8 +17,12 @@ THMessage::THMessage(QWidget* Eltern) : THPanel(Eltern) {
     SchriftfarbeSetzen(*this, Qt::white);
 }
 
-void THMessage::EreignisEmpfangen(int Nr) {
+bool THMessage::ReagiertAuf(int32_t Ausloeser, int Nr) const {
     // Disabled after sending the answers, or while no mail server could be reached.
+    return !testAttribute(Qt::WA_ForceDisabled) && Nr == EreignisNr && HoertAuf(Ausloeser);
+}
+
+void THMessage::EreignisEmpfangen(int Nr) {
     if (testAttribute(Qt::WA_ForceDisabled) || Nr != EreignisNr) return;
     AktuelleEmail = Email;
     AktuelleBeschreibung = Beschreibung;

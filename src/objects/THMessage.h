@@ -27,6 +27,8 @@ public:
 
     // Whether an event raised by `Ausloeser` (0: the learner window) reaches this object.
     bool HoertAuf(int32_t Ausloeser) const { return Quelle == 0 || Quelle == Ausloeser; }
+    // Whether event `Nr` raised by `Ausloeser` makes the object carry out its action.
+    bool ReagiertAuf(int32_t Ausloeser, int Nr) const;
     // An event has reached the object: with its own event number it hands over its action
     // parameters and carries out its action; the mail action works once per page.
     void EreignisEmpfangen(int Nr);

@@ -1,5 +1,7 @@
 #include "platform/QtDialogDienst.h"
 
+#include "platform/TDefaultFenster.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -107,6 +109,12 @@ bool QtDialogDienst::Eingabe(const std::string& Titel, const std::string& Auffor
     if (dialog.exec() != QDialog::Accepted) return false;
     Wert = dialog.textValue().toUtf8().toStdString();
     return true;
+}
+
+void QtDialogDienst::Meldungsfenster(const std::string& Text) {
+    TDefaultFenster fenster(QString::fromUtf8(Text), QApplication::activeWindow());
+    PfeilWaehrendDesDialogs pfeil;
+    fenster.exec();
 }
 
 void QtDialogDienst::WarteCursor(bool An) {

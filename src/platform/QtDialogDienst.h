@@ -10,6 +10,7 @@ public:
                     Knopf Vorgabe) override;
     bool Eingabe(const std::string& Titel, const std::string& Aufforderung,
                  std::string& Wert) override;
+    void Meldungsfenster(const std::string& Text) override;
     void WarteCursor(bool An) override;
     void SofortBeenden(int Status) override;
 

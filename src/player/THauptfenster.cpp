@@ -7,6 +7,7 @@
 #include "platform/Protokoll.h"
 #include "platform/Tastencodes.h"
 #include "platform/Befehle.h"
+#include "player/Aktionsanbindung.h"
 #include "player/Fenstergeometrie.h"
 #include "player/Objektliste.h"
 #include "player/Seitendienste.h"
@@ -107,6 +108,7 @@ THauptfenster::THauptfenster(QWidget* Eltern) : QWidget(Eltern, Qt::Window) {
     Fensterrechteck = QRect(pos(), size());
     // Keys reach the window before the focused control does.
     qApp->installEventFilter(this);
+    AktionsdiensteAnbinden();
 }
 
 THauptfenster::~THauptfenster() {

@@ -30,6 +30,12 @@ public:
     virtual bool Eingabe(const std::string& Titel, const std::string& Aufforderung,
                          std::string& Wert) = 0;
 
+    // The learner's modal message window (caption "Meldung") with a read-only text and one
+    // button that closes it. Services without a window of their own show it as a box.
+    virtual void Meldungsfenster(const std::string& Text) {
+        Nachricht(Symbol::Keins, "Meldung", Text, KnopfOK, KnopfOK);
+    }
+
     // The wait cursor, nested: every `true` is followed by one `false`.
     virtual void WarteCursor(bool An) = 0;
 

@@ -1,4 +1,5 @@
 #include "platform/QtDialogDienst.h"
+#include "platform/TDefaultFenster.h"
 #include "store/Meldungen.h"
 #include "support/QtAnwendung.h"
 
@@ -8,6 +9,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -216,6 +218,52 @@ TEST_F(QtDialogDienstTest, SofortBeendenEndetMitDemStatus) {
             Dienst.SofortBeenden(3);
         },
         ::testing::ExitedWithCode(3), "");
+}
+
+
+// The learner's message window: yellow, the text read-only, "weiter ..." closes it.
+TEST_F(QtDialogDienstTest, MeldungsfensterZeigtDenTextUndSchliesstMitWeiter) {
+    QString titel, text, knopf;
+    QColor farbe;
+    bool nurLesen = false, vorgabe = false, fokus = false;
+    AmModalenFenster([&](QWidget* w) {
+        auto* fenster = qobject_cast<TDefaultFenster*>(w);
+        ASSERT_NE(fenster, nullptr);
+        titel = fenster->windowTitle();
+        text = fenster->Textfeld->toPlainText();
+        nurLesen = fenster->Textfeld->isReadOnly();
+        farbe = fenster->palette().color(QPalette::Window);
+        knopf = fenster->Weiter->text();
+        vorgabe = fenster->Weiter->isDefault();
+        fokus = fenster->focusWidget() == fenster->Weiter;
+        Klicken(w, "weiter ...");
+    });
+    Dienst.Meldungsfenster("Erste Zeile\r\nzweite Zeile äöü");
+    EXPECT_EQ(titel, "Meldung");
+    EXPECT_EQ(text, QString::fromUtf8("Erste Zeile\nzweite Zeile äöü"));
+    EXPECT_TRUE(nurLesen);
+    EXPECT_EQ(farbe, QColor(255, 255, 0));
+    EXPECT_EQ(knopf, "weiter ...");
+    EXPECT_TRUE(vorgabe);
+    EXPECT_TRUE(fokus);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(QtDialogDienstTest, MeldungsfensterSchliesstMitEscape) {
+    AmModalenFenster([](QWidget* w) { Taste(w, Qt::Key_Escape); });
+    Dienst.Meldungsfenster("Text");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(TDefaultFenster, BildlaufleisteAbSechsZeilen) {
+    for (const auto& [zeilen, bildlauf] :
+         {std::pair{1, false}, std::pair{5, false}, std::pair{6, true}, std::pair{9, true}}) {
+        QStringList text;
+        for (int i = 0; i < zeilen; ++i) text << QStringLiteral("Zeile %1").arg(i + 1);
+        const TDefaultFenster fenster(text.join(QStringLiteral("\r\n")));
+        EXPECT_EQ(fenster.Textfeld->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn, bildlauf)
+            << zeilen << " Zeilen";
+    }
 }
 
 } // namespace

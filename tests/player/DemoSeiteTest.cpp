@@ -1,10 +1,14 @@
-// The demo lesson's page of pictures and shapes builds with its media files found.
+// The demo lesson's page of pictures and shapes builds with its media files found; on the
+// page of events the event objects carry out their actions.
 
 #include "objects/ObjektTesthilfe.h"
+#include "objects/Aktionen.h"
 #include "objects/THBevel.h"
 #include "objects/THBitmap.h"
 #include "objects/THMessage.h"
 #include "objects/THShape.h"
+#include "objects/Webadressen.h"
+#include "platform/Dokumente.h"
 #include "player/Navigation.h"
 #include "player/Objektliste.h"
 #include "player/THauptfenster.h"
@@ -30,7 +34,7 @@ protected:
         Lektionsorte().Programmverzeichnis = Lektionsorte().Lektionsverzeichnis = Verzeichnis;
         LektionOeffnen();
         Fenster = new THauptfenster();
-        TDatensatz* seite = SeiteMitNummer(4);
+        TDatensatz* seite = SeiteMitNummer(Seitennummer());
         ASSERT_NE(seite, nullptr);
         std::istringstream liste(Tabelle(ArtSeiten)->LeseText(seite, 161));
         std::vector<std::string> nummern;
@@ -44,6 +48,7 @@ protected:
         delete Fenster;
         Lektionstest::TearDown();
     }
+    virtual int32_t Seitennummer() const { return 4; }
     template <class Klasse>
     Klasse* Objekt(int32_t Nr) {
         TObjektliste* e = ObjektAufSeite(Fenster->ObjektlisteKopf, Nr);
@@ -86,6 +91,51 @@ TEST_F(DemoSeite, SechsFormenRahmenUndEinUnsichtbaresEreignisobjekt) {
     ASSERT_NE(ereignis, nullptr);
     EXPECT_TRUE(ereignis->isHidden());
     EXPECT_EQ(ereignis->EreignisNr, 2112);
+}
+
+class DemoEreignisse : public DemoSeite {
+protected:
+    void SetUp() override {
+        DemoSeite::SetUp();
+        if (HasFatalFailure()) return;
+        AktuellesSeitenfensterSetzen(Fenster);
+        Vorher = DokumentoeffnerSetzen([this](const QUrl& Adresse) {
+            Geoeffnet.push_back(Adresse);
+            return Oeffnen;
+        });
+    }
+    void TearDown() override {
+        DokumentoeffnerSetzen(std::move(Vorher));
+        DemoSeite::TearDown();
+    }
+    int32_t Seitennummer() const override { return 20; }
+
+    TDokumentoeffner Vorher;
+    std::vector<QUrl> Geoeffnet;
+    bool Oeffnen = true;
+};
+
+TEST_F(DemoEreignisse, TastenZeigenDasMeldungsfensterUndOeffnenDokumente) {
+    Fenster->EreignisAusloesen(0, 2113); // F2
+    Fenster->EreignisAusloesen(0, 112);  // right mouse button
+    ASSERT_EQ(Dialoge.Nachrichten.size(), 2u);
+    EXPECT_EQ(Dialoge.Nachrichten[0].Titel, "Meldung");
+    EXPECT_EQ(Dialoge.Nachrichten[0].Text.rfind("Das Meldungsfenster zeigt einen Text", 0), 0u);
+    EXPECT_EQ(Dialoge.Nachrichten[1].Text, "Dieses Objekt hat im Moment keine Funktion. \n"
+                                           "Folgen Sie bitte dem Bearbeitungsvorschlag.");
+
+    Fenster->EreignisAusloesen(0, 2114); // F3: the document named through data record 300
+    Fenster->EreignisAusloesen(0, 2115); // F4: the forum
+    ASSERT_EQ(Geoeffnet.size(), 2u);
+    EXPECT_EQ(Geoeffnet[0].toLocalFile().toStdString(),
+              (Verzeichnis / "dokumente" / "hinweis.txt").string());
+    EXPECT_EQ(Geoeffnet[1], QUrl(Forum));
+
+    // A document that cannot be opened: the page's own text instead of the system's.
+    Oeffnen = false;
+    Fenster->EreignisAusloesen(0, 2114);
+    ASSERT_EQ(Dialoge.Nachrichten.size(), 3u);
+    EXPECT_EQ(Dialoge.Nachrichten[2].Text.rfind("Das Dokument konnte nicht", 0), 0u);
 }
 
 } // namespace

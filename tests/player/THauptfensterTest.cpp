@@ -1,3 +1,4 @@
+#include "objects/Aktionen.h"
 #include "platform/Bildschirm.h"
 #include "platform/Protokoll.h"
 #include "platform/Befehle.h"
@@ -405,6 +406,29 @@ TEST_F(Lernerfenster, TestfensterZeigtDieFormen) {
     WerkzeugfensterSchliessen(TDebug::Formtag);
     QCoreApplication::processEvents();
     EXPECT_FALSE(FensterSichtbar(TDebug::Formtag));
+}
+
+
+// The object actions reach the current learner window: its default page, the window list
+// and the learner data.
+TEST_F(Lernerfenster, AktionenErreichenDasAktuelleLernerfenster) {
+    Bauen(R"("States.tab": [{"nr": 1, "fields": {"100": "1", "120": "2"}},
+                            {"nr": 2, "fields": {"100": "2"}}],
+             "Lerner.tab": [{"nr": 1, "fields": {"2300": "1"}}, {"nr": 2, "fields": {}}])");
+    Zeigen();
+    ProtokollLeeren();
+
+    AktionAusfuehren(0, 0, 0, "", 0, 0, 0);
+    AktionAusfuehren(11, 0, 0, "", 0, 0, 2);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(Protokollzeilen("command window"), std::vector<std::string>{"command window 22 2"});
+    EXPECT_EQ(TFensterliste::Liste().AnstehendeSeite, 2);
+    EXPECT_EQ(Host.Befehle.back(), (std::pair<int, int32_t>{HostFensterSchliessen, 1}));
+
+    Dialoge.NaechsteAntwort(KnopfJa);
+    AktionAusfuehren(13, 0, 0, "", 0, 0, 0);
+    EXPECT_EQ(Tabelle(ArtLerner)->Anzahl(), 0);
+    EXPECT_TRUE(Dialoge.Nachrichten.back().Text.find("zur\u00fccksetzen") != std::string::npos);
 }
 
 } // namespace
