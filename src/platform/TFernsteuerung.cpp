@@ -110,6 +110,8 @@ void TFernsteuerung::Annehmen() {
             verbindung->deleteLater();
             continue;
         }
+        // Nothing beyond one message is ever held.
+        verbindung->setReadBufferSize(MaxFernnachricht + 1);
         connect(verbindung, &QLocalSocket::readyRead, this,
                 [this, verbindung] { Lesen(verbindung); });
         connect(verbindung, &QLocalSocket::disconnected, verbindung, &QObject::deleteLater);

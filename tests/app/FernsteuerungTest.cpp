@@ -10,6 +10,7 @@
 #include "vlmtab/LektionBauen.h"
 
 #include <QDeadlineTimer>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTest>
@@ -201,6 +202,8 @@ protected:
             Spieler.kill();
             Spieler.waitForFinished(5000);
         }
+        // A killed player leaves its socket behind.
+        QLocalServer::removeServer(Fernsteuerungsname(Lektion));
         Testverzeichnis::TearDown();
     }
 
