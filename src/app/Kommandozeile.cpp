@@ -1,6 +1,7 @@
 #include "app/Kommandozeile.h"
 
 #include <charconv>
+#include <iterator>
 #include <dirent.h>
 
 namespace fs = std::filesystem;
@@ -27,6 +28,9 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& Argumente) {
             k.Bildschirmfoto = wert("--screenshot");
         } else if (a == "--log" || a.rfind("--log=", 0) == 0) {
             k.Protokolldatei = wert("--log");
+        } else if (a == "--send" || a.rfind("--send=", 0) == 0) {
+            k.Senden = true;
+            k.Sendetyp = wert("--send");
         } else if (a.size() > 1 && a[0] == '-' && !(a[1] >= '0' && a[1] <= '9')) {
             k.Fehler = "unbekannte Option " + a;
         } else if (!seiteGelesen) {
@@ -37,7 +41,49 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& Argumente) {
         }
         if (!k.Fehler.empty()) break;
     }
+    if (k.Senden && k.Fehler.empty()) {
+        // The plain argument is the command's argument, not a page to start at.
+        k.Sendeargument = k.Seite;
+        k.Seite.clear();
+        int32_t argument = 0;
+        if (Sendetyp(k.Sendetyp) == 0)
+            k.Fehler = "unbekannter Befehl " + k.Sendetyp;
+        else if (!Sendeargument(k.Sendeargument, argument))
+            k.Fehler = "das Argument " + k.Sendeargument + " ist keine Zahl";
+        else if (!k.Bildschirmfoto.empty())
+            k.Fehler = "--send und --screenshot schließen einander aus";
+    }
     return k;
+}
+
+namespace {
+
+// The names of the remote command types, in type order from 1.
+const char* const Befehlsnamen[] = {
+    "seite",        "auswerten", "weiter",      "auswerten-seite", "auswerten-weiter",
+    "beenden",      "fenster",   "modal",       "drucken",         "zuruecksetzen",
+    "aktualisieren", "lesezeichen", "zurueck", "zeigen",
+};
+
+bool Ganzzahl(const std::string& Text, int32_t& Wert) {
+    const auto [ende, fehler] = std::from_chars(Text.data(), Text.data() + Text.size(), Wert);
+    return !Text.empty() && fehler == std::errc() && ende == Text.data() + Text.size();
+}
+
+} // namespace
+
+int Sendetyp(const std::string& Typ) {
+    constexpr int anzahl = static_cast<int>(std::size(Befehlsnamen));
+    int32_t nr = 0;
+    if (Ganzzahl(Typ, nr)) return nr >= 1 && nr <= anzahl ? nr : 0;
+    for (int i = 0; i < anzahl; ++i)
+        if (Typ == Befehlsnamen[i]) return i + 1;
+    return 0;
+}
+
+bool Sendeargument(const std::string& Text, int32_t& Wert) {
+    Wert = 0;
+    return Text.empty() || Ganzzahl(Text, Wert);
 }
 
 int KommandozeilenSeite(const std::string& Seite) {
@@ -49,13 +95,20 @@ int KommandozeilenSeite(const std::string& Seite) {
 
 std::string Hilfetext() {
     return "Aufruf: vlm [--lesson VERZEICHNIS] [SEITE]\n"
+           "       vlm --send BEFEHL [ARGUMENT] [--lesson VERZEICHNIS]\n"
            "\n"
            "Zeigt das Lernprogramm im Lektionsverzeichnis (ohne --lesson: das Verzeichnis\n"
            "des Programms) und beginnt bei SEITE, sonst bei der Wiederaufnahmeseite.\n"
+           "Mit --send erhält der laufende Spieler dieser Lektion einen Befehl:\n"
+           "  1 seite N, 2 auswerten, 3 weiter, 4 auswerten-seite N, 5 auswerten-weiter,\n"
+           "  6 beenden, 7 fenster N, 8 modal N, 9 drucken, 10 zuruecksetzen,\n"
+           "  11 aktualisieren, 12 lesezeichen, 13 zurueck, 14 zeigen N (Objektnummer).\n"
+           "Status 0: zugestellt; 1: kein Spieler läuft für die Lektion.\n"
            "\n"
            "  --lesson VERZEICHNIS   das Lektionsverzeichnis\n"
            "  --screenshot DATEI     die erste Seite als PNG-Bild speichern und beenden\n"
            "  --log DATEI            jede Seite, jedes Ereignis und jeden Befehl protokollieren\n"
+           "  --send BEFEHL          einen Befehl an den laufenden Spieler senden\n"
            "  --help                 diese Hilfe\n"
            "  --version              die Version\n";
 }

@@ -6,6 +6,7 @@
 #include "platform/Protokoll.h"
 #include "platform/QtDialogDienst.h"
 #include "platform/Befehle.h"
+#include "platform/TFernsteuerung.h"
 #include "player/Navigation.h"
 #include "player/TFensterliste.h"
 #include "player/THauptfenster.h"
@@ -55,6 +56,25 @@ void BildschirmfotoVorbereiten(const std::filesystem::path& Datei) {
             QCoreApplication::exit(gut ? 0 : 1);
         });
     });
+}
+
+// Delivers one command to the running player of the lesson; needs no display.
+int BefehlZustellen(int argc, char** argv, const TKommandozeile& k, const fs::path& Lektion) {
+    QCoreApplication anwendung(argc, argv);
+    TFernbefehl befehl;
+    befehl.Typ = Sendetyp(k.Sendetyp);
+    Sendeargument(k.Sendeargument, befehl.Argument);
+    switch (FernbefehlSenden(Fernsteuerungsname(Lektion), befehl)) {
+    case Zustellung::Zugestellt: return 0;
+    case Zustellung::KeinSpieler:
+        std::cerr << "vlm: Für die Lektion " << Lektion.string()
+                  << " läuft kein Velmora-Spieler.\n";
+        return 1;
+    case Zustellung::KeineAntwort: break;
+    }
+    std::cerr << "vlm: Der Velmora-Spieler der Lektion " << Lektion.string()
+              << " hat den Befehl nicht angenommen.\n";
+    return 1;
 }
 
 } // namespace
@@ -134,6 +154,7 @@ int ProgrammAusfuehren(int argc, char** argv) {
     }
     const fs::path lektion = fs::absolute(
         k.Lektionsverzeichnis.empty() ? Programmdatei().parent_path() : k.Lektionsverzeichnis);
+    if (k.Senden) return BefehlZustellen(argc, argv, k, lektion);
     if (const std::string fehler = LektionsverzeichnisPruefen(lektion); !fehler.empty()) {
         std::cerr << "vlm: " << fehler << "\n";
         return 2;

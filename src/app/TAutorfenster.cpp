@@ -4,9 +4,15 @@
 #include "mail/Mailzugang.h"
 #include "platform/Mauszeiger.h"
 #include "platform/Befehle.h"
+#include "platform/Protokoll.h"
+#include "platform/TFernsteuerung.h"
+#include "player/Navigation.h"
+#include "player/Objektliste.h"
 #include "player/Programmende.h"
+#include "player/Seitendienste.h"
 #include "player/TFensterliste.h"
 #include "player/THauptfenster.h"
+#include "player/Werkzeugfenster.h"
 #include "store/Config.h"
 #include "store/Lektion.h"
 #include "store/Lektionsdateien.h"
@@ -17,6 +23,8 @@
 #include <QScreen>
 
 namespace {
+
+constexpr int Lesezeichenfenster = 17; // tag of the bookmark window
 
 TFenstergrenzen Grenzen(const QWidget& w) {
     return {w.x(), w.y(), w.width(), w.height()};
@@ -42,6 +50,10 @@ TAutorfenster::TAutorfenster() : QWidget(nullptr), Mail(std::make_unique<TMailCl
     TTabelle::Anzeigefaktor1 = TTabelle::Anzeigefaktor2 = 1.0;
     Hostformular() = this;
     MailclientSetzen(Mail.get());
+    // Another program may send commands; without the socket the lesson simply runs
+    // without remote control.
+    Fernsteuerung = new TFernsteuerung(this, this);
+    Fernsteuerung->Lauschen(Fernsteuerungsname(orte.Lektionsverzeichnis));
 }
 
 TAutorfenster::~TAutorfenster() {
@@ -61,15 +73,65 @@ void TAutorfenster::ErstesZeigen() {
 }
 
 void TAutorfenster::customEvent(QEvent* Ereignis) {
-    if (Ereignis->type() != HostbefehlArt()) return;
     const auto* befehl = static_cast<TBefehl*>(Ereignis);
-    switch (befehl->Code) {
+    if (Ereignis->type() == HostbefehlArt()) {
+        Protokollieren("command host " + std::to_string(befehl->Code) + " " +
+                       std::to_string(befehl->Parameter));
+        Hostbefehl(befehl->Code, befehl->Parameter);
+    } else if (Ereignis->type() == FernbefehlArt()) {
+        Protokollieren("command remote " + std::to_string(befehl->Code) + " " +
+                       std::to_string(befehl->Parameter));
+        Fernbefehl(befehl->Code & 0xFFFF, befehl->Parameter);
+    }
+}
+
+void TAutorfenster::Hostbefehl(int Code, int32_t Argument) {
+    THauptfenster* fenster = AktuellesFenster();
+    switch (Code) {
     case HostFensterSchliessen:
-        if (TFensterliste::Liste().Fensteranzahl() >= befehl->Parameter)
-            FensterSchliessen(AktuellesFenster());
+        if (TFensterliste::Liste().Fensteranzahl() >= Argument) FensterSchliessen(fenster);
         break;
     case HostBeenden: Beenden(true); break;
     case HostVerbergen: hide(); break;
+    case HostSeite:
+        if (fenster) GeheZuSeite(*fenster, Argument);
+        break;
+    case HostScript: AnstehendesScriptAusfuehren(); break;
+    case HostNaechsteNummer:
+        if (fenster) NaechsteNummer(*fenster);
+        break;
+    default: break;
+    }
+}
+
+// A remote command becomes a window or host command for the window current now, or acts
+// at once.
+void TAutorfenster::Fernbefehl(int Typ, int32_t Argument) {
+    THauptfenster* fenster = AktuellesFenster();
+    auto an = [fenster](int Code, int32_t Parameter = 0) {
+        BefehlSenden(fenster, FensterbefehlArt(), Code, Parameter);
+    };
+    switch (Typ) {
+    case FernSeite: an(FensterSeite, Argument); break;
+    case FernAuswerten: an(FensterAuswerten); break;
+    case FernWeiter: an(FensterWeiter); break;
+    case FernAuswertenUndSeite: an(FensterAuswertenUndSeite, Argument); break;
+    case FernAuswertenUndWeiter: an(FensterAuswertenUndWeiter); break;
+    case FernBeenden: BefehlSenden(this, HostbefehlArt(), HostBeenden); break;
+    case FernNeuesFenster: an(FensterNeuesFenster, Argument); break;
+    case FernModalesFenster: an(FensterModalesFenster, Argument); break;
+    case FernDrucken: an(FensterDrucken); break;
+    case FernLernerdatenZuruecksetzen:
+        if (fenster) LernerdatenZuruecksetzen(*fenster);
+        break;
+    case FernAnzeigenAktualisieren:
+        if (fenster) SystemanzeigenAktualisieren(*fenster);
+        break;
+    case FernLesezeichen: WerkzeugfensterZeigen(Lesezeichenfenster); break;
+    case FernZurueck: an(FensterZurueck); break;
+    case FernObjektZeigen:
+        if (fenster) ObjektZeigen(*fenster, Argument, false);
+        break;
     default: break;
     }
 }

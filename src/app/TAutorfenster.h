@@ -1,12 +1,15 @@
 #pragma once
-// The hidden host form: it owns the mail client and carries out host commands. In the
-// learner's program it never appears on screen.
+// The hidden host form: it owns the mail client, carries out host commands and receives
+// the commands of other programs. In the learner's program it never appears on screen.
 
 #include "mail/TMailClient.h"
 
 #include <QWidget>
 
+#include <cstdint>
 #include <memory>
+
+class TFernsteuerung;
 
 class TAutorfenster : public QWidget {
     Q_OBJECT
@@ -24,10 +27,16 @@ public:
 
     TMailClient& MailClient() { return *Mail; }
 
+    // Host commands and remote commands, carried out now; they arrive through the event
+    // queue and come here one at a time.
+    void Hostbefehl(int Code, int32_t Argument);
+    void Fernbefehl(int Typ, int32_t Argument);
+
 protected:
     void customEvent(QEvent* Ereignis) override;
     void closeEvent(QCloseEvent* Ereignis) override;
 
 private:
     std::unique_ptr<TMailClient> Mail;
+    TFernsteuerung* Fernsteuerung = nullptr; // listens for commands of other programs
 };

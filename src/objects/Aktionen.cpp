@@ -76,7 +76,7 @@ void KeineFunktion(int32_t Objektnummer) {
     TAktionsdienste& dienste = Aktionsdienste();
     for (const int32_t seite : {dienste.Vorgabeseite(), Konfiguration().DefaultState}) {
         if (seite != 0 && dienste.SeiteVorhanden(seite)) {
-            Fensterbefehl(FensterDialog, seite);
+            Fensterbefehl(FensterDialogfenster, seite);
             return;
         }
     }
@@ -193,7 +193,7 @@ void Ausfuehren(int Nr, int32_t TextNr, int32_t n, const std::string& Hilfedatei
         Meldungsfenster(TextNr);
         break;
     case 3:
-        Fensterbefehl(FensterGeheZu, Ziel);
+        Fensterbefehl(FensterSeite, Ziel);
         break;
     case 4:
         Fensterbefehl(FensterAuswerten);
@@ -202,19 +202,19 @@ void Ausfuehren(int Nr, int32_t TextNr, int32_t n, const std::string& Hilfedatei
         Fensterbefehl(FensterWeiter);
         break;
     case 6:
-        Fensterbefehl(FensterAuswertenGeheZu, Ziel);
+        Fensterbefehl(FensterAuswertenUndSeite, Ziel);
         break;
     case 7:
-        Fensterbefehl(FensterAuswertenWeiter);
+        Fensterbefehl(FensterAuswertenUndWeiter);
         break;
     case 8:
         Hostbefehl(HostBeenden);
         break;
     case 9:
-        Fensterbefehl(FensterNeu, Ziel);
+        Fensterbefehl(FensterNeuesFenster, Ziel);
         break;
     case 10:
-        Fensterbefehl(FensterNeuModal, Ziel);
+        Fensterbefehl(FensterModalesFenster, Ziel);
         break;
     case 11:
         FensterSchliessen(Ziel);
@@ -268,7 +268,7 @@ void Ausfuehren(int Nr, int32_t TextNr, int32_t n, const std::string& Hilfedatei
         HilfeAnzeigen(Hilfedatei, HilfeContext);
         break;
     case 28:
-        Fensterbefehl(FensterDialog, Ziel);
+        Fensterbefehl(FensterDialogfenster, Ziel);
         break;
     case 29:
         AntwortenSenden();
@@ -283,7 +283,7 @@ void Ausfuehren(int Nr, int32_t TextNr, int32_t n, const std::string& Hilfedatei
         Popupmenue();
         break;
     case 33:
-        Hostbefehl(HostScriptAusfuehren);
+        Hostbefehl(HostScript);
         break;
     case 34:
         Verbergen(n);
@@ -323,7 +323,7 @@ void Ausfuehren(int Nr, int32_t TextNr, int32_t n, const std::string& Hilfedatei
         Informationsfenster();
         break;
     case 45:
-        Fensterbefehl(FensterGeheZu, Ziel);
+        Fensterbefehl(FensterSeite, Ziel);
         break;
     case 46:
         MenuestatusAnheben(Ziel, 50);

@@ -1,6 +1,9 @@
 #include "platform/Befehle.h"
 
 #include <QCoreApplication>
+#include <QPointer>
+
+#include <memory>
 
 namespace {
 QEvent::Type Registriert(int& Art) {
@@ -8,11 +11,30 @@ QEvent::Type Registriert(int& Art) {
     return static_cast<QEvent::Type>(Art);
 }
 int Fenster = 0, Host = 0, Fern = 0;
+
+TBefehlspost& Post() {
+    static TBefehlspost post;
+    return post;
+}
+
+// The queue takes the event unless there is no application to run it.
+bool Posten(QObject* Ziel, QEvent* Befehl) {
+    if (Post()) return Post()(Ziel, Befehl);
+    if (!QCoreApplication::instance()) return false;
+    QCoreApplication::postEvent(Ziel, Befehl);
+    return true;
+}
 } // namespace
 
-QEvent::Type FensterbefehlArt() { return Registriert(Fenster); }
-QEvent::Type HostbefehlArt() { return Registriert(Host); }
-QEvent::Type FernbefehlArt() { return Registriert(Fern); }
+QEvent::Type FensterbefehlArt() {
+    return Registriert(Fenster);
+}
+QEvent::Type HostbefehlArt() {
+    return Registriert(Host);
+}
+QEvent::Type FernbefehlArt() {
+    return Registriert(Fern);
+}
 
 QObject*& Hostformular() {
     static QObject* host = nullptr;
@@ -20,5 +42,18 @@ QObject*& Hostformular() {
 }
 
 void BefehlSenden(QObject* Ziel, QEvent::Type Art, int Code, int32_t Parameter) {
-    if (Ziel) QCoreApplication::postEvent(Ziel, new TBefehl(Art, Code, Parameter));
+    if (!Ziel) return;
+    auto befehl = std::make_unique<TBefehl>(Art, Code, Parameter);
+    if (Posten(Ziel, befehl.get())) {
+        befehl.release(); // the queue owns it now
+        return;
+    }
+    // Processing events may release the target.
+    const QPointer<QObject> ziel = Ziel;
+    if (QCoreApplication::instance()) QCoreApplication::processEvents();
+    if (ziel && Posten(ziel, befehl.get())) befehl.release();
+}
+
+void BefehlspostSetzen(TBefehlspost Post_) {
+    Post() = std::move(Post_);
 }

@@ -34,15 +34,13 @@ public:
         return liste.Position(AktuellesFenster());
     }
     void LernerdatenZuruecksetzen() override {
-        if (TTabelle* lerner = Tabelle(ArtLerner)) {
+        if (THauptfenster* f = AktuellesFenster()) {
+            ::LernerdatenZuruecksetzen(*f);
+            return;
+        }
+        if (TTabelle* lerner = Tabelle(ArtLerner))
             while (TDatensatz* satz = lerner->Erster())
                 lerner->Loeschen(satz);
-        }
-        THauptfenster* f = AktuellesFenster();
-        if (!f) return;
-        f->FortschrittAktualisieren();
-        ::SystemanzeigenAktualisieren(*f);
-        ::AbhakmarkenAktualisieren(*f);
     }
     void SystemanzeigenAktualisieren() override {
         if (THauptfenster* f = AktuellesFenster()) ::SystemanzeigenAktualisieren(*f);

@@ -1,5 +1,7 @@
 #include "player/Programmende.h"
 
+#include "player/Navigation.h"
+#include "player/Objektliste.h"
 #include "player/TFensterliste.h"
 #include "player/THauptfenster.h"
 #include "store/Config.h"
@@ -12,18 +14,10 @@
 int32_t Wiederaufnahmeseite(const THauptfenster& Fenster) {
     if (Fenster.WiederaufnahmeSeite != 0) return Fenster.WiederaufnahmeSeite;
     const int32_t aktuell = Fenster.Seitennummer;
+    if (!Fenster.Feedbackseite) return aktuell;
+    TDatensatz* davor = VorherigeNormaleSeite(aktuell, INT64_MIN);
     TTabelle* seiten = Tabelle(ArtSeiten);
-    if (!Fenster.Feedbackseite || !seiten) return aktuell;
-    int32_t beste = 0;
-    bool gefunden = false;
-    for (TDatensatz* s = seiten->Erster(); s; s = s->Naechster) {
-        const int32_t nr = seiten->LeseZahl(s, 100);
-        if (nr < aktuell && !seiten->LeseSchalter(s, 117) && (!gefunden || nr > beste)) {
-            beste = nr;
-            gefunden = true;
-        }
-    }
-    return gefunden ? beste : aktuell;
+    return davor && seiten ? seiten->LeseZahl(davor, 100) : aktuell;
 }
 
 void FensterSchliessen(THauptfenster* Fenster) {
@@ -48,6 +42,7 @@ void FensterSchliessen(THauptfenster* Fenster) {
 bool Beenden(bool Bestaetigen) {
     if (Bestaetigen && !Bestaetigung(8)) return false;
     if (THauptfenster* fenster = AktuellesFenster()) {
+        AlleObjekteEntfernen(*fenster);
         if (fenster->Seitennummer != 0) StartseiteSchreiben(Wiederaufnahmeseite(*fenster));
     }
     if (Lektionsorte().SchreibgeschuetzteLektion) ArbeitsverzeichnisAufraeumen();

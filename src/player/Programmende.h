@@ -13,7 +13,7 @@ int32_t Wiederaufnahmeseite(const THauptfenster& Fenster);
 // after confirmation 8; refused, the window stays.
 void FensterSchliessen(THauptfenster* Fenster);
 
-// The end of the lesson: confirmation 8 (unless already given), the resume page written,
-// the working directory cleaned up for a write-protected lesson, the working copies
-// deleted, and the event loop told to end. False when the learner said "Nein".
+// The end of the lesson: confirmation 8 (unless already given), the objects of the current
+// page freed, the resume page written, the working directory cleaned up for a
+// write-protected lesson, the working copies deleted, and the event loop told to end. False when the learner said "Nein".
 bool Beenden(bool Bestaetigen = true);

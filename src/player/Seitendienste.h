@@ -2,7 +2,9 @@
 // Duties of the page build that belong to other parts of the program: menus, glossary
 // lists, notes, tick-off marks, learning progress, system labels, drawings, character
 // grids, timer objects and simulated status lines. The page build calls them at fixed
-// points; each acts on the page objects of its kind.
+// points; each acts on the page objects of its kind. The commands of the learner window
+// and the host form reach further parts here: the page evaluation, new learner windows
+// and scripts.
 
 #include <cstdint>
 
@@ -33,8 +35,22 @@ void AnimationenStarten(THauptfenster& Fenster);
 // System labels refresh, and drawings of drawing types 200-299 repaint.
 void SystemanzeigenAktualisieren(THauptfenster& Fenster);
 
-// Navigation buttons and function buttons follow the page and the history.
+// Navigation buttons and function buttons follow the page and the history: forward and
+// back buttons are enabled as the page order (`Typ` 0) or the history (`Typ` 1) allows;
+// history function buttons show their active look when the step is possible.
 void NavigationAktualisieren(THauptfenster& Fenster);
+
+// The evaluation of the page's answers; true when the page may be left. Until the page
+// holds evaluation objects there is nothing to fail.
+bool Auswerten(THauptfenster& Fenster);
+
+// Opens page `Seite` (the current page when 0 or less) in another learner window:
+// modeless, modal, or modal with a dialog border.
+enum class Fensterart { Ohne, Modal, Dialog };
+void FensterOeffnen(THauptfenster& Oeffner, int32_t Seite, Fensterart Art);
+
+// Runs the script an object left pending.
+void AnstehendesScriptAusfuehren();
 
 // Timer objects of the page pause (true) or resume (false).
 void ZeitgeberAnhalten(THauptfenster& Fenster, bool Anhalten);

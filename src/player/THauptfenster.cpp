@@ -3,6 +3,7 @@
 #include "objects/TObjektliste.h"
 #include "platform/AnsiText.h"
 #include "platform/Bildschirm.h"
+#include "platform/Drucken.h"
 #include "platform/Farben.h"
 #include "platform/Protokoll.h"
 #include "platform/Tastencodes.h"
@@ -357,15 +358,43 @@ void THauptfenster::customEvent(QEvent* Ereignis) {
     const auto* befehl = static_cast<const TBefehl*>(Ereignis);
     Protokollieren("command window " + std::to_string(befehl->Code) + " " +
                    std::to_string(befehl->Parameter));
-    switch (befehl->Code) {
-    case 0:
-        if (befehl->Parameter > 0) GeheZuSeite(*this, befehl->Parameter);
+    BefehlAusfuehren(befehl->Code, befehl->Parameter);
+}
+
+void THauptfenster::BefehlAusfuehren(int Code, int32_t Argument) {
+    switch (Code) {
+    case FensterSeite:
+        if (Argument > 0) GeheZuSeite(*this, Argument);
         break;
-    case 21: EreignisAusloesen(0, befehl->Parameter & 0xFFFF); break;
-    case 23: VerlaufVor(*this); break;
-    case 24: VerlaufZurueck(*this); break;
+    case FensterWeiter: Weiter(*this); break;
+    case FensterZurueck: Zurueck(*this); break;
+    case FensterAuswerten: SeiteAuswerten(*this); break;
+    case FensterAuswertenUndSeite:
+        if (SeiteAuswerten(*this) && Argument > 0) GeheZuSeite(*this, Argument);
+        break;
+    case FensterAuswertenUndWeiter:
+        if (SeiteAuswerten(*this)) Weiter(*this);
+        break;
+    case FensterNeuesFenster: FensterOeffnen(*this, Argument, Fensterart::Ohne); break;
+    case FensterModalesFenster: FensterOeffnen(*this, Argument, Fensterart::Modal); break;
+    case FensterDialogfenster: FensterOeffnen(*this, Argument, Fensterart::Dialog); break;
+    case FensterDrucken: Drucken(); break;
+    case FensterEreignis: EreignisAusloesen(0, Argument & 0xFFFF); break;
+    case FensterVerlaufVor: VerlaufVor(*this); break;
+    case FensterVerlaufZurueck: VerlaufZurueck(*this); break;
     default: break;
     }
+}
+
+// The window's picture goes to the printer; without one into a PDF file in the lesson's
+// working area (the lesson directory, or the working directory of a write-protected
+// lesson), named after the page.
+std::filesystem::path THauptfenster::Drucken() {
+    const TLektionsorte& orte = Lektionsorte();
+    const std::filesystem::path ablage =
+        orte.SchreibgeschuetzteLektion ? orte.Arbeitsverzeichnis : orte.Lektionsverzeichnis;
+    return BildDrucken(grab().toImage(), windowTitle(), ablage,
+                       "Seite " + std::to_string(Seitennummer));
 }
 
 // ---------------------------------------------------------------------------------------

@@ -10,12 +10,13 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 class QLabel;
 class QLineEdit;
-class TDatensatz;
+struct TDatensatz;
 struct TObjektliste;
 
 class THauptfenster : public QWidget, public TSeitenfenster {
@@ -50,6 +51,12 @@ public:
     void EreignisAusloesen(int32_t Quelle, int EreignisNr) override;
     TObjektliste* Objektliste() override { return ObjektlisteKopf; }
     void Fensterbefehl(int Code, int32_t Argument) override;
+
+    // Carries out a window command now; commands arrive through the event queue and come
+    // here one at a time.
+    void BefehlAusfuehren(int Code, int32_t Argument);
+    // Prints the window's picture; returns the PDF file written where there is no printer.
+    std::filesystem::path Drucken();
 
     // The page object list (built by the object list of the page build).
     TObjektliste* ObjektlisteKopf = nullptr;

@@ -4,6 +4,7 @@
 #include "store/Lektionsdateien.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -306,6 +307,7 @@ std::string FelddatenAus(const std::vector<std::string>& Werte) {
 
 TTabelle::TTabelle(int Art) : Art(Art) {
     FeldlisteAufbauen();
+    Geaendert();
     auto& orte = Lektionsorte();
     const std::string name = Tabellenbeschreibung(Art).Dateiname;
     if (orte.SchreibgeschuetzteLektion) {
@@ -327,6 +329,7 @@ TTabelle::TTabelle(int Art) : Art(Art) {
 
 TTabelle::TTabelle(int Art, fs::path Pfad) : Art(Art), Datei(std::move(Pfad)) {
     FeldlisteAufbauen();
+    Geaendert();
     Liste().push_back(this);
     NameFuerMeldungen = Datei.filename().string();
 }
@@ -338,6 +341,11 @@ TTabelle::~TTabelle() {
 }
 
 const std::vector<TTabelle*>& TTabelle::Tabellenliste() { return Liste(); }
+
+void TTabelle::Geaendert() {
+    static std::atomic<uint64_t> zaehler{0};
+    Stand = zaehler.fetch_add(1, std::memory_order_relaxed) + 1;
+}
 
 std::string TTabelle::Dateiname() const { return NameFuerMeldungen; }
 
@@ -422,6 +430,7 @@ TDatensatz* TTabelle::Anhaengen(int32_t Nr) {
     Ende = satz;
     ++Satzanzahl;
     if (IndexGueltig) IndexEinfuegen(satz);
+    Geaendert();
     return satz;
 }
 
@@ -434,6 +443,7 @@ void TTabelle::Aushaengen(TDatensatz* Satz) {
     Satz->Tabelle = nullptr;
     Satz->Naechster = Satz->Vorheriger = nullptr;
     FreieSaetze.push_back(Satz);
+    Geaendert();
 }
 
 void TTabelle::AllesVerwerfen() {
@@ -445,6 +455,7 @@ void TTabelle::AllesVerwerfen() {
     IndexGueltig = false;
     Kopf = Ende = Aktuell = nullptr;
     Satzanzahl = 0;
+    Geaendert();
 }
 
 void TTabelle::IndexAufbauen() {
@@ -495,7 +506,10 @@ int TTabelle::Zaehle(uint16_t FeldId, std::string_view Teiltext) {
         if (!Teiltext.empty() && Wert(s, FeldId).find(Teiltext) == std::string_view::npos)
             continue;
         ++anzahl;
-        if (s->Nr < 0 && s->Nr != std::numeric_limits<int32_t>::min()) s->Nr = -s->Nr;
+        if (s->Nr < 0 && s->Nr != std::numeric_limits<int32_t>::min()) {
+            s->Nr = -s->Nr;
+            Geaendert();
+        }
     }
     return anzahl;
 }
@@ -521,6 +535,7 @@ void TTabelle::Laden(int NeueStufe) {
     NeueStufe = std::clamp(NeueStufe, 0, 2);
     if (NeueStufe == Stufe) return;
     WarteCursorAn warten;
+    Geaendert();
     if (Stufe == 1 || NeueStufe == 0) {
         AllesVerwerfen();
     } else if (Stufe == 2 && NeueStufe == 1) {
@@ -723,6 +738,7 @@ void TTabelle::SchreibeText(TDatensatz* Satz, uint16_t FeldId, std::string_view 
     }
     d += Satzende;
     Satz->Daten.Setzen(std::move(d));
+    Geaendert();
 }
 
 void TTabelle::SchreibeTextPuffer(TDatensatz* Satz, uint16_t FeldId, const char* Puffer) {
@@ -909,6 +925,7 @@ bool TTabelle::Sortieren(int (*v)(TTabelle&, TDatensatz*, TDatensatz*)) {
         Ende = s;
     }
     IndexGueltig = false;
+    Geaendert();
     return true;
 }
 

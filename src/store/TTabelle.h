@@ -103,6 +103,9 @@ public:
     const std::filesystem::path& Pfad() const { return Datei; }
     std::string Dateiname() const; // the bare name used in messages
     int Ladestufe() const { return Stufe; }
+    // Changes with every change of the record list or of a value held in memory, and differs
+    // between tables: whoever keeps something derived from the table sees when to renew it.
+    uint64_t Aenderungsstand() const { return Stand; }
     TDatensatz* AktuellerDatensatz() const { return Aktuell; }
 
     // Loading.
@@ -170,6 +173,7 @@ private:
     TDatensatz* Anhaengen(int32_t Nr);
     void Aushaengen(TDatensatz* Satz);
     void AllesVerwerfen();
+    void Geaendert();
     void IndexAufbauen();
     void IndexEinfuegen(TDatensatz* Satz);
     void IndexEntfernen(TDatensatz* Satz);
@@ -186,6 +190,7 @@ private:
     std::vector<int16_t> PositionVonId; // index FeldId - ErsteId
 
     int Stufe = 0;
+    uint64_t Stand = 0;
     uint16_t SortierFeld = 0;
     std::string LetzterFehler;
     TDatensatz* Aktuell = nullptr;

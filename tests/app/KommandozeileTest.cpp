@@ -43,6 +43,37 @@ TEST(Kommandozeile, Lesen) {
     }
 }
 
+TEST(Kommandozeile, SendenMitTypUndArgument) {
+    struct Fall {
+        std::vector<std::string> Argumente;
+        int Typ;
+        std::string Argument, Fehler;
+    };
+    const Fall faelle[] = {
+        {{"--send", "weiter"}, 3, "", ""},
+        {{"--send", "3", "--lesson", "/x"}, 3, "", ""},
+        {{"--lesson", "/x", "--send=seite", "12"}, 1, "12", ""},
+        {{"--send", "14", "-7"}, 14, "-7", ""},
+        {{"--send", "15"}, 0, "", "unbekannter Befehl 15"},
+        {{"--send", "0"}, 0, "", "unbekannter Befehl 0"},
+        {{"--send", "seite", "zwölf"}, 1, "zwölf", "das Argument zwölf ist keine Zahl"},
+        {{"--send", "seite", "99999999999"}, 1, "99999999999",
+         "das Argument 99999999999 ist keine Zahl"},
+        {{"--send"}, 0, "", "--send braucht einen Wert"},
+        {{"--send", "3", "--screenshot", "a.png"}, 3, "",
+         "--send und --screenshot schließen einander aus"},
+    };
+    for (const Fall& f : faelle) {
+        const TKommandozeile k = KommandozeileLesen(f.Argumente);
+        EXPECT_EQ(k.Fehler, f.Fehler) << f.Argumente.back();
+        if (!f.Fehler.empty()) continue;
+        EXPECT_TRUE(k.Senden);
+        EXPECT_EQ(Sendetyp(k.Sendetyp), f.Typ);
+        EXPECT_EQ(k.Sendeargument, f.Argument);
+        EXPECT_EQ(k.Seite, "") << "the plain argument is the command's";
+    }
+}
+
 TEST(Kommandozeile, SeiteIstEineZahlUeberNull) {
     const std::pair<const char*, int> faelle[] = {
         {"", 0}, {"7", 7}, {"0", 0}, {"-3", 0}, {"12a", 0}, {"abc", 0}, {"99999999999", 0}};

@@ -98,6 +98,35 @@ TEST_F(Tabelle, DatensatzSuchtNachBetragUndFindetDenErstenInListenreihenfolge) {
     EXPECT_EQ(t->Datensatz(6)->Nr, 6);
 }
 
+// Whoever keeps something derived from a table renews it when the state has moved on:
+// every change moves it, reading and saving do not, and two tables never share one.
+TEST_F(Tabelle, AenderungsstandFolgtJederAenderung) {
+    auto t = MitInhalt(Satz(1, "a\0\x1B"s) + Satz(2, "b\0\x1B"s));
+    TTabelle andere(ArtTexte, Verzeichnis / "andere.tab");
+    EXPECT_NE(t->Aenderungsstand(), andere.Aenderungsstand());
+    uint64_t stand = t->Aenderungsstand();
+    auto bewegt = [&] {
+        const bool anders = t->Aenderungsstand() != stand;
+        stand = t->Aenderungsstand();
+        return anders;
+    };
+    TDatensatz* s = t->Datensatz(1);
+    t->LeseText(s, 1000);
+    EXPECT_FALSE(bewegt()) << "reading";
+    t->SchreibeText(s, 1000, "neu");
+    EXPECT_TRUE(bewegt()) << "writing a value";
+    ASSERT_TRUE(t->Speichern(s));
+    EXPECT_FALSE(bewegt()) << "saving";
+    TDatensatz* neu = t->NeuerDatensatz(3);
+    EXPECT_TRUE(bewegt()) << "a new record";
+    EXPECT_TRUE(t->SortiereNachText(1000));
+    EXPECT_TRUE(bewegt()) << "sorting";
+    t->Loeschen(neu);
+    EXPECT_TRUE(bewegt()) << "deleting";
+    t->Laden(0);
+    EXPECT_TRUE(bewegt()) << "unloading";
+}
+
 TEST_F(Tabelle, FeldadressierungUnbekannterUndKleinerKennungen) {
     auto t = MitInhalt(Satz(1, "eins\0zwei\0\x1B"s));
     TDatensatz* s = t->Erster();

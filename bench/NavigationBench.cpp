@@ -1,0 +1,97 @@
+// Page changes through the navigation on a lesson of 5,000 pages whose pages all show the
+// same objects, so every object stays: `Weiter` (the next page found by number in the page
+// order) against the bare page build of the same pages (`GeheZuSeite`). The difference is
+// what the navigation adds to a page change.
+
+#include "bench/LektionsGenerator.h"
+#include "player/Navigation.h"
+#include "player/TFensterliste.h"
+#include "player/THauptfenster.h"
+#include "store/Config.h"
+#include "store/Lektion.h"
+#include "store/Lektionsdateien.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include <functional>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int Seitenanzahl = 5000;
+constexpr int Objektanzahl = 12;
+
+// Opens the lesson with every page listing objects 1 to 12 and no successor field, so
+// that `Weiter` searches the page order; runs `Schritt` for every iteration.
+void Seitenwechsel(benchmark::State& state, const std::function<void(THauptfenster&)>& Schritt) {
+    const fs::path lektion =
+        fs::temp_directory_path() / ("velmora-navigation-" + std::to_string(::getpid()));
+    LektionsGenerator generator(Seitenanzahl, Objektanzahl, 20);
+    std::string fehler;
+    if (!generator.Schreiben(lektion, fehler)) {
+        state.SkipWithError(fehler.c_str());
+        return;
+    }
+    auto& orte = Lektionsorte();
+    orte.Programmverzeichnis = orte.Lektionsverzeichnis = lektion;
+    KonfigurationLesen();
+    LektionOeffnen();
+    std::string objekte;
+    for (int o = 1; o <= Objektanzahl; ++o)
+        objekte += (o > 1 ? "\r\n" : "") + std::to_string(o);
+    TTabelle& seiten = *Tabelle(ArtSeiten);
+    for (TDatensatz* s = seiten.Erster(); s; s = s->Naechster) {
+        seiten.SchreibeText(s, 161, objekte);
+        seiten.SchreibeText(s, 160, "0");
+    }
+    auto* fenster = new THauptfenster();
+    TFensterliste::Liste().Anhaengen(fenster);
+    TFensterliste::Liste().Aktuell = fenster;
+    fenster->show();
+    QCoreApplication::processEvents();
+    GeheZuSeite(*fenster, 1);
+
+    for (auto _ : state)
+        Schritt(*fenster);
+    if (fenster->Seitennummer < 1) state.SkipWithError("keine Seite aufgebaut");
+
+    delete fenster;
+    TFensterliste::Liste().Leeren();
+    LektionSchliessen();
+    fs::remove_all(lektion);
+}
+
+void Weiter5000(benchmark::State& state) {
+    Seitenwechsel(state, [](THauptfenster& f) {
+        if (f.Seitennummer == Seitenanzahl)
+            GeheZuSeite(f, 1);
+        else
+            Weiter(f);
+    });
+}
+
+void Seitenaufbau5000(benchmark::State& state) {
+    Seitenwechsel(state,
+                  [](THauptfenster& f) { GeheZuSeite(f, f.Seitennummer % Seitenanzahl + 1); });
+}
+
+BENCHMARK(Weiter5000)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(Seitenaufbau5000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication anwendung(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
