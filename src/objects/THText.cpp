@@ -18,6 +18,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <unordered_map>
 
 namespace {
 
@@ -74,6 +75,14 @@ bool SchonGefunden(const std::vector<THText::TBegriffstreffer>& Treffer, std::st
 
 bool IstLeerzeichen(const std::vector<TToken>& Tokens, size_t i) {
     return i < Tokens.size() && Tokens[i].Art == TTokenart::Leerzeichen;
+}
+
+// A word as it is drawn: control characters inside it (a tab, a lone line feed, a carriage
+// return before other text) take no room and show nothing.
+QString Anzeigetext(const std::string& Wort) {
+    QString text = AnsiNachQString(Wort);
+    text.removeIf([](QChar Zeichen) { return Zeichen.unicode() < 0x20; });
+    return text;
 }
 
 // The glyphs of `Text` side by side from the origin, each advanced by its whole-pixel
@@ -156,7 +165,7 @@ void THText::Zerlegen(std::string_view Text) {
     Anzeigetexte.clear();
     Anzeigetexte.reserve(Tokenliste.size());
     for (const TToken& t : Tokenliste)
-        Anzeigetexte.push_back(t.Art == TTokenart::Wort ? AnsiNachQString(t.Text)
+        Anzeigetexte.push_back(t.Art == TTokenart::Wort ? Anzeigetext(t.Text)
                                                         : QString(QLatin1Char(' ')));
 }
 
@@ -295,6 +304,13 @@ void THText::Anordnen(const std::function<void(const TWortlage&)>& Zeichnen) {
     int stil = grundstil;
     int x = Randbreite;
     int y = Randbreite;
+    // Each word is looked up in the glossary once per layout.
+    std::unordered_map<std::string_view, bool> begriffe;
+    const auto istBegriff = [&](std::string_view Wort) {
+        const auto [eintrag, neu] = begriffe.try_emplace(Wort, false);
+        if (neu) eintrag->second = BegriffSuchen(Wort) != nullptr;
+        return eintrag->second;
+    };
 
     for (size_t i = 0; i < Tokenliste.size(); ++i) {
         const TToken& token = Tokenliste[i];
@@ -332,7 +348,7 @@ void THText::Anordnen(const std::function<void(const TWortlage&)>& Zeichnen) {
         lage.Markiert = false;
         if (Lexikonfunktion && token.Art == TTokenart::Wort) {
             const std::string_view wort = OhneSatzzeichen(token.Text);
-            if (BegriffSuchen(wort) && !SchonGefunden(Treffer, wort)) {
+            if (istBegriff(wort) && !SchonGefunden(Treffer, wort)) {
                 Treffer.push_back({std::string(wort), QRect(x, y, lage.Breite, Zeilenhoehe)});
                 lage.Markiert = true;
             }

@@ -193,6 +193,12 @@ TEST_F(Text, WoerterDieNichtPassenBeginnenDieNaechsteZeile) {
     EXPECT_GT(lagen[2].Ort.x() + lagen[2].Breite, text->width() - 10);
 }
 
+TEST_F(Text, SteuerzeichenZeigenNichts) {
+    MitText("a\\tb c\\nd");
+    THText* text = NeuerText();
+    EXPECT_EQ(Woerter(text->Anordnung()), (std::vector<QString>{"ab", " ", "cd"}));
+}
+
 TEST_F(Text, PlatzhalterWerdenBeimSetzenErsetzt) {
     MitText("{12}. {12}.. {0} @5@ @1@, <3>!",
             R"("Daten.tab": [{"nr": 1, "fields": {"301": "sieben"}}])");
