@@ -310,6 +310,20 @@ TEST_F(Glossar, HandzeigerUeberMarkiertenWoertern) {
     EXPECT_EQ(TextObjekt->cursor().shape(), Qt::ArrowCursor);
 }
 
+TEST_F(Text, VerschiebbarerTextGibtNichtsWeiterUndKehrtZurueck) {
+    MitText("Zieh mich");
+    Fenster.show();
+    THText* text = NeuerText();
+    text->Heimat = text->pos();
+    text->VerschiebbarSetzen(true);
+    QTest::mousePress(text, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(text, QPoint(25, 15));
+    EXPECT_EQ(text->pos(), QPoint(40, 30));
+    QTest::mouseRelease(text, Qt::LeftButton, {}, QPoint(25, 15));
+    EXPECT_EQ(text->pos(), QPoint(20, 20));
+    EXPECT_TRUE(Fenster.Maus.empty());
+}
+
 struct TSchattenfall {
     QRect Objekt;
     int32_t Abstand;
