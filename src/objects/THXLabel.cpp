@@ -1,5 +1,6 @@
 #include "objects/THXLabel.h"
 
+#include "objects/Farbblende.h"
 #include "objects/Feldregeln.h"
 #include "platform/AnsiText.h"
 #include "store/Lektion.h"
@@ -30,4 +31,26 @@ void THXLabel::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId
     case 1268: DatensatzZeigen(Tabelle.LeseZahl(Satz, FeldId)); break;
     default: TSeitenobjekt::FeldAnwenden(Tabelle, Satz, FeldId); break;
     }
+}
+
+void THXLabel::ZeigenMitEffekt(bool Wert) {
+    if (Wert && !isHidden()) return;
+    if (!EffekteSpielbar(*this)) {
+        setVisible(Wert);
+        return;
+    }
+    if (EffektAnzeigen == 0 && EffektEntfernen == 0) return;
+    const TEffektangaben effekt = EffektLesen(Wert ? EffektAnzeigen : EffektEntfernen);
+    if (effekt.Vorhanden && effekt.Typ == EffektFarbblende) {
+        const QColor hinter = palette().color(QPalette::Window);
+        const QColor schrift = palette().color(QPalette::WindowText);
+        Farbblende(Wert ? hinter : schrift, Wert ? schrift : hinter, Blendschritte,
+                   effekt.Geschwindigkeit, [&](const QColor& Farbe) {
+                       SchriftfarbeSetzen(*this, Farbe);
+                       if (Wert) show();
+                       repaint();
+                   });
+        SchriftfarbeSetzen(*this, schrift);
+    }
+    setVisible(Wert);
 }

@@ -25,6 +25,11 @@ public:
     // The caption becomes the contents (field 301) of data record `Nr`, when it exists.
     void DatensatzZeigen(int32_t Nr);
 
+    // Shows or hides the label; an effect record of type 4 fades the caption in 25 steps
+    // between the label's colour and its font colour.
+    void ZeigenMitEffekt(bool Wert) override;
+    static constexpr int Blendschritte = 25;
+
 protected:
     // 1245 (font), 1266 (alignment), 1268 (data record), then the common fields.
     void FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) override;

@@ -2,8 +2,11 @@
 
 #include "objects/THBevel.h"
 #include "objects/THBitmap.h"
+#include "objects/THLabel.h"
 #include "objects/THMessage.h"
+#include "objects/THSchatten.h"
 #include "objects/THShape.h"
+#include "objects/THText.h"
 
 #include <algorithm>
 #include <iterator>
@@ -22,9 +25,12 @@ struct TKlasse {
 
 // Every type code with a class; a code not listed creates nothing.
 constexpr TKlasse Klassen[] = {
+    {1, Neu<THText>},
     {5, Neu<THBitmap>},
+    {7, Neu<THLabel>},
     {9, Neu<THShape>},
     {29, Neu<THBevel>},
+    {42, Neu<THSchatten>},
     {43, Neu<THMessage>},
 };
 

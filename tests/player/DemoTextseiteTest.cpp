@@ -1,0 +1,106 @@
+// The demo lesson's page of texts and labels builds with its markup, placeholders, shadows
+// and glossary words.
+
+#include "objects/ObjektTesthilfe.h"
+#include "objects/THLabel.h"
+#include "objects/THSchatten.h"
+#include "objects/THText.h"
+#include "player/Navigation.h"
+#include "player/Objektliste.h"
+#include "player/THauptfenster.h"
+#include "store/Lektion.h"
+#include "store/Lektionsdateien.h"
+#include "support/QtAnwendung.h"
+#include "vlmtab/LektionBauen.h"
+
+#include <sstream>
+
+namespace {
+
+auto* const qt = ::testing::AddGlobalTestEnvironment(new QtAnwendung);
+
+namespace fs = std::filesystem;
+
+class DemoTextseite : public Lektionstest {
+protected:
+    void SetUp() override {
+        Lektionstest::SetUp();
+        const fs::path demo = DEMO_VERZEICHNIS;
+        std::ostringstream meldungen;
+        ASSERT_EQ(vlmtab::LektionBauen(demo / "lesson.json", Verzeichnis, meldungen), 0)
+            << meldungen.str();
+        Lektionsorte().Programmverzeichnis = Lektionsorte().Lektionsverzeichnis = Verzeichnis;
+        LektionOeffnen();
+        Fenster = new THauptfenster();
+        TDatensatz* seite = SeiteMitNummer(5);
+        ASSERT_NE(seite, nullptr);
+        std::istringstream liste(Tabelle(ArtSeiten)->LeseText(seite, 161));
+        std::vector<std::string> nummern;
+        for (std::string zeile; std::getline(liste, zeile);) {
+            if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+            nummern.push_back(zeile);
+        }
+        ObjektlisteAufbauen(*Fenster, nummern, seite);
+    }
+    void TearDown() override {
+        delete Fenster;
+        Lektionstest::TearDown();
+    }
+    template <class Klasse> Klasse* Objekt(int32_t Nr) {
+        TObjektliste* e = ObjektAufSeite(Fenster->ObjektlisteKopf, Nr);
+        return e ? dynamic_cast<Klasse*>(e->Objekt.data()) : nullptr;
+    }
+    static std::vector<std::string> Woerter(const THText& Text) {
+        std::vector<std::string> w;
+        for (const TToken& t : Text.Tokens())
+            if (t.Art == TTokenart::Wort) w.push_back(t.Text);
+        return w;
+    }
+
+    THauptfenster* Fenster = nullptr;
+};
+
+TEST_F(DemoTextseite, PlatzhalterZeigenDatensaetzeUndDieBeschriftung) {
+    auto* text = Objekt<THText>(39);
+    ASSERT_NE(text, nullptr);
+    const auto woerter = Woerter(*text);
+    // The empty system value leaves the brackets around it.
+    for (const char* w : {"7", "10", "Beschriftung.", "@9@", "(", ")"})
+        EXPECT_NE(std::find(woerter.begin(), woerter.end(), w), woerter.end()) << w;
+    auto* punkte = Objekt<THLabel>(41);
+    ASSERT_NE(punkte, nullptr);
+    EXPECT_EQ(punkte->text(), "7");
+    EXPECT_FALSE(punkte->isHidden());
+}
+
+TEST_F(DemoTextseite, SchattenUndBegriffe) {
+    auto* schatten = Objekt<THText>(49);
+    ASSERT_NE(schatten, nullptr);
+    EXPECT_FALSE(schatten->RechterSchatten()->isHidden());
+    EXPECT_FALSE(schatten->UntererSchatten()->isHidden());
+    EXPECT_EQ(schatten->RechterSchatten()->geometry(),
+              Schattenlage(schatten->geometry(), 8, false).Rechts);
+    auto* eigener = Objekt<THSchatten>(46);
+    ASSERT_NE(eigener, nullptr);
+    EXPECT_EQ(eigener->Typ, 1);
+    EXPECT_EQ(eigener->Grauwert(), 150);
+
+    auto* begriffe = Objekt<THText>(52);
+    ASSERT_NE(begriffe, nullptr);
+    std::vector<QString> markiert;
+    for (const auto& l : begriffe->Anordnung())
+        if (l.Markiert) markiert.push_back(l.Text);
+    EXPECT_EQ(markiert, (std::vector<QString>{"Modem", "Netz,", "Router"}));
+}
+
+TEST_F(DemoTextseite, BeschriftungenFuehrenZuSeiten) {
+    auto* zurueck = Objekt<THLabel>(42);
+    ASSERT_NE(zurueck, nullptr);
+    EXPECT_EQ(zurueck->Ziel, 1);
+    EXPECT_TRUE(zurueck->font().underline());
+    auto* verschiebbar = Objekt<THLabel>(44);
+    ASSERT_NE(verschiebbar, nullptr);
+    EXPECT_TRUE(verschiebbar->IstVerschiebbar());
+}
+
+} // namespace
