@@ -1,7 +1,7 @@
 #pragma once
 // What texts need from parts of the program that come later or live above the objects:
 // the system values that {n} placeholders show, and the glossary window that a marked word
-// opens. Each is a function set by the part that provides it; until then system values are
+// opens. Each is a function set by the module that provides it; until then system values are
 // the empty text and a marked word opens nothing.
 
 #include <QPoint>
