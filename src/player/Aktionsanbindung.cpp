@@ -9,6 +9,8 @@
 #include "player/Werkzeugfenster.h"
 #include "store/Lektion.h"
 
+#include <QLineEdit>
+
 namespace {
 
 constexpr int Lesezeichenfenster = 17;
@@ -51,6 +53,13 @@ public:
         if (THauptfenster* f = AktuellesFenster()) ::AbhakmarkenAktualisieren(*f);
     }
     bool MailVerfuegbar() override { return ::MailVerfuegbar; }
+    void LaufendenEffektAbkuerzen() override {
+        const THauptfenster* f = AktuellesFenster();
+        if (f && f->EffektLaeuft) SeitenwechselAnstehend = true;
+    }
+    void FokusAnFenster() override {
+        if (THauptfenster* f = AktuellesFenster()) f->DummyButton->setFocus();
+    }
     void LesezeichenfensterOeffnen() override { WerkzeugfensterZeigen(Lesezeichenfenster); }
     void NotizfensterOeffnen() override { WerkzeugfensterZeigen(Notizfenster); }
 };
