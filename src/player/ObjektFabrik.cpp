@@ -2,8 +2,17 @@
 
 #include "objects/THBevel.h"
 #include "objects/THBitmap.h"
+#include "objects/THFunktion.h"
+#include "objects/THFunktionsSchaltflaeche.h"
+#include "objects/THHyperSensitive.h"
+#include "objects/THILabel.h"
 #include "objects/THMessage.h"
+#include "objects/THMouseSensitive.h"
+#include "objects/THNavKnopf.h"
+#include "objects/THSchaltflaeche.h"
 #include "objects/THShape.h"
+#include "objects/THSpeedButton.h"
+#include "objects/THVerzweigung.h"
 
 #include <algorithm>
 #include <iterator>
@@ -22,10 +31,20 @@ struct TKlasse {
 
 // Every type code with a class; a code not listed creates nothing.
 constexpr TKlasse Klassen[] = {
+    {4, Neu<THVerzweigung>},
     {5, Neu<THBitmap>},
     {9, Neu<THShape>},
+    {11, Neu<THNavWeiter>},
+    {12, Neu<THILabel>},
+    {15, Neu<THNavZurueck>},
     {29, Neu<THBevel>},
+    {32, Neu<THSpeedButton>},
+    {37, Neu<THMouseSensitive>},
+    {41, Neu<THHyperSensitive>},
     {43, Neu<THMessage>},
+    {59, Neu<THFunktion>},
+    {60, Neu<THSchaltflaeche>},
+    {62, Neu<THFunktionsSchaltflaeche>},
 };
 
 // Containers and memo fields.
