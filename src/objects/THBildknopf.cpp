@@ -81,10 +81,13 @@ void THBildknopf::AnzeigeSetzen(const QImage& Bild) {
 }
 
 bool THBildknopf::AufKnopf(QPoint Punkt) const {
-    if (Anzeige.isNull() || !Anzeige.rect().contains(Punkt)) return false;
+    // Every piece has the shape of the normal one; an empty state piece (a strip without
+    // a pressed picture) must not make the button lose its click.
+    const QImage& form = Stuecke.empty() ? Anzeige : Stuecke.front();
+    if (form.isNull() || !form.rect().contains(Punkt)) return false;
     const QPoint ecke(1, height() - 1);
-    if (!Anzeige.rect().contains(ecke)) return true;
-    return Anzeige.pixel(Punkt) != Anzeige.pixel(ecke);
+    if (!form.rect().contains(ecke)) return true;
+    return form.pixel(Punkt) != form.pixel(ecke);
 }
 
 void THBildknopf::TransparentSetzen(bool Wert) {

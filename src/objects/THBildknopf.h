@@ -34,8 +34,8 @@ public:
     void StueckZeigen(int Nr);
     int GezeigtesStueck() const { return Gezeigt; }
     const QImage& Bild() const { return Anzeige; }
-    // Whether `Punkt` lies on the button's pixels: its pixel differs from the one at
-    // (1, height − 1), the strip's transparent colour.
+    // Whether `Punkt` lies on the button's pixels: its pixel of the normal picture differs
+    // from the one at (1, height − 1), the strip's transparent colour.
     bool AufKnopf(QPoint Punkt) const;
     void TransparentSetzen(bool Wert);
 

@@ -72,7 +72,7 @@ QString THFunktion::Bezeichnung() const {
 
 QRect THFunktion::Gezogen() const {
     const QPoint ecke = RechteckImFenster(*this).topLeft();
-    return QRect(ecke + Start, ecke + Ende).normalized();
+    return QRect(ecke + Start, QSize(Ende.x() - Start.x(), Ende.y() - Start.y())).normalized();
 }
 
 std::string THFunktion::Systemwert(int Anzeige) const {
@@ -108,7 +108,7 @@ void THFunktion::Zeichnen() {
     const int dx = Ende.x() - Start.x();
     const int dy = Ende.y() - Start.y();
     // A drag to the left or upwards is framed from its other corner.
-    Rahmen->setGeometry(QRect(pos() + Start, pos() + Ende).normalized());
+    Rahmen->setGeometry(QRect(pos() + Start, QSize(dx, dy)).normalized());
     Rahmen->show();
     Rahmen->raise();
     if (Layout != 0) return;

@@ -20,12 +20,12 @@ THSpeedButton::THSpeedButton(QWidget* Eltern) : QToolButton(Eltern), TSeitenobje
 }
 
 void THSpeedButton::UntenSetzen(bool Wert) {
-    Down = Wert && GroupIndex != 0;
-    if (Down) {
+    Down = Wert;
+    if (Unten()) {
         // The others of the group go up.
         for (QObject* kind : parent() ? parent()->children() : QObjectList()) {
             auto* knopf = qobject_cast<THSpeedButton*>(kind);
-            if (knopf && knopf != this && knopf->GroupIndex == GroupIndex && knopf->Down) {
+            if (knopf && knopf != this && knopf->GroupIndex == GroupIndex && knopf->Unten()) {
                 knopf->Down = false;
                 knopf->update();
             }
@@ -63,7 +63,7 @@ void THSpeedButton::Klick() {
 }
 
 void THSpeedButton::GruppeUmschalten() {
-    if (GroupIndex != 0) UntenSetzen(!Down);
+    if (GroupIndex != 0) UntenSetzen(!Unten());
 }
 
 void THSpeedButton::ScreenknoepfeOhneGlyph() {
@@ -144,9 +144,9 @@ void THSpeedButton::paintEvent(QPaintEvent*) {
     initStyleOption(&option);
     option.text.clear();
     option.icon = QIcon();
-    if (Down) option.state |= QStyle::State_On | QStyle::State_Sunken;
+    if (Unten()) option.state |= QStyle::State_On | QStyle::State_Sunken;
     // A flat transparent button shows only its glyph and caption until it is pointed at.
-    if (!(Transparent && autoRaise() && !(option.state & QStyle::State_MouseOver) && !Down))
+    if (!(Transparent && autoRaise() && !(option.state & QStyle::State_MouseOver) && !Unten()))
         maler.drawComplexControl(QStyle::CC_ToolButton, option);
 
     QRect glyphfeld, textfeld;

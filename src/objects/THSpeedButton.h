@@ -23,7 +23,7 @@ public:
     std::string Pfadname; // field 1273
     std::string Dateiname; // field 1210
 
-    bool Unten() const { return Down; }
+    bool Unten() const { return Down && GroupIndex != 0; }
     // Buttons of a group: down only one at a time; without a group a button never stays down.
     void UntenSetzen(bool Wert);
     void FlatSetzen(bool Wert);
