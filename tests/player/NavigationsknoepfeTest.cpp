@@ -16,7 +16,6 @@
 
 namespace {
 
-auto* const qt = ::testing::AddGlobalTestEnvironment(new QtAnwendung);
 
 const char* const Lektion = R"(
     "States.tab": [{"nr": 1, "fields": {"100": "10"}}, {"nr": 2, "fields": {"100": "20"}},
