@@ -10,6 +10,8 @@ bool Klangschalter() {
     return true;
 }
 
+void KlangschalterSetzen(bool) {}
+
 void HostmedienAnhalten() {}
 void HostmedienAbspielen() {}
 

@@ -1,8 +1,8 @@
 #pragma once
 // Sound for the buttons: the click effect of a button, and what the sound function buttons
 // ask of the host's sound player. The sound player itself joins the program with the media
-// objects; until then `KlangAbspielen`, `Klangschalter`, `HostmedienAnhalten` and
-// `HostmedienAbspielen` do nothing (the switch reads as on).
+// objects; until then `KlangAbspielen`, `Klangschalter`, `KlangschalterSetzen`,
+// `HostmedienAnhalten` and `HostmedienAbspielen` do nothing (the switch reads as on).
 
 #include <cstdint>
 #include <filesystem>
@@ -11,6 +11,7 @@
 void KlangAbspielen(const std::filesystem::path& Datei);
 // The host's sound switch.
 bool Klangschalter();
+void KlangschalterSetzen(bool An);
 // The host's media player stops, or (opened first when it is not open) starts playing.
 void HostmedienAnhalten();
 void HostmedienAbspielen();

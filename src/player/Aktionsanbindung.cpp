@@ -1,7 +1,9 @@
 #include "player/Aktionsanbindung.h"
 
 #include "objects/Aktionsdienste.h"
+#include "objects/Klang.h"
 #include "player/Navigation.h"
+#include "player/Navigationsknoepfe.h"
 #include "player/Objektliste.h"
 #include "player/Seitendienste.h"
 #include "player/TFensterliste.h"
@@ -56,6 +58,11 @@ public:
     void LaufendenEffektAbkuerzen() override {
         const THauptfenster* f = AktuellesFenster();
         if (f && f->EffektLaeuft) SeitenwechselAnstehend = true;
+    }
+    void KlangSchalten(bool An) override {
+        KlangschalterSetzen(An);
+        THauptfenster* f = AktuellesFenster();
+        if (An && f) KlangknoepfeBereit(*f);
     }
     void FokusAnFenster() override {
         if (THauptfenster* f = AktuellesFenster()) f->DummyButton->setFocus();

@@ -44,3 +44,11 @@ void BildknoepfeZuruecksetzen(THauptfenster& Fenster) {
         return true;
     });
 }
+
+void KlangknoepfeBereit(THauptfenster& Fenster) {
+    TiefDurchlaufen(Fenster.ObjektlisteKopf, [](TObjektliste& e) {
+        auto* funktion = qobject_cast<THFunktionsSchaltflaeche*>(e.Objekt);
+        if (funktion && funktion->Typ == THFunktionsSchaltflaeche::Klang) funktion->ZustandSetzen(2);
+        return true;
+    });
+}

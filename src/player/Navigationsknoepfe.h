@@ -17,3 +17,7 @@ void NavigationsknoepfeAktualisieren(THauptfenster& Fenster);
 // Every picture button shows its normal picture, every function button the picture of its
 // present state.
 void BildknoepfeZuruecksetzen(THauptfenster& Fenster);
+
+// Sound switched on: every sound function button of the page shows its stopped look, ready
+// to play.
+void KlangknoepfeBereit(THauptfenster& Fenster);

@@ -91,4 +91,14 @@ TEST_F(Navigationsknoepfe, BewegungUeberDemFensterSetztBildknoepfeZurueck) {
     EXPECT_EQ(funktion->GezeigtesStueck(), 0);
 }
 
+TEST_F(Navigationsknoepfe, KlangAnZeigtKlangknoepfeBereit) {
+    auto* klang = Objekt<THFunktionsSchaltflaeche>(5);
+    klang->Typ = THFunktionsSchaltflaeche::Klang;
+    klang->ZustandSetzen(0);
+    KlangknoepfeBereit(*Fenster);
+    EXPECT_EQ(klang->Zustand(), 2);
+    EXPECT_EQ(klang->GezeigtesStueck(), 1);
+    EXPECT_EQ(Objekt<THFunktionsSchaltflaeche>(6)->Zustand(), 0); // a history button
+}
+
 } // namespace
