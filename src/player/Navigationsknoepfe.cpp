@@ -48,7 +48,8 @@ void BildknoepfeZuruecksetzen(THauptfenster& Fenster) {
 void KlangknoepfeBereit(THauptfenster& Fenster) {
     TiefDurchlaufen(Fenster.ObjektlisteKopf, [](TObjektliste& e) {
         auto* funktion = qobject_cast<THFunktionsSchaltflaeche*>(e.Objekt);
-        if (funktion && funktion->Typ == THFunktionsSchaltflaeche::Klang) funktion->ZustandSetzen(2);
+        if (funktion && funktion->Typ == THFunktionsSchaltflaeche::Klang)
+            funktion->ZustandSetzen(2);
         return true;
     });
 }

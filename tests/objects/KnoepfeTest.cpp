@@ -112,8 +112,8 @@ TEST_F(Knoepfe, VerzweigungGehtZumZielUndBehaeltDieMaus) {
 }
 
 TEST_F(Knoepfe, VerzweigungOhneAktionGibtDieMausWeiterUndOeffnetDieVorgabeseite) {
-    LektionBauen(R"("Objekte.tab": [{"nr": 1, "fields": {"1200": "4", "1231": "0", "1224": "1", "1207": "100",
-        "1208": "30"}}])");
+    LektionBauen(R"("Objekte.tab": [{"nr": 1, "fields": {"1200": "4", "1231": "0", "1224": "1",
+        "1207": "100", "1208": "30"}}])");
     auto* knopf = Objekt<THVerzweigung>(1, 4);
     Klicken(knopf);
     ASSERT_EQ(Fenster.Maus.size(), 2u);
@@ -209,7 +209,8 @@ TEST_F(Knoepfe, SpeedButtonsEinerGruppeSindEinzelnUntenUndDuerfenAlleObenSein) {
         {"nr": 1, "fields": {"1207": "25", "1208": "25", "1231": "3", "1224": "1", "1249": "2"}},
         {"nr": 2, "fields": {"1207": "25", "1208": "25", "1231": "3", "1224": "1", "1249": "2",
                              "1212": "1"}},
-        {"nr": 3, "fields": {"1207": "25", "1208": "25", "1231": "3", "1224": "1", "1212": "1"}}])");
+        {"nr": 3, "fields": {"1207": "25", "1208": "25", "1231": "3", "1224": "1",
+                             "1212": "1"}}])");
     auto* a = Objekt<THSpeedButton>(1, 32);
     auto* b = Objekt<THSpeedButton>(2, 32);
     auto* ohne = Objekt<THSpeedButton>(3, 32);
@@ -230,7 +231,8 @@ TEST_F(Knoepfe, SpeedButtonsEinerGruppeSindEinzelnUntenUndDuerfenAlleObenSein) {
 TEST_F(Knoepfe, SpeedButtonLaedtGlyphUndOrdnetIhnNachLayoutAn) {
     BilddateiSchreiben(Verzeichnis / "glyph.png", {16, 16}, Qt::red, Qt::red);
     LektionBauen(R"("Objekte.tab": [
-        {"nr": 1, "fields": {"1207": "120", "1208": "60", "1210": "glyph.png", "1221": "Text", "1224": "1"}},
+        {"nr": 1, "fields": {"1207": "120", "1208": "60", "1210": "glyph.png", "1221": "Text",
+                             "1224": "1"}},
         {"nr": 2, "fields": {"1210": "fehlt.png", "1224": "1"}}])");
     auto* knopf = Objekt<THSpeedButton>(1, 32);
     EXPECT_EQ(knopf->Glyph().size(), QSize(16, 16));
@@ -475,7 +477,8 @@ TEST_F(Knoepfe, MausflaechenEinerGruppeSindEinzelnMarkiert) {
 }
 
 TEST_F(Knoepfe, MarkierteFlaecheZeigtDenUntergrundInvertiert) {
-    LektionBauen(R"("Objekte.tab": [{"nr": 1, "fields": {"1207": "20", "1208": "20", "1212": "1"}}])");
+    LektionBauen(
+        R"("Objekte.tab": [{"nr": 1, "fields": {"1207": "20", "1208": "20", "1212": "1"}}])");
     QPalette farben = Fenster.palette();
     farben.setColor(QPalette::Window, Qt::white);
     Fenster.setPalette(farben);
@@ -586,7 +589,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Richtungsfall{{60, 60}, "rechts unten", "Größer"}));
 
 TEST_F(Knoepfe, GummibandMitLayoutEinsZiehtOhneUmschaltUndOhneBeschriftung) {
-    LektionBauen(R"("Objekte.tab": [{"nr": 1, "fields": {"1207": "200", "1208": "150", "1287": "1"}}])");
+    LektionBauen(
+        R"("Objekte.tab": [{"nr": 1, "fields": {"1207": "200", "1208": "150", "1287": "1"}}])");
     auto* band = Objekt<THFunktion>(1, 59);
     Druecken(band, {10, 10});
     Bewegen(band, {30, 30}, Qt::LeftButton);
