@@ -6,6 +6,7 @@
 #include "platform/AnsiText.h"
 #include "store/TTabelle.h"
 
+#include <QPointer>
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
 
@@ -57,7 +58,9 @@ void THSpeedButton::GlyphEntfernen() {
 
 void THSpeedButton::Klick() {
     GruppeUmschalten();
+    const QPointer<QWidget> lebt(this);
     AktionDurchfuehren(Aktionsfelder, Beschreibung, *this);
+    if (!lebt) return;
     if (Aktionsfelder.Mailaktion()) setEnabled(false);
     ScreenknoepfeOhneGlyph();
 }

@@ -3,14 +3,18 @@
 #include "platform/AnsiText.h"
 #include "store/TTabelle.h"
 
+#include <QPointer>
+
 THVerzweigung::THVerzweigung(QWidget* Eltern) : THBitBtn(Eltern) {
     resize(100, 30);
     connect(this, &QPushButton::clicked, this, &THVerzweigung::Klick);
 }
 
 void THVerzweigung::Klick() {
+    // A modal window of the action may let a page change run that removes the button.
+    const QPointer<QWidget> lebt(this);
     AktionDurchfuehren(Aktionsfelder, Beschreibung, *this);
-    if (Aktionsfelder.Mailaktion()) setEnabled(false);
+    if (lebt && Aktionsfelder.Mailaktion()) setEnabled(false);
 }
 
 void THVerzweigung::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
