@@ -29,6 +29,11 @@ public:
     virtual void AbhakmarkenAktualisieren() {}
     // Whether the mail server answered the probe at start.
     virtual bool MailVerfuegbar() { return false; }
+    // A click that changes the page while an effect runs lets the effect end early.
+    virtual void LaufendenEffektAbkuerzen() {}
+    // The focus goes to the window's own focus control, so that a focused input field is
+    // left before a button acts.
+    virtual void FokusAnFenster() {}
 
     // Operations of parts still to come; nothing happens until they are installed.
     virtual void LesezeichenfensterOeffnen() {}

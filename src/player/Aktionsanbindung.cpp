@@ -1,13 +1,17 @@
 #include "player/Aktionsanbindung.h"
 
 #include "objects/Aktionsdienste.h"
+#include "objects/Klang.h"
 #include "player/Navigation.h"
+#include "player/Navigationsknoepfe.h"
 #include "player/Objektliste.h"
 #include "player/Seitendienste.h"
 #include "player/TFensterliste.h"
 #include "player/THauptfenster.h"
 #include "player/Werkzeugfenster.h"
 #include "store/Lektion.h"
+
+#include <QLineEdit>
 
 namespace {
 
@@ -49,6 +53,18 @@ public:
         if (THauptfenster* f = AktuellesFenster()) ::AbhakmarkenAktualisieren(*f);
     }
     bool MailVerfuegbar() override { return ::MailVerfuegbar; }
+    void LaufendenEffektAbkuerzen() override {
+        const THauptfenster* f = AktuellesFenster();
+        if (f && f->EffektLaeuft) SeitenwechselAnstehend = true;
+    }
+    void KlangSchalten(bool An) override {
+        KlangschalterSetzen(An);
+        THauptfenster* f = AktuellesFenster();
+        if (An && f) KlangknoepfeBereit(*f);
+    }
+    void FokusAnFenster() override {
+        if (THauptfenster* f = AktuellesFenster()) f->DummyButton->setFocus();
+    }
     void LesezeichenfensterOeffnen() override { WerkzeugfensterZeigen(Lesezeichenfenster); }
     void NotizfensterOeffnen() override { WerkzeugfensterZeigen(Notizfenster); }
 };

@@ -2,11 +2,20 @@
 
 #include "objects/THBevel.h"
 #include "objects/THBitmap.h"
+#include "objects/THFunktion.h"
+#include "objects/THFunktionsSchaltflaeche.h"
+#include "objects/THHyperSensitive.h"
+#include "objects/THILabel.h"
 #include "objects/THLabel.h"
 #include "objects/THMessage.h"
+#include "objects/THMouseSensitive.h"
+#include "objects/THNavKnopf.h"
+#include "objects/THSchaltflaeche.h"
 #include "objects/THSchatten.h"
 #include "objects/THShape.h"
+#include "objects/THSpeedButton.h"
 #include "objects/THText.h"
+#include "objects/THVerzweigung.h"
 
 #include <algorithm>
 #include <iterator>
@@ -26,12 +35,22 @@ struct TKlasse {
 // Every type code with a class; a code not listed creates nothing.
 constexpr TKlasse Klassen[] = {
     {1, Neu<THText>},
+    {4, Neu<THVerzweigung>},
     {5, Neu<THBitmap>},
     {7, Neu<THLabel>},
     {9, Neu<THShape>},
+    {11, Neu<THNavWeiter>},
+    {12, Neu<THILabel>},
+    {15, Neu<THNavZurueck>},
     {29, Neu<THBevel>},
+    {32, Neu<THSpeedButton>},
+    {37, Neu<THMouseSensitive>},
+    {41, Neu<THHyperSensitive>},
     {42, Neu<THSchatten>},
     {43, Neu<THMessage>},
+    {59, Neu<THFunktion>},
+    {60, Neu<THSchaltflaeche>},
+    {62, Neu<THFunktionsSchaltflaeche>},
 };
 
 // Containers and memo fields.

@@ -1,11 +1,6 @@
 #include "player/Seitendienste.h"
 
-#include "objects/TObjektliste.h"
-#include "player/Navigation.h"
-#include "player/THauptfenster.h"
-#include "store/Lektion.h"
-
-#include <QMetaObject>
+#include "player/Navigationsknoepfe.h"
 
 // The object classes and windows these duties act on join the program one by one; until
 // a kind exists, its duty has nothing to act on.
@@ -29,39 +24,5 @@ bool Auswerten(THauptfenster&) { return true; }
 void FensterOeffnen(THauptfenster&, int32_t, Fensterart) {}
 void AnstehendesScriptAusfuehren() {}
 
-namespace {
-
-enum { NavWeiter = 11, NavZurueck = 15, Funktionsschaltflaeche = 62 };
-
-// A function button shows its state through `ZustandSetzen(int)`: 1 possible, 0 not.
-void ZustandSetzen(QWidget& Knopf, bool Moeglich) {
-    if (Knopf.metaObject()->indexOfMethod("ZustandSetzen(int)") >= 0)
-        QMetaObject::invokeMethod(&Knopf, "ZustandSetzen", Qt::DirectConnection,
-                                  Q_ARG(int, Moeglich ? 1 : 0));
-}
-
-} // namespace
-
-void NavigationAktualisieren(THauptfenster& Fenster) {
-    const int32_t n = Fenster.Seitennummer;
-    const bool erste = !NiedrigereSeiteVorhanden(n);
-    const bool letzte = !HoehereSeiteVorhanden(n);
-    const bool zurueck = Fenster.Verlauf.ZurueckMoeglich();
-    const bool vor = Fenster.Verlauf.VorMoeglich();
-    TTabelle* objekte = Tabelle(ArtObjekte);
-    TiefDurchlaufen(Fenster.ObjektlisteKopf, [&](TObjektliste& e) {
-        QWidget* knopf = e.Objekt.data();
-        if (!knopf || !objekte ||
-            (e.Typ != NavWeiter && e.Typ != NavZurueck && e.Typ != Funktionsschaltflaeche))
-            return true;
-        const int32_t typ = objekte->LeseZahl(objekte->Datensatz(e.Nummer), 1231);
-        if (e.Typ == NavWeiter && typ == 0) knopf->setEnabled(!letzte);
-        if (e.Typ == NavWeiter && typ == 1) knopf->setEnabled(vor);
-        if (e.Typ == NavZurueck && typ == 0) knopf->setEnabled(!erste);
-        if (e.Typ == NavZurueck && typ == 1) knopf->setEnabled(zurueck);
-        if (e.Typ == Funktionsschaltflaeche && typ == 2) ZustandSetzen(*knopf, zurueck);
-        if (e.Typ == Funktionsschaltflaeche && typ == 3) ZustandSetzen(*knopf, vor);
-        return true;
-    });
-}
-void SchaltflaechenHoverAufheben(THauptfenster&) {}
+void NavigationAktualisieren(THauptfenster& Fenster) { NavigationsknoepfeAktualisieren(Fenster); }
+void SchaltflaechenHoverAufheben(THauptfenster& Fenster) { BildknoepfeZuruecksetzen(Fenster); }

@@ -7,6 +7,13 @@
 #include "objects/THBitmap.h"
 #include "objects/THMessage.h"
 #include "objects/THShape.h"
+#include "objects/THFunktionsSchaltflaeche.h"
+#include "objects/THHyperSensitive.h"
+#include "objects/THILabel.h"
+#include "objects/THMouseSensitive.h"
+#include "objects/THNavKnopf.h"
+#include "objects/THSchaltflaeche.h"
+#include "objects/THVerzweigung.h"
 #include "objects/Webadressen.h"
 #include "platform/Dokumente.h"
 #include "player/Navigation.h"
@@ -136,6 +143,50 @@ TEST_F(DemoEreignisse, TastenZeigenDasMeldungsfensterUndOeffnenDokumente) {
     Fenster->EreignisAusloesen(0, 2114);
     ASSERT_EQ(Dialoge.Nachrichten.size(), 3u);
     EXPECT_EQ(Dialoge.Nachrichten[2].Text.rfind("Das Dokument konnte nicht", 0), 0u);
+}
+
+} // namespace
+
+namespace {
+
+class DemoBildknoepfe : public DemoSeite {
+protected:
+    int32_t Seitennummer() const override { return 31; }
+};
+
+TEST_F(DemoBildknoepfe, StreifenSindGefundenUndGeschnitten) {
+    for (int32_t nr = 432; nr <= 435; ++nr) {
+        auto* knopf = Objekt<THSchaltflaeche>(nr);
+        ASSERT_NE(knopf, nullptr) << nr;
+        EXPECT_EQ(knopf->Stueckzahl(), 4) << nr;
+        EXPECT_EQ(knopf->size(), QSize(150, 40)) << nr;
+    }
+    EXPECT_EQ(Objekt<THSchaltflaeche>(435)->GezeigtesStueck(), THSchaltflaeche::Inaktiv);
+    for (int32_t nr : {402, 403}) {
+        auto* verlauf = Objekt<THFunktionsSchaltflaeche>(nr);
+        ASSERT_NE(verlauf, nullptr) << nr;
+        EXPECT_EQ(verlauf->Stueckzahl(), 7) << nr;
+    }
+    EXPECT_NE(Objekt<THNavWeiter>(401), nullptr);
+    EXPECT_NE(Objekt<THNavZurueck>(400), nullptr);
+    EXPECT_NE(Objekt<THVerzweigung>(404), nullptr);
+}
+
+class DemoVerweise : public DemoSeite {
+protected:
+    int32_t Seitennummer() const override { return 32; }
+};
+
+TEST_F(DemoVerweise, VerweiseUndMarkierungsflaechen) {
+    EXPECT_NE(Objekt<THHyperSensitive>(443), nullptr);
+    EXPECT_NE(Objekt<THHyperSensitive>(444), nullptr);
+    for (int32_t nr = 448; nr <= 450; ++nr) {
+        auto* flaeche = Objekt<THMouseSensitive>(nr);
+        ASSERT_NE(flaeche, nullptr) << nr;
+        EXPECT_EQ(flaeche->GroupIndex, 3);
+    }
+    EXPECT_TRUE(Objekt<THILabel>(451)->IstAktiv());
+    EXPECT_FALSE(Objekt<THILabel>(452)->IstAktiv());
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "player/Navigation.h"
+#include "objects/THFunktionsSchaltflaeche.h"
 #include "objects/TObjektliste.h"
 #include "platform/Befehle.h"
 #include "platform/Drucken.h"
@@ -363,15 +364,6 @@ TEST_F(Navigation, DruckenInEinFehlendesVerzeichnisMeldetDenFehler) {
     EXPECT_NE(Dialoge.Nachrichten[0].Text.find("Seite 4.pdf"), std::string::npos);
 }
 
-// Stands in for a history function button: it takes its state as the real one does.
-class Funktionsknopf : public QWidget {
-    Q_OBJECT
-public:
-    using QWidget::QWidget;
-    Q_INVOKABLE void ZustandSetzen(int Zustand) { this->Zustand = Zustand; }
-    int Zustand = -1;
-};
-
 TEST_F(Navigation, NavigationsknoepfeFolgenSeiteUndVerlauf) {
     const std::string knoepfe = R"(["1", "2", "3", "4", "5", "6", "7"])";
     Starten(Seite(1, R"("161": )" + knoepfe) + ", " + Seite(2, R"("161": )" + knoepfe), 1,
@@ -383,14 +375,10 @@ TEST_F(Navigation, NavigationsknoepfeFolgenSeiteUndVerlauf) {
                 {"nr": 5, "fields": {"1200": "62", "1231": "2"}},
                 {"nr": 6, "fields": {"1200": "62", "1231": "3"}},
                 {"nr": 7, "fields": {"1200": "11", "1231": "5"}}])");
-    // The button classes are not part of this program yet: plain controls stand in.
     std::vector<QWidget*> k;
-    for (TObjektliste* e = Fenster->ObjektlisteKopf; e; e = e->Naechster) {
-        e->Objekt = e->Typ == 62 ? new Funktionsknopf(Fenster) : new QWidget(Fenster);
-        k.push_back(e->Objekt);
-    }
+    for (TObjektliste* e = Fenster->ObjektlisteKopf; e; e = e->Naechster) k.push_back(e->Objekt);
     ASSERT_EQ(k.size(), 7u);
-    auto zustand = [&](int i) { return static_cast<Funktionsknopf*>(k[i])->Zustand; };
+    auto zustand = [&](int i) { return qobject_cast<THFunktionsSchaltflaeche*>(k[i])->Zustand(); };
     struct Fall {
         std::function<void()> Schritt;
         bool Weiter, VerlaufVor, Zurueck, VerlaufZurueck;
@@ -436,4 +424,3 @@ TEST_F(Navigation, BefehlSendenVersuchtEsEinZweitesMal) {
 
 } // namespace
 
-#include "NavigationTest.moc"

@@ -1,4 +1,5 @@
 #include "objects/Aktionen.h"
+#include "objects/TObjektliste.h"
 #include "platform/Bildschirm.h"
 #include "platform/Protokoll.h"
 #include "platform/Befehle.h"
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTableWidget>
 #include <QTest>
@@ -429,6 +431,46 @@ TEST_F(Lernerfenster, AktionenErreichenDasAktuelleLernerfenster) {
     AktionAusfuehren(13, 0, 0, "", 0, 0, 0);
     EXPECT_EQ(Tabelle(ArtLerner)->Anzahl(), 0);
     EXPECT_TRUE(Dialoge.Nachrichten.back().Text.find("zur\u00fccksetzen") != std::string::npos);
+}
+
+} // namespace
+
+namespace {
+
+// A click on a picture button moves the window to its page; the history function button
+// brings it back.
+TEST_F(Lernerfenster, BildknopfUndVerlaufsknopfFuehrenDurchDieSeiten) {
+    fs::create_directories(Lektion);
+    QImage streifen(7 * 20, 20, QImage::Format_RGB32);
+    streifen.fill(Qt::blue);
+    // The lower left corner of every piece is the strip's transparent colour.
+    for (int stueck = 0; stueck < 7; ++stueck)
+        for (int x = 0; x < 3; ++x)
+            streifen.setPixelColor(20 * stueck + x, 19, Qt::white);
+    streifen.save(QString::fromStdString((Lektion / "streifen.png").string()));
+    Bauen(R"("States.tab": [
+        {"nr": 1, "fields": {"100": "1", "161": ["1"]}},
+        {"nr": 2, "fields": {"100": "2", "161": ["2"]}}],
+      "Objekte.tab": [
+        {"nr": 1, "fields": {"1200": "60", "1210": "streifen.png", "1218": "2", "1224": "1",
+                             "1231": "3", "1291": "20"}},
+        {"nr": 2, "fields": {"1200": "62", "1210": "streifen.png", "1231": "2", "1291": "20"}}])");
+    Zeigen();
+    ASSERT_EQ(Fenster->Seitennummer, 1);
+    const auto klicken = [&](int32_t Nr) {
+        QWidget* knopf = ObjektMitNummer(Fenster->ObjektlisteKopf, Nr)->Objekt;
+        for (const auto art : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent e(art, QPointF(10, 5), QPointF(knopf->mapToGlobal(QPoint(10, 5))),
+                          Qt::LeftButton,
+                          art == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {});
+            QApplication::sendEvent(knopf, &e);
+        }
+        QCoreApplication::processEvents();
+    };
+    klicken(1);
+    EXPECT_EQ(Fenster->Seitennummer, 2);
+    klicken(2);
+    EXPECT_EQ(Fenster->Seitennummer, 1);
 }
 
 } // namespace

@@ -1,0 +1,48 @@
+#include "player/Navigationsknoepfe.h"
+
+#include "objects/TObjektliste.h"
+#include "objects/THFunktionsSchaltflaeche.h"
+#include "objects/THNavKnopf.h"
+#include "objects/THSchaltflaeche.h"
+#include "player/Navigation.h"
+#include "player/THauptfenster.h"
+
+TNavigationslage Navigationslage(const THauptfenster& Fenster) {
+    // The page index answers without walking the page table.
+    TNavigationslage lage;
+    lage.ErsteSeite = !NiedrigereSeiteVorhanden(Fenster.Seitennummer);
+    lage.LetzteSeite = !HoehereSeiteVorhanden(Fenster.Seitennummer);
+    lage.ZurueckMoeglich = Fenster.Verlauf.ZurueckMoeglich();
+    lage.VorMoeglich = Fenster.Verlauf.VorMoeglich();
+    return lage;
+}
+
+void NavigationsknoepfeAktualisieren(THauptfenster& Fenster) {
+    const TNavigationslage lage = Navigationslage(Fenster);
+    TiefDurchlaufen(Fenster.ObjektlisteKopf, [&](TObjektliste& e) {
+        if (auto* knopf = qobject_cast<THNavKnopf*>(e.Objekt))
+            knopf->NavigationSetzen(lage);
+        else if (auto* funktion = qobject_cast<THFunktionsSchaltflaeche*>(e.Objekt))
+            funktion->NavigationSetzen(lage);
+        return true;
+    });
+}
+
+void BildknoepfeZuruecksetzen(THauptfenster& Fenster) {
+    TiefDurchlaufen(Fenster.ObjektlisteKopf, [](TObjektliste& e) {
+        if (auto* knopf = qobject_cast<THSchaltflaeche*>(e.Objekt))
+            knopf->NormalZeigen();
+        else if (auto* funktion = qobject_cast<THFunktionsSchaltflaeche*>(e.Objekt))
+            funktion->ZustandSetzen(funktion->Zustand());
+        return true;
+    });
+}
+
+void KlangknoepfeBereit(THauptfenster& Fenster) {
+    TiefDurchlaufen(Fenster.ObjektlisteKopf, [](TObjektliste& e) {
+        auto* funktion = qobject_cast<THFunktionsSchaltflaeche*>(e.Objekt);
+        if (funktion && funktion->Typ == THFunktionsSchaltflaeche::Klang)
+            funktion->ZustandSetzen(2);
+        return true;
+    });
+}
