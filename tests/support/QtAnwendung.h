@@ -1,6 +1,8 @@
 #pragma once
 // One QApplication for a whole test executable, as in the player. A test file registers it:
 //   static auto* const qt = ::testing::AddGlobalTestEnvironment(new QtAnwendung);
+// Several files of one executable may each register it: the first creates the application,
+// the others use it, and only the one that created it deletes it.
 
 #include <gtest/gtest.h>
 
@@ -12,9 +14,12 @@ public:
         static int argc = 1;
         static char name[] = "velmora_test";
         static char* argv[] = {name, nullptr};
-        Anwendung = new QApplication(argc, argv);
+        if (!QApplication::instance()) Anwendung = new QApplication(argc, argv);
     }
-    void TearDown() override { delete Anwendung; }
+    void TearDown() override {
+        delete Anwendung;
+        Anwendung = nullptr;
+    }
 
 private:
     QApplication* Anwendung = nullptr;
