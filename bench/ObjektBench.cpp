@@ -169,12 +169,3 @@ void ObjektNachNummer(benchmark::State& state) {
 BENCHMARK(ObjektNachNummer)->Unit(benchmark::kNanosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication anwendung(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
