@@ -4,7 +4,6 @@
 #include "store/Lektionsdateien.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -343,8 +342,10 @@ TTabelle::~TTabelle() {
 const std::vector<TTabelle*>& TTabelle::Tabellenliste() { return Liste(); }
 
 void TTabelle::Geaendert() {
-    static std::atomic<uint64_t> zaehler{0};
-    Stand = zaehler.fetch_add(1, std::memory_order_relaxed) + 1;
+    // Tables are used from the program's one thread only; a locked counter would cost more
+    // than the rest of appending a record while a large table loads.
+    static uint64_t zaehler = 0;
+    Stand = ++zaehler;
 }
 
 std::string TTabelle::Dateiname() const { return NameFuerMeldungen; }
