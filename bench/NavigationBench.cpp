@@ -4,16 +4,12 @@
 // what the navigation adds to a page change.
 
 #include "bench/LektionsGenerator.h"
+#include "bench/Lernfenster.h"
 #include "player/Navigation.h"
-#include "player/TFensterliste.h"
 #include "player/THauptfenster.h"
-#include "store/Config.h"
 #include "store/Lektion.h"
-#include "store/Lektionsdateien.h"
 
 #include <benchmark/benchmark.h>
-
-#include <QApplication>
 
 #include <functional>
 #include <unistd.h>
@@ -28,18 +24,15 @@ constexpr int Objektanzahl = 12;
 // Opens the lesson with every page listing objects 1 to 12 and no successor field, so
 // that `Weiter` searches the page order; runs `Schritt` for every iteration.
 void Seitenwechsel(benchmark::State& state, const std::function<void(THauptfenster&)>& Schritt) {
-    const fs::path lektion =
-        fs::temp_directory_path() / ("velmora-navigation-" + std::to_string(::getpid()));
+    TBenchlektion lektion(fs::temp_directory_path() /
+                          ("velmora-navigation-" + std::to_string(::getpid())));
     LektionsGenerator generator(Seitenanzahl, Objektanzahl, 20);
     std::string fehler;
-    if (!generator.Schreiben(lektion, fehler)) {
+    if (!generator.Schreiben(lektion.Verzeichnis, fehler)) {
         state.SkipWithError(fehler.c_str());
         return;
     }
-    auto& orte = Lektionsorte();
-    orte.Programmverzeichnis = orte.Lektionsverzeichnis = lektion;
-    KonfigurationLesen();
-    LektionOeffnen();
+    lektion.Oeffnen();
     std::string objekte;
     for (int o = 1; o <= Objektanzahl; ++o)
         objekte += (o > 1 ? "\r\n" : "") + std::to_string(o);
@@ -48,21 +41,12 @@ void Seitenwechsel(benchmark::State& state, const std::function<void(THauptfenst
         seiten.SchreibeText(s, 161, objekte);
         seiten.SchreibeText(s, 160, "0");
     }
-    auto* fenster = new THauptfenster();
-    TFensterliste::Liste().Anhaengen(fenster);
-    TFensterliste::Liste().Aktuell = fenster;
-    fenster->show();
-    QCoreApplication::processEvents();
-    GeheZuSeite(*fenster, 1);
+    THauptfenster& fenster = *lektion.Fenster;
+    GeheZuSeite(fenster, 1);
 
     for (auto _ : state)
-        Schritt(*fenster);
-    if (fenster->Seitennummer < 1) state.SkipWithError("keine Seite aufgebaut");
-
-    delete fenster;
-    TFensterliste::Liste().Leeren();
-    LektionSchliessen();
-    fs::remove_all(lektion);
+        Schritt(fenster);
+    if (fenster.Seitennummer < 1) state.SkipWithError("keine Seite aufgebaut");
 }
 
 void Weiter5000(benchmark::State& state) {

@@ -1,13 +1,10 @@
 // Pages of 200 objects (pictures, shapes and bevels): building such a page from scratch,
 // changing to a page that keeps every object, and finding an object by its number.
 
+#include "bench/Lernfenster.h"
 #include "objects/TObjektliste.h"
 #include "player/Navigation.h"
-#include "player/TFensterliste.h"
 #include "player/THauptfenster.h"
-#include "store/Config.h"
-#include "store/Lektion.h"
-#include "store/Lektionsdateien.h"
 #include "vlmtab/LektionBauen.h"
 
 #include <benchmark/benchmark.h>
@@ -78,42 +75,30 @@ std::string Lektionsquelle() {
     return s.str();
 }
 
-// One lesson and one learner window for one benchmark: built on construction (a failure
+// The lesson of this program with its learner window: built on construction (a failure
 // skips the benchmark with its reason), removed at the end.
 class Umgebung {
 public:
-    explicit Umgebung(benchmark::State& state) {
-        Lektion = fs::temp_directory_path() / ("velmora-objekte-" + std::to_string(::getpid()));
+    explicit Umgebung(benchmark::State& state)
+        : Lektion(fs::temp_directory_path() / ("velmora-objekte-" + std::to_string(::getpid()))) {
         std::ostringstream meldungen;
-        if (vlmtab::LektionAusTextBauen(Lektionsquelle(), "bench", Lektion, meldungen) != 0) {
+        if (vlmtab::LektionAusTextBauen(Lektionsquelle(), "bench", Lektion.Verzeichnis,
+                                        meldungen) != 0) {
             state.SkipWithError(meldungen.str().c_str());
             return;
         }
         QImage bild(32, 32, QImage::Format_RGB32);
         bild.fill(Qt::darkCyan);
-        bild.save(QString::fromStdString((Lektion / "bild.png").string()));
-        auto& orte = Lektionsorte();
-        orte.Programmverzeichnis = orte.Lektionsverzeichnis = Lektion;
-        KonfigurationLesen();
-        LektionOeffnen();
-        Fenster = new THauptfenster();
-        TFensterliste::Liste().Anhaengen(Fenster);
-        TFensterliste::Liste().Aktuell = Fenster;
-        Fenster->show();
-        QCoreApplication::processEvents();
-    }
-    ~Umgebung() {
-        delete Fenster;
-        TFensterliste::Liste().Leeren();
-        LektionSchliessen();
-        fs::remove_all(Lektion);
+        bild.save(QString::fromStdString((Lektion.Verzeichnis / "bild.png").string()));
+        Lektion.Oeffnen();
+        Fenster = Lektion.Fenster;
     }
     explicit operator bool() const { return Fenster != nullptr; }
 
     THauptfenster* Fenster = nullptr;
 
 private:
-    fs::path Lektion;
+    TBenchlektion Lektion;
 };
 
 // From an empty page to the page of 200 objects: every object is created and filled.

@@ -1,0 +1,22 @@
+#pragma once
+// A lesson directory that a benchmark has written, opened as the running lesson with its
+// first learner window shown; on destruction the window and the lesson are closed and the
+// directory is removed.
+
+#include <filesystem>
+
+class THauptfenster;
+
+class TBenchlektion {
+public:
+    explicit TBenchlektion(std::filesystem::path Verzeichnis);
+    ~TBenchlektion();
+    TBenchlektion(const TBenchlektion&) = delete;
+    TBenchlektion& operator=(const TBenchlektion&) = delete;
+
+    // Opens the lesson and shows the learner window; call once the files are written.
+    void Oeffnen();
+
+    const std::filesystem::path Verzeichnis;
+    THauptfenster* Fenster = nullptr;
+};
