@@ -134,16 +134,6 @@ bool Abhaken(int32_t Ziel, uint16_t FeldId) {
     return true;
 }
 
-void HeuteAbgehaktLoeschen() {
-    TTabelle* lerner = Tabelle(ArtLerner);
-    if (!lerner) return;
-    for (TDatensatz* satz = lerner->Erster(); satz; satz = satz->Naechster) {
-        if (!lerner->LeseSchalter(satz, 2301)) continue;
-        lerner->SchreibeSchalter(satz, 2301, false);
-        lerner->Speichern(satz);
-    }
-}
-
 void MenuestatusAnheben(int32_t Ziel, int32_t Stand) {
     TTabelle* lerner = Tabelle(ArtLerner);
     TDatensatz* satz = lerner ? Lernersatz(*lerner, Ziel) : nullptr;
@@ -262,7 +252,7 @@ void Ausfuehren(int Nr, int32_t TextNr, int32_t n, const std::string& Hilfedatei
         Abhaken(Ziel, 2301);
         break;
     case 26:
-        HeuteAbgehaktLoeschen();
+        HeuteAbgehaktZuruecksetzen();
         break;
     case 27:
         HilfeAnzeigen(Hilfedatei, HilfeContext);

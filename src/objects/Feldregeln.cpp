@@ -107,6 +107,10 @@ QImage BildLaden(const std::filesystem::path& Datei) {
     return bild;
 }
 
+QImage BildLaden(const std::string& Pfadname, const std::string& Dateiname) {
+    return Dateiname.empty() ? QImage() : BildLaden(Bilddatei(Pfadname, Dateiname));
+}
+
 QRect RechteckImFenster(const QWidget& Steuerelement) {
     const QWidget* fenster = Steuerelement.window();
     const QWidget* eltern = Steuerelement.parentWidget();

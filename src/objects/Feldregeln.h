@@ -38,6 +38,8 @@ std::filesystem::path Bilddatei(const std::string& Pfadname, const std::string& 
 // Loads a picture file by its bytes, so that a name in any encoding is found; a null
 // image when it cannot be read or decoded.
 QImage BildLaden(const std::filesystem::path& Datei);
+// The picture an object record names by directory and file name; none without a file name.
+QImage BildLaden(const std::string& Pfadname, const std::string& Dateiname);
 
 // The control's rectangle in the coordinates of its top-level window.
 QRect RechteckImFenster(const QWidget& Steuerelement);

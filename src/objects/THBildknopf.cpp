@@ -29,7 +29,7 @@ THBildknopf::THBildknopf(QWidget* Eltern, int HoechsteStueckzahl)
 }
 
 void THBildknopf::StreifenLaden() {
-    Streifen = Dateiname.empty() ? QImage() : BildLaden(Bilddatei(Pfadname, Dateiname));
+    Streifen = BildLaden(Pfadname, Dateiname);
     Platzhalter = Streifen.isNull();
     if (Platzhalter) {
         Stuecke.clear();

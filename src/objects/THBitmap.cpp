@@ -57,7 +57,7 @@ void THBitmap::VerschiebbarSetzen(bool Wert) {
 void THBitmap::BildLaden(const std::string& Pfad, const std::string& Datei) {
     Pfadname = Pfad;
     Dateiname = Datei;
-    const QImage bild = Datei.empty() ? QImage() : ::BildLaden(Bilddatei(Pfad, Datei));
+    const QImage bild = ::BildLaden(Pfad, Datei);
     BildSetzen(bild.isNull() ? Platzhalter() : bild);
 }
 

@@ -46,7 +46,7 @@ void THSpeedButton::TransparentSetzen(bool Wert) {
 }
 
 void THSpeedButton::GlyphLaden() {
-    const QImage bild = Dateiname.empty() ? QImage() : BildLaden(Bilddatei(Pfadname, Dateiname));
+    const QImage bild = BildLaden(Pfadname, Dateiname);
     Glyphbild = bild.isNull() ? QPixmap() : QPixmap::fromImage(bild);
     update();
 }

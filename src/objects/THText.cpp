@@ -211,7 +211,7 @@ void THText::GrundschriftSetzen(const QFont& Neu, const QColor& Farbe) {
 }
 
 void THText::BildLaden() {
-    Hintergrundbild = Dateiname.empty() ? QImage() : ::BildLaden(Bilddatei(Pfadname, Dateiname));
+    Hintergrundbild = ::BildLaden(Pfadname, Dateiname);
     update();
 }
 

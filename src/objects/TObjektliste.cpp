@@ -38,9 +38,13 @@ void TiefeVerkettung(TObjektliste* Kopf) {
 }
 
 void TiefDurchlaufen(TObjektliste* Kopf, const std::function<bool(TObjektliste&)>& Besuch) {
-    TiefeVerkettung(Kopf);
-    for (TObjektliste* e = Kopf; e; e = e->TiefNaechster)
+    // The deep order walked directly: each entry, then the entries of its container. Events
+    // and mouse moves walk it often, so nothing is relinked on the way.
+    for (TObjektliste* e = Kopf; e; e = e->Naechster) {
         if (!Besuch(*e)) return;
+        for (TObjektliste* i = Containerliste(*e); i; i = i->Naechster)
+            if (!Besuch(*i)) return;
+    }
 }
 
 void ObenDurchlaufen(TObjektliste* Kopf, const std::function<bool(TObjektliste&)>& Besuch) {

@@ -36,7 +36,7 @@ TObjektliste* Containerliste(const TObjektliste& Eintrag);
 // Recomputes the deep links of the list starting at `Kopf`.
 void TiefeVerkettung(TObjektliste* Kopf);
 
-// Visits every entry in deep order (after recomputing the deep links), or only the top
+// Visits every entry in deep order (each entry, then its container's entries), or only the top
 // level. The visit stops when `Besuch` returns false.
 void TiefDurchlaufen(TObjektliste* Kopf, const std::function<bool(TObjektliste&)>& Besuch);
 void ObenDurchlaufen(TObjektliste* Kopf, const std::function<bool(TObjektliste&)>& Besuch);

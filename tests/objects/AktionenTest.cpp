@@ -178,7 +178,7 @@ protected:
 
 TEST(Aktionscode, StoredCodesBecomeInternal) {
     const std::pair<int32_t, int32_t> faelle[] = {
-        {0, 1000},  {34, 1034},  {35, 1036},   {49, 1050},   {50, 1050},
+        {0, 1000},  {29, 1029},  {34, 1034},   {35, 1036},   {49, 1050}, {50, 1050},
         {51, 1051}, {999, 1999}, {1000, 1000}, {1029, 1029}, {-3, -3}};
     for (const auto& [gespeichert, intern] : faelle)
         EXPECT_EQ(Aktionscode(gespeichert), intern) << gespeichert;

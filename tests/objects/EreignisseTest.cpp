@@ -127,14 +127,6 @@ TEST_F(Ereignisse, EreignisseErreichenContainerInhalteInSeitenordnung) {
     EXPECT_EQ(Ziele(), (std::vector<int32_t>{10, 25, 30}));
 }
 
-TEST(Aktionscodes, GespeicherteCodesWerdenIntern) {
-    const std::pair<int32_t, int32_t> faelle[] = {{0, 1000},   {29, 1029}, {34, 1034},
-                                                  {35, 1036},  {49, 1050}, {50, 1050},
-                                                  {51, 1051},  {1029, 1029}, {-3, -3}};
-    for (const auto& [gespeichert, intern] : faelle)
-        EXPECT_EQ(Aktionscode(gespeichert), intern) << gespeichert;
-}
-
 class Weiterleitung : public ::testing::Test {
 protected:
     void SetUp() override { Fenster.show(); }
@@ -192,8 +184,7 @@ TEST_F(Weiterleitung, GesperrtesObjektGibtNichtsSelbstWeiter) {
     rahmen->setEnabled(false);
     rahmen->show();
     DrueckenZiehenLoslassen(rahmen);
-    for (const auto& m : Fenster.Maus)
-        EXPECT_NE(m.Sender, rahmen);
+    EXPECT_TRUE(Fenster.Maus.empty());
 }
 
 TEST(Objektliste, ObjektMitNummerSuchtAuchImContainer) {
