@@ -18,7 +18,7 @@ void TBenchlektion::Oeffnen() {
     LektionOeffnen();
     Fenster = new THauptfenster();
     TFensterliste::Liste().Anhaengen(Fenster);
-    TFensterliste::Liste().Aktuell = Fenster;
+    TFensterliste::Liste().AktuellSetzen(Fenster);
     Fenster->show();
     QCoreApplication::processEvents();
 }

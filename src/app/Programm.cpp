@@ -115,7 +115,7 @@ TStart ProgrammStarten(const fs::path& Lektionsverzeichnis, const std::string& S
     liste.Leeren();
     auto* fenster = new THauptfenster();
     liste.Anhaengen(fenster);
-    liste.Aktuell = fenster;
+    liste.AktuellSetzen(fenster);
     QObject::connect(fenster, &THauptfenster::ErstmalsGezeigt, start.Startfenster,
                      &QWidget::close);
 

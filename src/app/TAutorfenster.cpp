@@ -148,7 +148,7 @@ void TAutorfenster::closeEvent(QCloseEvent* Ereignis) {
         }
     }
     auto& liste = TFensterliste::Liste();
-    if (!liste.Alle().empty()) liste.Aktuell = liste.Alle().front().Fenster;
+    if (!liste.Alle().empty()) liste.AktuellSetzen(liste.Alle().front().Fenster);
     CursorSlotsFreigeben();
     Mail.reset();
     ArbeitskopienLoeschen();

@@ -42,9 +42,7 @@ public:
             ::LernerdatenZuruecksetzen(*f);
             return;
         }
-        if (TTabelle* lerner = Tabelle(ArtLerner))
-            while (TDatensatz* satz = lerner->Erster())
-                lerner->Loeschen(satz);
+        ::LernerdatenLoeschen();
     }
     void SystemanzeigenAktualisieren() override {
         if (THauptfenster* f = AktuellesFenster()) ::SystemanzeigenAktualisieren(*f);

@@ -179,9 +179,7 @@ bool SeiteAuswerten(THauptfenster& Fenster) {
 }
 
 void LernerdatenZuruecksetzen(THauptfenster& Fenster) {
-    if (TTabelle* lerner = Tabelle(ArtLerner))
-        while (TDatensatz* satz = lerner->Erster())
-            lerner->Loeschen(satz);
+    LernerdatenLoeschen();
     Fenster.FortschrittAktualisieren();
     SystemanzeigenAktualisieren(Fenster);
     AbhakmarkenAktualisieren(Fenster);

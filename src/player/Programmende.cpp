@@ -36,7 +36,7 @@ void FensterSchliessen(THauptfenster* Fenster) {
     THauptfenster* neu = nullptr;
     for (const auto& e : liste.Alle())
         if (e.Aufrufer && !neu) neu = e.Fenster;
-    liste.Aktuell = neu ? neu : liste.Alle().back().Fenster;
+    liste.AktuellSetzen(neu ? neu : liste.Alle().back().Fenster);
 }
 
 bool Beenden(bool Bestaetigen) {

@@ -1,5 +1,8 @@
 #include "player/TFensterliste.h"
 
+#include "objects/TSeitenfenster.h"
+#include "player/THauptfenster.h"
+
 #include <algorithm>
 
 TFensterliste& TFensterliste::Liste() {
@@ -17,13 +20,18 @@ TFensterlisteneintrag& TFensterliste::Anhaengen(THauptfenster* Fenster) {
 
 void TFensterliste::Entfernen(THauptfenster* Fenster) {
     std::erase_if(Eintraege, [Fenster](const auto& e) { return e.Fenster == Fenster; });
-    if (Aktuell == Fenster) Aktuell = Eintraege.empty() ? nullptr : Eintraege.back().Fenster;
+    if (Aktuell == Fenster) AktuellSetzen(Eintraege.empty() ? nullptr : Eintraege.back().Fenster);
 }
 
 void TFensterliste::Leeren() {
     Eintraege.clear();
-    Aktuell = nullptr;
+    AktuellSetzen(nullptr);
     AnstehendeSeite = 0;
+}
+
+void TFensterliste::AktuellSetzen(THauptfenster* Fenster) {
+    Aktuell = Fenster;
+    AktuellesSeitenfensterSetzen(Fenster);
 }
 
 int TFensterliste::Position(const THauptfenster* Fenster) const {

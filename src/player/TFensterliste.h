@@ -29,7 +29,10 @@ public:
     THauptfenster* Fenster(int Position) const;
     const std::vector<TFensterlisteneintrag>& Alle() const { return Eintraege; }
 
+    // The current window; change it only through `AktuellSetzen`, so that the page objects
+    // see the same window as the player.
     THauptfenster* Aktuell = nullptr;
+    void AktuellSetzen(THauptfenster* Fenster);
     int AnstehendeSeite = 0;
     std::vector<TFensterlisteneintrag> Eintraege;
 };

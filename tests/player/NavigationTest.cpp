@@ -67,7 +67,7 @@ public:
         Fenster = new THauptfenster();
         Fenster->Startseite = Start;
         TFensterliste::Liste().Anhaengen(Fenster);
-        TFensterliste::Liste().Aktuell = Fenster;
+        TFensterliste::Liste().AktuellSetzen(Fenster);
         Fenster->show();
         QCoreApplication::processEvents();
         ProtokollOeffnen(Protokoll);

@@ -6,8 +6,11 @@
 #include "objects/ObjektTesthilfe.h"
 #include "objects/THBevel.h"
 #include "objects/THBitmap.h"
+#include "objects/THLabel.h"
 #include "objects/THMessage.h"
+#include "objects/THSchatten.h"
 #include "objects/THShape.h"
+#include "objects/THText.h"
 #include "player/ObjektFabrik.h"
 #include "player/Objektliste.h"
 #include "player/THauptfenster.h"
@@ -85,9 +88,12 @@ TEST(ObjektFabrik, TypenMitKlasse) {
         delete w;
         return passt;
     };
+    EXPECT_TRUE(istKlasse(1, static_cast<THText*>(nullptr)));
     EXPECT_TRUE(istKlasse(5, static_cast<THBitmap*>(nullptr)));
+    EXPECT_TRUE(istKlasse(7, static_cast<THLabel*>(nullptr)));
     EXPECT_TRUE(istKlasse(9, static_cast<THShape*>(nullptr)));
     EXPECT_TRUE(istKlasse(29, static_cast<THBevel*>(nullptr)));
+    EXPECT_TRUE(istKlasse(42, static_cast<THSchatten*>(nullptr)));
     EXPECT_TRUE(istKlasse(43, static_cast<THMessage*>(nullptr)));
     for (int typ : {0, 2, 3, 10, 14, 19, 25, 39, 69, -5})
         EXPECT_EQ(ObjektFabrik(typ, &eltern), nullptr) << typ;

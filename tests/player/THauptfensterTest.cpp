@@ -88,7 +88,7 @@ protected:
         Fenster = new THauptfenster();
         auto& liste = TFensterliste::Liste();
         liste.Anhaengen(Fenster);
-        liste.Aktuell = Fenster;
+        liste.AktuellSetzen(Fenster);
         Fenster->show();
         QCoreApplication::processEvents();
     }

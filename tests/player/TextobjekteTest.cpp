@@ -1,29 +1,13 @@
-// Texts, labels and shadows in the page build: the factory makes them, and a text that stays
-// on the next page greys itself out when it is asked to.
+// Texts in the page build: a text that stays on the next page greys itself out when it is
+// asked to.
 
 #include "objects/ObjektTesthilfe.h"
-#include "objects/THLabel.h"
-#include "objects/THSchatten.h"
 #include "objects/THText.h"
-#include "player/ObjektFabrik.h"
 #include "player/Objektliste.h"
 #include "player/THauptfenster.h"
 #include "store/Lektion.h"
 
 namespace {
-
-TEST(ObjektFabrik, TexteBeschriftungenUndSchatten) {
-    QWidget eltern;
-    const auto istKlasse = [&](int Typ, auto* Klasse) {
-        QWidget* w = ObjektFabrik(Typ, &eltern);
-        const bool passt = w && dynamic_cast<decltype(Klasse)>(w) && w->parentWidget() == &eltern;
-        delete w;
-        return passt;
-    };
-    EXPECT_TRUE(istKlasse(1, static_cast<THText*>(nullptr)));
-    EXPECT_TRUE(istKlasse(7, static_cast<THLabel*>(nullptr)));
-    EXPECT_TRUE(istKlasse(42, static_cast<THSchatten*>(nullptr)));
-}
 
 class Textobjekte : public Lektionstest {
 protected:
