@@ -70,13 +70,20 @@ void THBildknopf::StueckZeigen(int Nr) {
         QImage leer(Stuecke.front().size(), QImage::Format_ARGB32);
         leer.fill(Qt::transparent);
         Anzeige = leer;
-        update();
+        GemaltAktualisieren();
     }
 }
 
 void THBildknopf::AnzeigeSetzen(const QImage& Bild) {
     Anzeige = Bild;
     if (!Anzeige.isNull()) resize(Anzeige.size());
+    GemaltAktualisieren();
+}
+
+void THBildknopf::GemaltAktualisieren() {
+    // Keyed out once per change of picture or transparency, not on every paint: the
+    // buttons repaint on every hover change.
+    Gemalt = Transparent ? Durchsichtig(Anzeige) : Anzeige;
     update();
 }
 
@@ -92,7 +99,7 @@ bool THBildknopf::AufKnopf(QPoint Punkt) const {
 
 void THBildknopf::TransparentSetzen(bool Wert) {
     Transparent = Wert;
-    update();
+    GemaltAktualisieren();
 }
 
 void THBildknopf::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
@@ -109,9 +116,9 @@ void THBildknopf::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t Fel
 }
 
 void THBildknopf::paintEvent(QPaintEvent*) {
-    if (Anzeige.isNull()) return;
+    if (Gemalt.isNull()) return;
     QPainter maler(this);
-    maler.drawImage(0, 0, Transparent ? Durchsichtig(Anzeige) : Anzeige);
+    maler.drawImage(0, 0, Gemalt);
 }
 
 bool THBildknopf::Weiterleiten(QEvent::Type Art) const {

@@ -51,11 +51,13 @@ protected:
 private:
     void Schneiden();
     void AnzeigeSetzen(const QImage& Bild);
+    void GemaltAktualisieren();
 
     const int HoechsteStueckzahl;
     QImage Streifen;
     std::vector<QImage> Stuecke;
     QImage Anzeige;
+    QImage Gemalt; // what is painted: the picture shown, keyed out when transparent
     int Gezeigt = 0;
     bool Platzhalter = false;
 };
