@@ -5,6 +5,7 @@
 #include "objects/TSeitenfenster.h"
 #include "platform/AnsiText.h"
 #include "platform/Dokumente.h"
+#include "store/Datensaetze.h"
 #include "store/Lektion.h"
 #include "store/Lektionsdateien.h"
 #include "store/Meldungen.h"
@@ -102,7 +103,6 @@ void Fehlschlag(uint32_t Code) {
 } // namespace
 
 std::string PlatzhalterErsetzen(const std::string& Name) {
-    TTabelle* daten = Tabelle(ArtDaten);
     std::string ergebnis;
     size_t i = 0;
     while (i < Name.size()) {
@@ -113,17 +113,16 @@ std::string PlatzhalterErsetzen(const std::string& Name) {
             ++ende;
         const bool zahl =
             ende > auf + 1 && ende < Name.size() && Name[ende] == '@' && ende - auf - 1 <= 9;
-        TDatensatz* satz = zahl && daten
-                               ? daten->Datensatz(std::stoi(Name.substr(auf + 1, ende - auf - 1)))
-                               : nullptr;
-        if (!satz) {
+        const auto inhalt = zahl ? Datensatzinhalt(std::stoi(Name.substr(auf + 1, ende - auf - 1)))
+                                 : std::nullopt;
+        if (!inhalt) {
             // Not a placeholder, or one without its record: the at sign stays as written.
             ergebnis.append(Name, i, auf + 1 - i);
             i = auf + 1;
             continue;
         }
         ergebnis.append(Name, i, auf - i);
-        ergebnis += daten->LeseText(satz, 301);
+        ergebnis += *inhalt;
         i = ende + 1;
     }
     ergebnis.append(Name, std::min(i, Name.size()));

@@ -9,6 +9,7 @@
 #include "platform/Farben.h"
 #include "platform/Schriften.h"
 #include "store/Begriffe.h"
+#include "store/Datensaetze.h"
 #include "store/Lektion.h"
 #include "store/Meldungen.h"
 
@@ -50,13 +51,6 @@ std::optional<std::string> Objektinhalt(TSeitenfenster* Fenster, int32_t Nr) {
         return true;
     });
     return inhalt;
-}
-
-std::optional<std::string> Datensatzinhalt(int32_t Nr) {
-    TTabelle* daten = Tabelle(ArtDaten);
-    TDatensatz* satz = daten ? daten->Datensatz(Nr) : nullptr;
-    if (!satz) return std::nullopt;
-    return daten->LeseText(satz, 301);
 }
 
 // A glossary word may carry one punctuation mark after it.

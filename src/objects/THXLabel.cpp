@@ -3,7 +3,8 @@
 #include "objects/Farbblende.h"
 #include "objects/Feldregeln.h"
 #include "platform/AnsiText.h"
-#include "store/Lektion.h"
+#include "store/Datensaetze.h"
+#include "store/TTabelle.h"
 
 THXLabel::THXLabel(QWidget* Eltern) : QLabel(Eltern), TSeitenobjekt(this) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -19,9 +20,7 @@ void THXLabel::AusrichtungSetzen(int32_t Code) {
 
 void THXLabel::DatensatzZeigen(int32_t Nr) {
     Datensatznummer = Nr;
-    TTabelle* daten = Tabelle(ArtDaten);
-    TDatensatz* satz = daten ? daten->Datensatz(Nr) : nullptr;
-    if (satz) setText(AnsiNachQString(daten->LeseText(satz, 301)));
+    if (const auto inhalt = Datensatzinhalt(Nr)) setText(AnsiNachQString(*inhalt));
 }
 
 void THXLabel::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {

@@ -1,6 +1,7 @@
 #include "store/Datensaetze.h"
 
 #include "store/Datenlexikon.h"
+#include "store/Lektion.h"
 #include "store/Lektionsdateien.h"
 #include "store/TTabelle.h"
 
@@ -210,6 +211,13 @@ bool Berechnen() {
     for (TTabelle* t : TTabelle::Tabellenliste())
         if (t->Tabellenart() == ArtDaten) return Berechnen(*t);
     return true;
+}
+
+std::optional<std::string> Datensatzinhalt(int32_t Nr) {
+    TTabelle* daten = Tabelle(ArtDaten);
+    TDatensatz* satz = daten ? daten->Datensatz(Nr) : nullptr;
+    if (!satz) return std::nullopt;
+    return daten->LeseText(satz, 301);
 }
 
 bool BerechnenDatei(const fs::path& LektionsVerzeichnis) {

@@ -2,8 +2,11 @@
 // The data records of "Daten.tab": named values that page objects show and learners fill,
 // and the formula records computed from other records.
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <string>
 
 class TTabelle;
 
@@ -20,6 +23,10 @@ bool FormelnBerechnen(TTabelle& DatenTabelle);
 // Opens the lesson's "Daten.tab", recomputes and saves it; false when the table is missing
 // or a record could not be saved.
 bool BerechnenDatei(const std::filesystem::path& LektionsVerzeichnis);
+
+// The value (field 301) of data record `Nr` of the running lesson; none when the lesson has
+// no such record.
+std::optional<std::string> Datensatzinhalt(int32_t Nr);
 
 // What Berechnen calls to refresh the objects of the current page that show data records;
 // an empty function clears it. Answers the one set before.
