@@ -1,6 +1,7 @@
 // The demo lesson's page of pictures and shapes builds with its media files found; on the
 // page of events the event objects carry out their actions.
 
+#include "DemoSeitentest.h"
 #include "objects/ObjektTesthilfe.h"
 #include "objects/Aktionen.h"
 #include "objects/THBevel.h"
@@ -16,53 +17,14 @@
 #include "objects/THVerzweigung.h"
 #include "objects/Webadressen.h"
 #include "platform/Dokumente.h"
-#include "player/Navigation.h"
-#include "player/Objektliste.h"
 #include "player/THauptfenster.h"
 #include "store/Lektion.h"
-#include "store/Lektionsdateien.h"
-#include "vlmtab/LektionBauen.h"
-
-#include <sstream>
 
 namespace {
 
-namespace fs = std::filesystem;
-
-class DemoSeite : public Lektionstest {
+class DemoSeite : public DemoSeitentest {
 protected:
-    void SetUp() override {
-        Lektionstest::SetUp();
-        const fs::path demo = DEMO_VERZEICHNIS;
-        std::ostringstream meldungen;
-        ASSERT_EQ(vlmtab::LektionBauen(demo / "lesson.json", Verzeichnis, meldungen), 0)
-            << meldungen.str();
-        fs::copy(demo / "media", Verzeichnis, fs::copy_options::recursive);
-        Lektionsorte().Programmverzeichnis = Lektionsorte().Lektionsverzeichnis = Verzeichnis;
-        LektionOeffnen();
-        Fenster = new THauptfenster();
-        TDatensatz* seite = SeiteMitNummer(Seitennummer());
-        ASSERT_NE(seite, nullptr);
-        std::istringstream liste(Tabelle(ArtSeiten)->LeseText(seite, 161));
-        std::vector<std::string> nummern;
-        for (std::string zeile; std::getline(liste, zeile);) {
-            if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
-            nummern.push_back(zeile);
-        }
-        ObjektlisteAufbauen(*Fenster, nummern, seite);
-    }
-    void TearDown() override {
-        delete Fenster;
-        Lektionstest::TearDown();
-    }
-    virtual int32_t Seitennummer() const { return 4; }
-    template <class Klasse>
-    Klasse* Objekt(int32_t Nr) {
-        TObjektliste* e = ObjektAufSeite(Fenster->ObjektlisteKopf, Nr);
-        return e ? dynamic_cast<Klasse*>(e->Objekt.data()) : nullptr;
-    }
-
-    THauptfenster* Fenster = nullptr;
+    int32_t Seitennummer() const override { return 4; }
 };
 
 TEST_F(DemoSeite, BilderKommenAusDenMediendateien) {

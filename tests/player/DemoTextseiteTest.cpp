@@ -1,63 +1,28 @@
 // The demo lesson's page of texts and labels builds with its markup, placeholders, shadows
 // and glossary words.
 
+#include "DemoSeitentest.h"
 #include "objects/ObjektTesthilfe.h"
 #include "objects/THLabel.h"
 #include "objects/THSchatten.h"
 #include "objects/THText.h"
-#include "player/Navigation.h"
-#include "player/Objektliste.h"
 #include "player/THauptfenster.h"
 #include "store/Lektion.h"
-#include "store/Lektionsdateien.h"
 #include "support/QtAnwendung.h"
-#include "vlmtab/LektionBauen.h"
-
-#include <sstream>
 
 namespace {
 
 auto* const qt = ::testing::AddGlobalTestEnvironment(new QtAnwendung);
 
-namespace fs = std::filesystem;
-
-class DemoTextseite : public Lektionstest {
+class DemoTextseite : public DemoSeitentest {
 protected:
-    void SetUp() override {
-        Lektionstest::SetUp();
-        const fs::path demo = DEMO_VERZEICHNIS;
-        std::ostringstream meldungen;
-        ASSERT_EQ(vlmtab::LektionBauen(demo / "lesson.json", Verzeichnis, meldungen), 0)
-            << meldungen.str();
-        Lektionsorte().Programmverzeichnis = Lektionsorte().Lektionsverzeichnis = Verzeichnis;
-        LektionOeffnen();
-        Fenster = new THauptfenster();
-        TDatensatz* seite = SeiteMitNummer(5);
-        ASSERT_NE(seite, nullptr);
-        std::istringstream liste(Tabelle(ArtSeiten)->LeseText(seite, 161));
-        std::vector<std::string> nummern;
-        for (std::string zeile; std::getline(liste, zeile);) {
-            if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
-            nummern.push_back(zeile);
-        }
-        ObjektlisteAufbauen(*Fenster, nummern, seite);
-    }
-    void TearDown() override {
-        delete Fenster;
-        Lektionstest::TearDown();
-    }
-    template <class Klasse> Klasse* Objekt(int32_t Nr) {
-        TObjektliste* e = ObjektAufSeite(Fenster->ObjektlisteKopf, Nr);
-        return e ? dynamic_cast<Klasse*>(e->Objekt.data()) : nullptr;
-    }
+    int32_t Seitennummer() const override { return 5; }
     static std::vector<std::string> Woerter(const THText& Text) {
         std::vector<std::string> w;
         for (const TToken& t : Text.Tokens())
             if (t.Art == TTokenart::Wort) w.push_back(t.Text);
         return w;
     }
-
-    THauptfenster* Fenster = nullptr;
 };
 
 TEST_F(DemoTextseite, PlatzhalterZeigenDatensaetzeUndDieBeschriftung) {
