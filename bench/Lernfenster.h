@@ -3,6 +3,8 @@
 // first learner window shown; on destruction the window and the lesson are closed and the
 // directory is removed.
 
+#include "app/TVerdrahtung.h"
+
 #include <filesystem>
 
 class THauptfenster;
@@ -17,6 +19,7 @@ public:
     // Opens the lesson and shows the learner window; call once the files are written.
     void Oeffnen();
 
+    TVerdrahtung Verdrahtung;
     const std::filesystem::path Verzeichnis;
     THauptfenster* Fenster = nullptr;
 };

@@ -2,7 +2,7 @@
 // changing to a page that keeps every object, and finding an object by its number.
 
 #include "bench/Lernfenster.h"
-#include "objects/TObjektliste.h"
+#include "objects/kern/TObjektliste.h"
 #include "player/Navigation.h"
 #include "player/THauptfenster.h"
 #include "vlmtab/LektionBauen.h"

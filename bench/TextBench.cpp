@@ -1,9 +1,11 @@
 // A text object's work on a long formatted text: cutting it into tokens (with placeholders)
 // and rendering it with word wrap into an off-screen picture of the object's size.
 
-#include "objects/THText.h"
-#include "objects/Textdienste.h"
+#include "objects/texte/THText.h"
+#include "objects/texte/Textdienste.h"
+#include "objects/rollen/TSystemwertdienst.h"
 #include "platform/Schriften.h"
+#include "store/TAnwendungskontext.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +16,15 @@
 #include <string>
 
 namespace {
+
+// Every system value is "42", for as long as it lives.
+class TFesterSystemwert : public TSystemwertdienst {
+public:
+    std::string Systemwert(int32_t) override { return "42"; }
+
+private:
+    TRollenersatz<TSystemwertdienst> Ersatz{*this};
+};
 
 // About 2,000 characters with 40 tags: styles, colours, resets and system-value
 // placeholders spread over the text, and a line break now and then.
@@ -34,7 +45,7 @@ std::string LangerText() {
 
 void TextZerlegenUndRendern(benchmark::State& state) {
     SchriftersatzRegistrieren();
-    SystemwertlieferantSetzen([](int32_t) { return std::string("42"); });
+    TFesterSystemwert wert;
     const std::string text = LangerText();
     THText objekt;
     objekt.setGeometry(0, 0, 720, 400);
@@ -46,7 +57,6 @@ void TextZerlegenUndRendern(benchmark::State& state) {
         objekt.Rendern(maler);
     }
     objekt.hide();
-    SystemwertlieferantSetzen({});
 }
 BENCHMARK(TextZerlegenUndRendern)
     ->Unit(benchmark::kMicrosecond)
@@ -55,11 +65,10 @@ BENCHMARK(TextZerlegenUndRendern)
 
 // The two halves on their own.
 void NurZerlegen(benchmark::State& state) {
-    SystemwertlieferantSetzen([](int32_t) { return std::string("42"); });
+    TFesterSystemwert wert;
     const std::string text = LangerText();
     for (auto _ : state)
         benchmark::DoNotOptimize(TextZerlegen(text, {}));
-    SystemwertlieferantSetzen({});
 }
 BENCHMARK(NurZerlegen)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
 

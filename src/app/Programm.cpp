@@ -10,10 +10,12 @@
 #include "player/Navigation.h"
 #include "player/TFensterliste.h"
 #include "player/THauptfenster.h"
+#include "player/TSpielerstand.h"
 #include "store/Config.h"
 #include "store/Lektion.h"
 #include "store/Lektionsdateien.h"
 #include "store/Meldungen.h"
+#include "store/TAnwendungskontext.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -80,7 +82,7 @@ int BefehlZustellen(int argc, char** argv, const TKommandozeile& k, const fs::pa
 } // namespace
 
 TStart ProgrammStarten(const fs::path& Lektionsverzeichnis, const std::string& Seite) {
-    Kommandozeilenseite() = Seite;
+    Rolle<TSpielerstand>().Kommandozeilenseite = Seite;
     auto& orte = Lektionsorte();
     orte = TLektionsorte{};
     // Lessons are installed next to the program; when the learner names a lesson

@@ -1,7 +1,9 @@
 #include "app/TAutorfenster.h"
 
 #include "mail/MailPruefen.h"
-#include "mail/Mailzugang.h"
+#include "mail/TMailzugang.h"
+#include "objects/rollen/TScriptdienst.h"
+#include "objects/rollen/TSystemwertdienst.h"
 #include "platform/Mauszeiger.h"
 #include "platform/Befehle.h"
 #include "platform/Protokoll.h"
@@ -9,13 +11,13 @@
 #include "player/Navigation.h"
 #include "player/Objektliste.h"
 #include "player/Programmende.h"
-#include "player/Seitendienste.h"
 #include "player/TFensterliste.h"
 #include "player/THauptfenster.h"
 #include "player/Werkzeugfenster.h"
 #include "store/Config.h"
 #include "store/Lektion.h"
 #include "store/Lektionsdateien.h"
+#include "store/TAnwendungskontext.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -49,7 +51,7 @@ TAutorfenster::TAutorfenster() : QWidget(nullptr), Mail(std::make_unique<TMailCl
     resize(0, 0);
     TTabelle::Anzeigefaktor1 = TTabelle::Anzeigefaktor2 = 1.0;
     Hostformular() = this;
-    MailclientSetzen(Mail.get());
+    Rolle<TMailzugang>().Client = Mail.get();
     // Another program may send commands; without the socket the lesson simply runs
     // without remote control.
     Fernsteuerung = new TFernsteuerung(this, this);
@@ -58,7 +60,8 @@ TAutorfenster::TAutorfenster() : QWidget(nullptr), Mail(std::make_unique<TMailCl
 
 TAutorfenster::~TAutorfenster() {
     if (Hostformular() == this) Hostformular() = nullptr;
-    if (Mailclient() == Mail.get()) MailclientSetzen(nullptr);
+    TMailzugang& mail = Rolle<TMailzugang>();
+    if (mail.Client == Mail.get()) mail.Client = nullptr;
 }
 
 void TAutorfenster::ErstesZeigen() {
@@ -68,7 +71,7 @@ void TAutorfenster::ErstesZeigen() {
             FensterpositionLesen(*config, Formtag, Grenzen(*this), Bildschirm());
         setGeometry(g.Links, g.Oben, g.Breite, g.Hoehe);
     }
-    MailVerfuegbar = MailPruefen(*Mail, Konfiguration().MailServer);
+    Rolle<TMailzugang>().Verfuegbar = MailPruefen(*Mail, Konfiguration().MailServer);
     if (THauptfenster* fenster = AktuellesFenster()) fenster->show();
 }
 
@@ -96,7 +99,7 @@ void TAutorfenster::Hostbefehl(int Code, int32_t Argument) {
     case HostSeite:
         if (fenster) GeheZuSeite(*fenster, Argument);
         break;
-    case HostScript: AnstehendesScriptAusfuehren(); break;
+    case HostScript: Rolle<TScriptdienst>().AnstehendesScriptAusfuehren(); break;
     case HostNaechsteNummer:
         if (fenster) NaechsteNummer(*fenster);
         break;
@@ -125,7 +128,7 @@ void TAutorfenster::Fernbefehl(int Typ, int32_t Argument) {
         if (fenster) LernerdatenZuruecksetzen(*fenster);
         break;
     case FernAnzeigenAktualisieren:
-        if (fenster) SystemanzeigenAktualisieren(*fenster);
+        if (fenster) Rolle<TSystemwertdienst>().SystemanzeigenAktualisieren();
         break;
     case FernLesezeichen: WerkzeugfensterZeigen(Lesezeichenfenster); break;
     case FernZurueck: an(FensterZurueck); break;

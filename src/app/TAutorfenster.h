@@ -2,6 +2,7 @@
 // The hidden host form: it owns the mail client, carries out host commands and receives
 // the commands of other programs. In the learner's program it never appears on screen.
 
+#include "app/TVerdrahtung.h"
 #include "mail/TMailClient.h"
 
 #include <QWidget>
@@ -37,6 +38,7 @@ protected:
     void closeEvent(QCloseEvent* Ereignis) override;
 
 private:
+    TVerdrahtung Verdrahtung; // first in, last out
     std::unique_ptr<TMailClient> Mail;
     TFernsteuerung* Fernsteuerung = nullptr; // listens for commands of other programs
 };

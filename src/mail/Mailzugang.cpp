@@ -1,13 +1,12 @@
 #include "mail/Mailzugang.h"
 
-namespace {
-TMailClient* Client = nullptr;
-}
+#include "mail/TMailzugang.h"
+#include "store/TAnwendungskontext.h"
 
 TMailClient* Mailclient() {
-    return Client;
+    return Rolle<TMailzugang>().Client;
 }
 
-void MailclientSetzen(TMailClient* Neu) {
-    Client = Neu;
+bool MailVerfuegbar() {
+    return Rolle<TMailzugang>().Verfuegbar;
 }

@@ -1,5 +1,9 @@
 #include "platform/Befehle.h"
 
+#include "platform/TBefehlspost.h"
+#include "platform/TPlattformstand.h"
+#include "store/TAnwendungskontext.h"
+
 #include <QCoreApplication>
 #include <QPointer>
 
@@ -12,19 +16,17 @@ QEvent::Type Registriert(int& Art) {
 }
 int Fenster = 0, Host = 0, Fern = 0;
 
-TBefehlspost& Post() {
-    static TBefehlspost post;
-    return post;
+bool Posten(QObject* Ziel, QEvent* Befehl) {
+    return Rolle<TBefehlspost>().Posten(Ziel, Befehl);
 }
+} // namespace
 
 // The queue takes the event unless there is no application to run it.
-bool Posten(QObject* Ziel, QEvent* Befehl) {
-    if (Post()) return Post()(Ziel, Befehl);
+bool TBefehlspost::Posten(QObject* Ziel, QEvent* Befehl) {
     if (!QCoreApplication::instance()) return false;
     QCoreApplication::postEvent(Ziel, Befehl);
     return true;
 }
-} // namespace
 
 QEvent::Type FensterbefehlArt() {
     return Registriert(Fenster);
@@ -37,8 +39,7 @@ QEvent::Type FernbefehlArt() {
 }
 
 QObject*& Hostformular() {
-    static QObject* host = nullptr;
-    return host;
+    return Rolle<TPlattformstand>().Hostformular;
 }
 
 void BefehlSenden(QObject* Ziel, QEvent::Type Art, int Code, int32_t Parameter) {
@@ -52,8 +53,4 @@ void BefehlSenden(QObject* Ziel, QEvent::Type Art, int Code, int32_t Parameter) 
     const QPointer<QObject> ziel = Ziel;
     if (QCoreApplication::instance()) QCoreApplication::processEvents();
     if (ziel && Posten(ziel, befehl.get())) befehl.release();
-}
-
-void BefehlspostSetzen(TBefehlspost Post_) {
-    Post() = std::move(Post_);
 }

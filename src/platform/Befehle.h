@@ -67,15 +67,11 @@ enum Fernbefehltyp : int {
     FernObjektZeigen = 14,
 };
 
-// The hidden host form that receives host commands; set by the program at start.
+// The hidden host form that receives host commands; set by the program at start (kept in
+// `TPlattformstand`). Commands are posted through the role `TBefehlspost`.
 QObject*& Hostformular();
 
 // Posts a command; it runs after the current handler has returned, in posting order. When
 // the post is refused, pending events are processed once and the post is tried again;
 // refused again, the command is lost without a word to the learner.
 void BefehlSenden(QObject* Ziel, QEvent::Type Art, int Code, int32_t Parameter = 0);
-
-// Replaces the posting of commands (tests make it refuse); an empty function restores the
-// event queue's own.
-using TBefehlspost = std::function<bool(QObject* Ziel, QEvent* Befehl)>;
-void BefehlspostSetzen(TBefehlspost Post);

@@ -1,19 +1,15 @@
 #include "platform/Bildschirm.h"
 
+#include "store/TAnwendungskontext.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
-namespace {
-QSize& Vorgabe() {
-    static QSize groesse;
-    return groesse;
-}
-} // namespace
-
-QSize Bildschirmgroesse() {
-    if (Vorgabe().isValid()) return Vorgabe();
+QSize TBildschirm::Groesse() {
     const QScreen* s = QGuiApplication::primaryScreen();
     return s ? s->geometry().size() : QSize(800, 600);
 }
 
-void BildschirmgroesseSetzen(QSize Groesse) { Vorgabe() = Groesse; }
+QSize Bildschirmgroesse() {
+    return Rolle<TBildschirm>().Groesse();
+}

@@ -1,8 +1,14 @@
 #pragma once
-// Screen metrics as the lesson sees them; tests set a screen size of their own.
+// Screen metrics as the lesson sees them; tests put a screen of their own in place.
 
 #include <QSize>
 
+// Role: the screen the lesson is shown on.
+class TBildschirm {
+public:
+    virtual ~TBildschirm() = default;
+    // The primary screen's size (800 x 600 without a screen).
+    virtual QSize Groesse();
+};
+
 QSize Bildschirmgroesse();
-// An empty size returns to the real screen.
-void BildschirmgroesseSetzen(QSize Groesse);

@@ -1,28 +1,18 @@
 #include "platform/Dokumente.h"
 
+#include "platform/TPlattformstand.h"
+#include "store/TAnwendungskontext.h"
+
 #include <QDesktopServices>
 
-namespace {
-
-TDokumentoeffner& Oeffner() {
-    static TDokumentoeffner oeffner;
-    return oeffner;
-}
-
-} // namespace
-
-bool DokumentOeffnen(const QUrl& Adresse) {
-    if (const auto& oeffner = Oeffner()) return oeffner(Adresse);
+bool TDokumentoeffner::Oeffnen(const QUrl& Adresse) {
     return QDesktopServices::openUrl(Adresse);
 }
 
-TDokumentoeffner DokumentoeffnerSetzen(TDokumentoeffner Neu) {
-    TDokumentoeffner vorher = std::move(Oeffner());
-    Oeffner() = std::move(Neu);
-    return vorher;
+bool DokumentOeffnen(const QUrl& Adresse) {
+    return Rolle<TDokumentoeffner>().Oeffnen(Adresse);
 }
 
 std::filesystem::path& Hilfedatei() {
-    static std::filesystem::path datei;
-    return datei;
+    return Rolle<TPlattformstand>().Hilfedatei;
 }

@@ -5,15 +5,17 @@
 #include <QUrl>
 
 #include <filesystem>
-#include <functional>
 
-// Hands the address to the desktop; false when the desktop could not open it.
+// Role: what opens documents (tests record instead of launching anything).
+class TDokumentoeffner {
+public:
+    virtual ~TDokumentoeffner() = default;
+    // Hands the address to the desktop; false when the desktop could not open it.
+    virtual bool Oeffnen(const QUrl& Adresse);
+};
+
+// Opens the address through the role in use.
 bool DokumentOeffnen(const QUrl& Adresse);
 
-// Replaces what opens documents (tests record instead of launching anything); an empty
-// function returns to the desktop. Answers the one set before.
-using TDokumentoeffner = std::function<bool(const QUrl&)>;
-TDokumentoeffner DokumentoeffnerSetzen(TDokumentoeffner Oeffner);
-
-// The application's help file.
+// The application's help file (kept in `TPlattformstand`).
 std::filesystem::path& Hilfedatei();

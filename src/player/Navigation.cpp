@@ -1,6 +1,7 @@
 #include "player/Navigation.h"
 
-#include "player/Seitendienste.h"
+#include "objects/rollen/TAuswertungsdienst.h"
+#include "objects/rollen/TSeitenteilnahme.h"
 #include "player/THauptfenster.h"
 #include "store/Config.h"
 #include "store/Lektion.h"
@@ -175,14 +176,12 @@ void NaechsteNummer(THauptfenster& Fenster) {
 }
 
 bool SeiteAuswerten(THauptfenster& Fenster) {
-    return Auswerten(Fenster);
+    return Rolle<TAuswertungsdienst>().SeiteAuswerten(Fenster);
 }
 
 void LernerdatenZuruecksetzen(THauptfenster& Fenster) {
     LernerdatenLoeschen();
-    Fenster.FortschrittAktualisieren();
-    SystemanzeigenAktualisieren(Fenster);
-    AbhakmarkenAktualisieren(Fenster);
+    Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.LernerdatenGeloescht(Fenster); });
 }
 
 int32_t Hilfeseite(const THauptfenster& Fenster) {
@@ -195,34 +194,23 @@ int32_t Hilfeseite(const THauptfenster& Fenster) {
 // ---------------------------------------------------------------------------------------
 // History
 
-TVerlaufsliste::~TVerlaufsliste() {
-    while (Aeltester) {
-        TVerlauf* naechster = Aeltester->Neuer;
-        delete Aeltester;
-        Aeltester = naechster;
-    }
-}
-
-void TVerlaufsliste::NeuereFreigeben() {
-    while (Neuester && Neuester != Verlaufszeiger) {
-        TVerlauf* aelter = Neuester->Aelter;
-        if (aelter) aelter->Neuer = nullptr;
-        delete Neuester;
-        Neuester = aelter;
-    }
-}
-
 void TVerlaufsliste::VerlaufEintragen(int32_t Nr) {
-    if (Verlaufszeiger && Verlaufszeiger->Seite == Nr) return;
-    auto* neu = new TVerlauf{Nr, nullptr, nullptr};
-    if (Verlaufszeiger) {
-        NeuereFreigeben();
-        Verlaufszeiger->Neuer = neu;
-        neu->Aelter = Verlaufszeiger;
+    if (!Besucht.empty()) {
+        if (Besucht[Zeiger] == Nr) return;
+        Besucht.resize(Zeiger + 1);
     }
-    if (!Aeltester) Aeltester = neu;
-    Neuester = neu;
-    Verlaufszeiger = neu;
+    Besucht.push_back(Nr);
+    Zeiger = Besucht.size() - 1;
+}
+
+std::optional<int32_t> TVerlaufsliste::Zurueck() {
+    if (!ZurueckMoeglich()) return std::nullopt;
+    return Besucht[--Zeiger];
+}
+
+std::optional<int32_t> TVerlaufsliste::Vor() {
+    if (!VorMoeglich()) return std::nullopt;
+    return Besucht[++Zeiger];
 }
 
 void VerlaufEintragen(THauptfenster& Fenster, int32_t Nr) {
@@ -230,17 +218,15 @@ void VerlaufEintragen(THauptfenster& Fenster, int32_t Nr) {
 }
 
 void VerlaufZurueck(THauptfenster& Fenster) {
-    TVerlaufsliste& v = Fenster.Verlauf;
-    if (!v.Verlaufszeiger || !v.Verlaufszeiger->Aelter) return;
-    v.Verlaufszeiger = v.Verlaufszeiger->Aelter;
+    const std::optional<int32_t> seite = Fenster.Verlauf.Zurueck();
+    if (!seite) return;
     Fenster.VerlaufSchritt = true;
-    GeheZuSeite(Fenster, v.Verlaufszeiger->Seite);
+    GeheZuSeite(Fenster, *seite);
 }
 
 void VerlaufVor(THauptfenster& Fenster) {
-    TVerlaufsliste& v = Fenster.Verlauf;
-    if (!v.Verlaufszeiger || !v.Verlaufszeiger->Neuer) return;
-    v.Verlaufszeiger = v.Verlaufszeiger->Neuer;
+    const std::optional<int32_t> seite = Fenster.Verlauf.Vor();
+    if (!seite) return;
     Fenster.VerlaufSchritt = true;
-    GeheZuSeite(Fenster, v.Verlaufszeiger->Seite);
+    GeheZuSeite(Fenster, *seite);
 }

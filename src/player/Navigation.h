@@ -3,8 +3,10 @@
 // number (field 100) in the loaded page table, never on disk: a page index, renewed
 // whenever the page table changes, answers every search.
 
+#include <cstddef>
 #include <cstdint>
-#include <memory>
+#include <optional>
+#include <vector>
 
 class THauptfenster;
 struct TDatensatz;
@@ -52,29 +54,24 @@ void LernerdatenZuruecksetzen(THauptfenster& Fenster);
 // 0 when neither does (the caller shows the no-function window).
 int32_t Hilfeseite(const THauptfenster& Fenster);
 
-// One recorded page visit.
-struct TVerlauf {
-    int32_t Seite = 0;
-    TVerlauf* Neuer = nullptr;
-    TVerlauf* Aelter = nullptr;
-};
-
-// The history of one learner window; it lives as long as its window.
+// The history of one learner window, owned by it: the pages visited, oldest first, and the
+// step the window stands on.
 class TVerlaufsliste {
 public:
-    ~TVerlaufsliste();
-    TVerlauf* Aeltester = nullptr;
-    TVerlauf* Neuester = nullptr;
-    TVerlauf* Verlaufszeiger = nullptr;
-
     // Records a visit; the steps ahead of the pointer are dropped, as in a browser.
     void VerlaufEintragen(int32_t Nr);
 
-    bool ZurueckMoeglich() const { return Verlaufszeiger && Verlaufszeiger != Aeltester; }
-    bool VorMoeglich() const { return Verlaufszeiger && Verlaufszeiger != Neuester; }
+    bool ZurueckMoeglich() const { return !Besucht.empty() && Zeiger > 0; }
+    bool VorMoeglich() const { return Zeiger + 1 < Besucht.size(); }
+    // Moves the pointer one step; the page it stands on then, none at either end.
+    std::optional<int32_t> Zurueck();
+    std::optional<int32_t> Vor();
+
+    const std::vector<int32_t>& Seiten() const { return Besucht; }
 
 private:
-    void NeuereFreigeben();
+    std::vector<int32_t> Besucht;
+    size_t Zeiger = 0; // the step the window stands on, when there is one
 };
 
 void VerlaufEintragen(THauptfenster& Fenster, int32_t Nr);

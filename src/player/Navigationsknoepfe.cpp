@@ -1,9 +1,9 @@
 #include "player/Navigationsknoepfe.h"
 
-#include "objects/TObjektliste.h"
-#include "objects/THFunktionsSchaltflaeche.h"
-#include "objects/THNavKnopf.h"
-#include "objects/THSchaltflaeche.h"
+#include "objects/kern/TObjektliste.h"
+#include "objects/knoepfe/THFunktionsSchaltflaeche.h"
+#include "objects/knoepfe/THNavKnopf.h"
+#include "objects/knoepfe/THSchaltflaeche.h"
 #include "player/Navigation.h"
 #include "player/THauptfenster.h"
 

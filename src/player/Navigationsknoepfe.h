@@ -3,7 +3,7 @@
 // in the lesson and in the window's history; picture and function buttons drop the look
 // of being pointed at when the mouse moves over the window itself.
 
-#include "objects/Navigationslage.h"
+#include "objects/knoepfe/Navigationslage.h"
 
 class THauptfenster;
 

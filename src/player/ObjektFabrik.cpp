@@ -1,21 +1,22 @@
 #include "player/ObjektFabrik.h"
 
-#include "objects/THBevel.h"
-#include "objects/THBitmap.h"
-#include "objects/THFunktion.h"
-#include "objects/THFunktionsSchaltflaeche.h"
-#include "objects/THHyperSensitive.h"
-#include "objects/THILabel.h"
-#include "objects/THLabel.h"
-#include "objects/THMessage.h"
-#include "objects/THMouseSensitive.h"
-#include "objects/THNavKnopf.h"
-#include "objects/THSchaltflaeche.h"
-#include "objects/THSchatten.h"
-#include "objects/THShape.h"
-#include "objects/THSpeedButton.h"
-#include "objects/THText.h"
-#include "objects/THVerzweigung.h"
+#include "objects/bilder/THBevel.h"
+#include "objects/kern/TSeitenobjekt.h"
+#include "objects/bilder/THBitmap.h"
+#include "objects/bereiche/THFunktion.h"
+#include "objects/knoepfe/THFunktionsSchaltflaeche.h"
+#include "objects/bereiche/THHyperSensitive.h"
+#include "objects/texte/THILabel.h"
+#include "objects/texte/THLabel.h"
+#include "objects/ereignisse/THMessage.h"
+#include "objects/bereiche/THMouseSensitive.h"
+#include "objects/knoepfe/THNavKnopf.h"
+#include "objects/knoepfe/THSchaltflaeche.h"
+#include "objects/texte/THSchatten.h"
+#include "objects/bilder/THShape.h"
+#include "objects/knoepfe/THSpeedButton.h"
+#include "objects/texte/THText.h"
+#include "objects/knoepfe/THVerzweigung.h"
 
 #include <algorithm>
 #include <iterator>
@@ -53,9 +54,6 @@ constexpr TKlasse Klassen[] = {
     {62, Neu<THFunktionsSchaltflaeche>},
 };
 
-// Containers and memo fields.
-constexpr int SofortSichtbar[] = {46, 47, 57};
-
 } // namespace
 
 QWidget* ObjektFabrik(int Typ, QWidget* Eltern) {
@@ -63,8 +61,7 @@ QWidget* ObjektFabrik(int Typ, QWidget* Eltern) {
                                      [Typ](const TKlasse& k) { return k.Typ == Typ; });
     if (klasse == std::end(Klassen)) return nullptr;
     QWidget* objekt = klasse->Erzeugen(Eltern);
-    if (std::find(std::begin(SofortSichtbar), std::end(SofortSichtbar), Typ) !=
-        std::end(SofortSichtbar))
+    if (const TSeitenobjekt* s = TSeitenobjekt::Von(objekt); s && s->SofortSichtbar())
         objekt->show();
     return objekt;
 }

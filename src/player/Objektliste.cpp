@@ -1,7 +1,8 @@
 #include "player/Objektliste.h"
 
-#include "objects/TObjektliste.h"
-#include "objects/TSeitenobjekt.h"
+#include "objects/kern/TObjektliste.h"
+#include "objects/kern/TSeitenobjekt.h"
+#include "mail/Mailzugang.h"
 #include "player/ObjektFabrik.h"
 #include "player/THauptfenster.h"
 #include "store/Lektion.h"
@@ -32,16 +33,6 @@ constexpr int Auswertung = 35;
 
 bool IstContainer(int Typ) {
     return Typ == 46 || Typ == 57;
-}
-
-bool AufDerSeiteUnsichtbar(int Typ) {
-    static const int typen[] = {35, 38, 40, 43, 44, 48, 51, 55, 58};
-    return std::find(std::begin(typen), std::end(typen), Typ) != std::end(typen);
-}
-
-bool ImContainerUnsichtbar(int Typ) {
-    static const int typen[] = {35, 38, 40, 43, 44};
-    return std::find(std::begin(typen), std::end(typen), Typ) != std::end(typen);
 }
 
 TDatensatz* Satz(const TObjektliste& Eintrag) {
@@ -229,7 +220,7 @@ void AufDerSeiteZeigen(const TObjektliste& Eintrag, QWidget& Objekt, TSeitenobje
         Objekt.show();
         break;
     case 45: Objekt.setVisible(Schalter(Eintrag, 1260)); break;
-    default: Objekt.setVisible(!AufDerSeiteUnsichtbar(Eintrag.Typ)); break;
+    default: Objekt.setVisible(!Seitenobjekt.Unsichtbar()); break;
     }
 }
 
@@ -250,7 +241,7 @@ void ImContainerZeigen(TObjektliste* Kopf, QWidget* Container) {
         if (e.Typ == 45)
             w.setVisible(Schalter(e, 1260));
         else
-            w.setVisible(!ImContainerUnsichtbar(e.Typ));
+            w.setVisible(!o.Unsichtbar());
         if (e.Typ == 55) o.DatensatzSchreiben();
     });
 }
@@ -308,7 +299,7 @@ void ObjektErzeugen(THauptfenster& Fenster, TObjektliste& Eintrag, int Typ, TDat
     objekt->AlleFelderUebernehmen(*objekte, Satz);
     if (VersatzX != 0 || VersatzY != 0) w->move(w->x() - VersatzX, w->y() - VersatzY);
     const int32_t aktion = objekte->LeseZahl(Satz, 1231);
-    if (aktion == 29 || aktion == 1029) w->setEnabled(MailVerfuegbar);
+    if (aktion == 29 || aktion == 1029) w->setEnabled(MailVerfuegbar());
 }
 
 void ObjektlisteAufbauen(THauptfenster& Fenster, const std::vector<std::string>& Nummernliste,

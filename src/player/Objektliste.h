@@ -2,7 +2,7 @@
 // The page object list of a learner window: which objects of the previous page stay, which
 // go, which are created, and how the page shows them.
 
-#include "objects/Seitenereignisse.h"
+#include "objects/ereignisse/Seitenereignisse.h"
 
 #include <cstdint>
 #include <string>

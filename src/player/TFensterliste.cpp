@@ -1,13 +1,13 @@
 #include "player/TFensterliste.h"
 
-#include "objects/TSeitenfenster.h"
+#include "objects/rollen/TSeitenfensterwahl.h"
 #include "player/THauptfenster.h"
+#include "store/TAnwendungskontext.h"
 
 #include <algorithm>
 
 TFensterliste& TFensterliste::Liste() {
-    static TFensterliste liste;
-    return liste;
+    return Rolle<TFensterliste>();
 }
 
 TFensterlisteneintrag& TFensterliste::Anhaengen(THauptfenster* Fenster) {
@@ -20,7 +20,7 @@ TFensterlisteneintrag& TFensterliste::Anhaengen(THauptfenster* Fenster) {
 
 void TFensterliste::Entfernen(THauptfenster* Fenster) {
     std::erase_if(Eintraege, [Fenster](const auto& e) { return e.Fenster == Fenster; });
-    if (Aktuell == Fenster) AktuellSetzen(Eintraege.empty() ? nullptr : Eintraege.back().Fenster);
+    if (Gewaehlt == Fenster) AktuellSetzen(Eintraege.empty() ? nullptr : Eintraege.back().Fenster);
 }
 
 void TFensterliste::Leeren() {
@@ -30,8 +30,13 @@ void TFensterliste::Leeren() {
 }
 
 void TFensterliste::AktuellSetzen(THauptfenster* Fenster) {
-    Aktuell = Fenster;
-    AktuellesSeitenfensterSetzen(Fenster);
+    Gewaehlt = Fenster;
+    Rolle<TSeitenfensterwahl>().Aktuell = Fenster;
+}
+
+void TFensterliste::FensternameSetzen(const THauptfenster* Fenster, const QString& Name) {
+    for (auto& e : Eintraege)
+        if (e.Fenster == Fenster) e.Fenstername = Name;
 }
 
 int TFensterliste::Position(const THauptfenster* Fenster) const {

@@ -1,6 +1,6 @@
 #include "player/THauptfenster.h"
 
-#include "objects/TObjektliste.h"
+#include "objects/kern/TObjektliste.h"
 #include "platform/AnsiText.h"
 #include "platform/Bildschirm.h"
 #include "platform/Drucken.h"
@@ -8,11 +8,15 @@
 #include "platform/Protokoll.h"
 #include "platform/Tastencodes.h"
 #include "platform/Befehle.h"
-#include "player/Aktionsanbindung.h"
 #include "player/Fenstergeometrie.h"
 #include "player/Objektliste.h"
-#include "player/Seitendienste.h"
+#include "objects/kern/TSeitenobjekt.h"
+#include "objects/rollen/TFensterdienst.h"
+#include "objects/rollen/TSeitenfensterwahl.h"
+#include "objects/rollen/TSeitenteilnahme.h"
+#include "objects/rollen/TSystemwertdienst.h"
 #include "player/TFensterliste.h"
+#include "player/TSpielerstand.h"
 #include "player/Werkzeugfenster.h"
 #include "store/Config.h"
 #include "store/DialogDienst.h"
@@ -30,33 +34,9 @@
 #include <charconv>
 #include <exception>
 
-bool FensterGezeigt = false;
-bool SeitenwechselAnstehend = false;
-bool MailVerfuegbar = false;
-
-std::string& Kommandozeilenseite() {
-    static std::string seite;
-    return seite;
-}
-
 namespace {
 
 const QColor Silber(0xC0, 0xC0, 0xC0);
-
-// Types the learner never sees; they take no part in the stacking order.
-bool Unsichtbar(int Typ) {
-    switch (Typ) {
-    case 35:
-    case 38:
-    case 40:
-    case 43:
-    case 44:
-    case 48:
-    case 51:
-    case 55: return true;
-    default: return false;
-    }
-}
 
 std::vector<std::string> Zeilen(const std::string& Text) {
     std::vector<std::string> zeilen;
@@ -109,13 +89,13 @@ THauptfenster::THauptfenster(QWidget* Eltern) : QWidget(Eltern, Qt::Window) {
     Fensterrechteck = QRect(pos(), size());
     // Keys reach the window before the focused control does.
     qApp->installEventFilter(this);
-    AktionsdiensteAnbinden();
 }
 
 THauptfenster::~THauptfenster() {
     qApp->removeEventFilter(this);
     ObjektlisteFreigeben(ObjektlisteKopf);
-    if (AktuellesSeitenfenster() == this) AktuellesSeitenfensterSetzen(nullptr);
+    TSeitenfensterwahl& wahl = Rolle<TSeitenfensterwahl>();
+    if (wahl.Aktuell == this) wahl.Aktuell = nullptr;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -129,7 +109,7 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
     if (EffektLaeuft) {
         // A page change waits for the running effect; a second request meanwhile is lost.
         if (!Timer.isActive()) {
-            SeitenwechselAnstehend = true;
+            Rolle<TSpielerstand>().SeitenwechselAnstehend = true;
             Timer.setInterval(100);
             AufgeschobeneSeite = seiten->LeseZahl(Seite, 100);
             Timer.start();
@@ -143,7 +123,7 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
     if (auto liste = seiten->LeseTextPuffer(Seite, 161)) Objektnummern = Zeilen(*liste);
     setWindowTitle(AnsiNachQString(seiten->LeseText(Seite, 101)));
     Lesezeichenvorgabe = seiten->LeseText(Seite, 132);
-    HauptmenueZeigen(*this, seiten->LeseZahl(Seite, 156));
+    Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.SeitenfelderGelesen(*this, Seite); });
 
     LernwegNachfolger = 0;
     if (TTabelle* lernweg = Tabelle(ArtLernweg)) {
@@ -158,19 +138,16 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
         // Failures inside the object list end only that step.
     }
     AktuelleSeite = Seite;
-    FortschrittAktualisieren();
-    AbhakmarkenAktualisieren(*this);
     VorherigeSeite = Seite;
-    BegriffslistenFuellen(*this);
-    NotizenZeigen(Seitennummer);
+    Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.ObjekteAufgebaut(*this); });
     if (!VerlaufSchritt) Verlauf.VerlaufEintragen(Seitennummer);
     VerlaufSchritt = false;
     if (isVisible()) DummyButton->setFocus();
-    AnimationenStarten(*this);
+    Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.SeiteGezeigt(*this); });
     FokusobjektSetzen();
-    SeitenwechselAnstehend = false;
+    Rolle<TSpielerstand>().SeitenwechselAnstehend = false;
     TimerObjekteAnhalten(false);
-    NavigationAktualisieren(*this);
+    Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.SeiteBereit(*this); });
 
     bool auswertung = false;
     ObenDurchlaufen(ObjektlisteKopf, [&](TObjektliste& e) {
@@ -179,7 +156,7 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
     });
     if (!auswertung) Versuchszaehler = 1;
 
-    SystemanzeigenAktualisieren(*this);
+    Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.SeiteFertig(*this); });
     StapelordnungKorrigieren();
     Protokollieren("page " + std::to_string(Seitennummer));
     EreignisAusloesen(0, 104);
@@ -206,10 +183,7 @@ void THauptfenster::SeitenfelderLesen(TDatensatz* Seite) {
         Kacheln = kacheln;
         if (!Hintergrundname.empty()) HintergrundLaden(Hintergrundname);
     }
-    auto& liste = TFensterliste::Liste();
-    for (auto& e : liste.Eintraege)
-        if (e.Fenster == this) e.Fenstername = AnsiNachQString(t.LeseText(Seite, 118));
-    PopupmenueSetzen(*this, t.LeseZahl(Seite, 119));
+    TFensterliste::Liste().FensternameSetzen(this, AnsiNachQString(t.LeseText(Seite, 118)));
     DefaultSeite = t.LeseZahl(Seite, 120);
 }
 
@@ -256,26 +230,28 @@ void THauptfenster::FokusobjektSetzen() {
 
 // A later object of the list lies above every earlier object it overlaps.
 void THauptfenster::StapelordnungKorrigieren() {
-    std::vector<TObjektliste*> oben;
+    // The objects the learner sees, each asked once: raising changes no visibility.
+    struct TStapel {
+        TObjektliste* Eintrag;
+        TSeitenobjekt* Objekt;
+    };
+    std::vector<TStapel> oben;
     ObenDurchlaufen(ObjektlisteKopf, [&](TObjektliste& e) {
-        oben.push_back(&e);
+        const QWidget* w = e.Objekt.data();
+        TSeitenobjekt* objekt = e.Seitenobjekt();
+        const bool zaehlt = w && !(objekt && objekt->Unsichtbar()) && (e.Typ != 45 || w->isVisible());
+        if (zaehlt) oben.push_back({&e, objekt});
         return true;
     });
-    auto zaehlt = [](const TObjektliste& e) {
-        const QWidget* w = e.Objekt.data();
-        if (!w || Unsichtbar(e.Typ)) return false;
-        return e.Typ != 45 || w->isVisible();
-    };
     for (size_t b = 0; b < oben.size(); ++b) {
-        TObjektliste& B = *oben[b];
-        if (!zaehlt(B)) continue;
+        TObjektliste& B = *oben[b].Eintrag;
         for (size_t a = 0; a < b; ++a) {
-            TObjektliste& A = *oben[a];
-            if (!zaehlt(A) || !A.Objekt->geometry().intersects(B.Objekt->geometry())) continue;
+            TObjektliste& A = *oben[a].Eintrag;
+            if (!A.Objekt->geometry().intersects(B.Objekt->geometry())) continue;
             if (B.Stapelnummer >= A.Stapelnummer) continue;
             B.Objekt->raise();
             B.Stapelnummer = ++Stapelzaehler;
-            if (B.Typ == 1) BegleiterHeben(B);
+            if (oben[b].Objekt) oben[b].Objekt->BegleiterHeben();
         }
     }
 }
@@ -328,9 +304,9 @@ void THauptfenster::HintergrundLaden(const std::string& Dateiname) {
 // ---------------------------------------------------------------------------------------
 // Timers and progress
 
-void THauptfenster::TimerObjekteAnhalten(bool Anhalten) { ZeitgeberAnhalten(*this, Anhalten); }
-
-void THauptfenster::FortschrittAktualisieren() { LernfortschrittErfassen(*this); }
+void THauptfenster::TimerObjekteAnhalten(bool Anhalten) {
+    Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.ZeitgeberAnhalten(*this, Anhalten); });
+}
 
 void THauptfenster::TimerTick() {
     if (EffektLaeuft) {
@@ -375,15 +351,19 @@ void THauptfenster::BefehlAusfuehren(int Code, int32_t Argument) {
     case FensterAuswertenUndWeiter:
         if (SeiteAuswerten(*this)) Weiter(*this);
         break;
-    case FensterNeuesFenster: FensterOeffnen(*this, Argument, Fensterart::Ohne); break;
-    case FensterModalesFenster: FensterOeffnen(*this, Argument, Fensterart::Modal); break;
-    case FensterDialogfenster: FensterOeffnen(*this, Argument, Fensterart::Dialog); break;
+    case FensterNeuesFenster: FensterOeffnen(Argument, Fensterart::Ohne); break;
+    case FensterModalesFenster: FensterOeffnen(Argument, Fensterart::Modal); break;
+    case FensterDialogfenster: FensterOeffnen(Argument, Fensterart::Dialog); break;
     case FensterDrucken: Drucken(); break;
     case FensterEreignis: EreignisAusloesen(0, Argument & 0xFFFF); break;
     case FensterVerlaufVor: VerlaufVor(*this); break;
     case FensterVerlaufZurueck: VerlaufZurueck(*this); break;
     default: break;
     }
+}
+
+void THauptfenster::FensterOeffnen(int32_t Seite, Fensterart Art) {
+    Rolle<TFensterdienst>().FensterOeffnen(*this, Seite, Art);
 }
 
 // The window's picture goes to the printer; without one into a PDF file in the lesson's
@@ -402,14 +382,14 @@ std::filesystem::path THauptfenster::Drucken() {
 
 void THauptfenster::FormMouseDown(QObject*, Qt::MouseButton Knopf, Qt::KeyboardModifiers,
                                   QPoint) {
-    MenueobjekteSchliessen(*this);
+    Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.MausGedrueckt(*this); });
     EreignisAusloesen(0, 101);
     if (Knopf == Qt::LeftButton) EreignisAusloesen(0, 111);
     if (Knopf == Qt::RightButton) EreignisAusloesen(0, 112);
 }
 
 void THauptfenster::FormMouseMove(QObject*, Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) {
-    SchaltflaechenHoverAufheben(*this);
+    Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.MausBewegt(*this); });
     EreignisAusloesen(0, 102);
 }
 
@@ -475,13 +455,17 @@ bool THauptfenster::TasteGedrueckt(QKeyEvent* Taste) {
     const bool altStrg = m.testFlag(Qt::AltModifier) && m.testFlag(Qt::ControlModifier);
     const int taste = Taste->key();
     if (taste == Qt::Key_Insert) {
-        StatuszeilenUmschalten(*this);
+        Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.Einfuegetaste(*this); });
     } else if (taste == Qt::Key_Left || taste == Qt::Key_Right) {
         Rasterrichtung = 0;
-        ZeichenrasterSchritt(*this, taste == Qt::Key_Right);
+        Seitenteilnehmer([&](TSeitenteilnehmer& t) {
+            t.Pfeiltaste(*this, true, taste == Qt::Key_Right);
+        });
     } else if (taste == Qt::Key_Up || taste == Qt::Key_Down) {
         Rasterrichtung = 1;
-        ZeichenrasterSchritt(*this, taste == Qt::Key_Down);
+        Seitenteilnehmer([&](TSeitenteilnehmer& t) {
+            t.Pfeiltaste(*this, false, taste == Qt::Key_Down);
+        });
     } else if (altStrg && (taste == Qt::Key_A || taste == Qt::Key_N)) {
         WerkzeugfensterZeigen(18);
     } else if (altStrg && taste == Qt::Key_T) {
@@ -500,12 +484,19 @@ bool THauptfenster::TasteGedrueckt(QKeyEvent* Taste) {
         const std::string ansi = QStringNachAnsi(QString(c));
         const auto code = static_cast<unsigned char>(ansi.empty() ? 0 : ansi[0]);
         EreignisAusloesen(0, 1000 + code);
-        if (code != 0 && ZeichenrasterZeichen(*this, static_cast<char>(code))) {
-            SystemanzeigenAktualisieren(*this);
+        if (code != 0 && ZeichenGenommen(static_cast<char>(code))) {
+            Rolle<TSystemwertdienst>().SystemanzeigenAktualisieren();
             verbraucht = true;
         }
     }
     return verbraucht;
+}
+
+bool THauptfenster::ZeichenGenommen(char Zeichen) {
+    bool genommen = false;
+    Seitenteilnehmer(
+        [&](TSeitenteilnehmer& t) { genommen = t.Zeichen(*this, Zeichen) || genommen; });
+    return genommen;
 }
 
 void THauptfenster::SeiteAbfragen() {
@@ -534,7 +525,7 @@ void THauptfenster::moveEvent(QMoveEvent* Ereignis) {
 void THauptfenster::resizeEvent(QResizeEvent* Ereignis) {
     QWidget::resizeEvent(Ereignis);
     GrenzenMerken();
-    StatuszeilenBreiteAnpassen(*this);
+    Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.GroesseGeaendert(*this); });
     EreignisAusloesen(0, 100);
 }
 
@@ -547,7 +538,7 @@ void THauptfenster::showEvent(QShowEvent* Ereignis) {
 }
 
 void THauptfenster::ErstesZeigen() {
-    AktuellesSeitenfensterSetzen(this);
+    Rolle<TSeitenfensterwahl>().Aktuell = this;
     auto& liste = TFensterliste::Liste();
     const bool einziges = liste.Fensteranzahl() == 1;
     if (einziges) {
@@ -564,8 +555,8 @@ void THauptfenster::ErstesZeigen() {
     if (ecke.x() > schirm.width() - 50) ecke.setX(0);
     if (ecke.y() > schirm.height() - 50) ecke.setY(0);
     move(ecke);
-    StatuszeilenBreiteAnpassen(*this);
-    FensterGezeigt = true;
+    Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.GroesseGeaendert(*this); });
+    Rolle<TSpielerstand>().FensterGezeigt = true;
     emit ErstmalsGezeigt();
 }
 
@@ -580,7 +571,7 @@ void THauptfenster::StartseiteAufbauen() {
         return;
     }
     const int32_t start = StartseiteLesen();
-    const int32_t parameter = ZahlOderNull(Kommandozeilenseite());
+    const int32_t parameter = ZahlOderNull(Rolle<TSpielerstand>().Kommandozeilenseite);
     if (Startseite != 0) {
         GeheZuSeite(*this, Startseite);
     } else if (parameter > 0) {

@@ -2,7 +2,8 @@
 // The learner window: shows one page of the lesson at a time and is the hub of the
 // learner's keyboard and mouse input on it.
 
-#include "objects/TSeitenfenster.h"
+#include "objects/kern/TSeitenfenster.h"
+#include "objects/rollen/TFensterdienst.h"
 #include "player/Navigation.h"
 
 #include <QRect>
@@ -38,7 +39,6 @@ public:
 
     // Pauses (true) or resumes (false) the timer objects of the page.
     void TimerObjekteAnhalten(bool Anhalten);
-    void FortschrittAktualisieren();
 
     // TSeitenfenster
     QWidget* Fensterwidget() override { return this; }
@@ -127,6 +127,8 @@ private:
     void StapelordnungKorrigieren();
     void FokusobjektSetzen();
     bool TasteGedrueckt(QKeyEvent* Taste);
+    bool ZeichenGenommen(char Zeichen);
+    void FensterOeffnen(int32_t Seite, Fensterart Art);
     void SeiteAbfragen();
     bool HintergrundMaus(QEvent* Ereignis);
 
@@ -134,14 +136,3 @@ private:
     bool GeladenGekachelt = false;
     int32_t AufgeschobeneSeite = 0;
 };
-
-// Set once the first learner window has been shown; effects do not play before.
-extern bool FensterGezeigt;
-// Set while a page change waits for an effect to end.
-extern bool SeitenwechselAnstehend;
-// The mail server answered the probe at start; objects that send mail depend on it.
-extern bool MailVerfuegbar;
-
-// The page argument of the command line; the first window starts there when it is a
-// number above 0.
-std::string& Kommandozeilenseite();

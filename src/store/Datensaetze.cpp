@@ -3,6 +3,8 @@
 #include "store/Datenlexikon.h"
 #include "store/Lektion.h"
 #include "store/Lektionsdateien.h"
+#include "store/TAnwendungskontext.h"
+#include "store/TDatenanzeige.h"
 #include "store/TTabelle.h"
 
 #include <algorithm>
@@ -22,11 +24,6 @@ constexpr uint16_t FeldWert1 = 302;
 constexpr uint16_t FeldOperator = 303;
 constexpr uint16_t FeldWert2 = 304;
 constexpr const char* UngueltigesDatum = "00.00.0000";
-
-std::function<void()>& Auffrischen() {
-    static std::function<void()> auffrischen;
-    return auffrischen;
-}
 
 struct TDatum {
     int64_t Jahr;
@@ -203,7 +200,7 @@ bool FormelnBerechnen(TTabelle& DatenTabelle) {
 
 bool Berechnen(TTabelle& DatenTabelle) {
     const bool gespeichert = FormelnBerechnen(DatenTabelle);
-    if (Auffrischen()) Auffrischen()();
+    Rolle<TDatenanzeige>().Auffrischen();
     return gespeichert;
 }
 
@@ -228,8 +225,4 @@ bool BerechnenDatei(const fs::path& LektionsVerzeichnis) {
     TTabelle tabelle(ArtDaten, datei);
     tabelle.Laden(2);
     return vorhanden && FormelnBerechnen(tabelle);
-}
-
-std::function<void()> DatenanzeigeAuffrischenSetzen(std::function<void()> Neu) {
-    return std::exchange(Auffrischen(), std::move(Neu));
 }

@@ -11,7 +11,7 @@
 class TTabelle;
 
 // Recomputes every formula record in one pass by ascending record number, saves each
-// one, then refreshes what shows data records on the current page. False when a record
+// one, then refreshes what shows data records on the current page (`TDatenanzeige`). False when a record
 // could not be saved (the table engine has reported it).
 bool Berechnen(TTabelle& DatenTabelle);
 // The same on the open data table of the running lesson; nothing when none is open.
@@ -27,7 +27,3 @@ bool BerechnenDatei(const std::filesystem::path& LektionsVerzeichnis);
 // The value (field 301) of data record `Nr` of the running lesson; none when the lesson has
 // no such record.
 std::optional<std::string> Datensatzinhalt(int32_t Nr);
-
-// What Berechnen calls to refresh the objects of the current page that show data records;
-// an empty function clears it. Answers the one set before.
-std::function<void()> DatenanzeigeAuffrischenSetzen(std::function<void()> Auffrischen);

@@ -1,10 +1,13 @@
 #include "app/Programm.h"
 #include "app/TAutorfenster.h"
 #include "app/TStartFenster.h"
+#include "mail/Mailzugang.h"
 #include "platform/Befehle.h"
 #include "player/Programmende.h"
 #include "player/TFensterliste.h"
 #include "player/THauptfenster.h"
+#include "player/TSpielerstand.h"
+#include "store/TAnwendungskontext.h"
 #include "store/Config.h"
 #include "store/Lektion.h"
 #include "store/Lektionsdateien.h"
@@ -108,9 +111,9 @@ TEST_F(Programm, StartOeffnetDieLektionUndZeigtDasLernerfenster) {
     EXPECT_TRUE(fenster->isVisible());
     EXPECT_EQ(fenster->pos(), QPoint(0, 123));
     EXPECT_EQ(fenster->size(), QSize(800, 570));
-    EXPECT_TRUE(FensterGezeigt);
+    EXPECT_TRUE(Rolle<TSpielerstand>().FensterGezeigt);
     EXPECT_FALSE(start.Host->isVisible());
-    EXPECT_FALSE(MailVerfuegbar);
+    EXPECT_FALSE(MailVerfuegbar());
     EXPECT_FALSE(TStartFenster::StartLaeuft()) << "the splash closes with the first show";
 
     // Learner data: the marks of today go, the final ones stay.

@@ -4,10 +4,21 @@
 
 #include "ObjektTesthilfe.h"
 
-#include "objects/Aktionen.h"
-#include "objects/Aktionsdienste.h"
-#include "objects/THMessage.h"
-#include "objects/Webadressen.h"
+#include "actions/Aktionen.h"
+#include "mail/TMailzugang.h"
+#include "objects/rollen/TAktionskontext.h"
+#include "objects/rollen/TAnimationsdienst.h"
+#include "objects/rollen/TKlangdienst.h"
+#include "objects/rollen/TLernerdatendienst.h"
+#include "objects/rollen/TLernfensterdienst.h"
+#include "objects/rollen/TMenuedienst.h"
+#include "objects/rollen/TSystemwertdienst.h"
+#include "objects/rollen/TWerkzeugfensterdienst.h"
+#include "objects/rollen/TZeichenrasterdienst.h"
+#include "platform/TPlattformstand.h"
+#include "store/TAnwendungskontext.h"
+#include "objects/ereignisse/THMessage.h"
+#include "actions/Webadressen.h"
 #include "platform/Befehle.h"
 #include "platform/Dokumente.h"
 #include "store/Config.h"
@@ -38,7 +49,14 @@ const std::string KeineFunktion =
     "Dieses Objekt hat im Moment keine Funktion. \nFolgen Sie bitte dem Bearbeitungsvorschlag.";
 
 // Services that record what the actions ask of the learner window and the later parts.
-class TDienste : public TAktionsdienste {
+class TDienste : public TLernfensterdienst,
+                 public TLernerdatendienst,
+                 public TSystemwertdienst,
+                 public TMenuedienst,
+                 public TWerkzeugfensterdienst,
+                 public TKlangdienst,
+                 public TZeichenrasterdienst,
+                 public TAnimationsdienst {
 public:
     int32_t Seitennummer() override { return Seite; }
     int32_t Vorgabeseite() override { return Vorgabe; }
@@ -53,7 +71,6 @@ public:
     void LernerdatenZuruecksetzen() override { Aufrufe.push_back("LernerdatenZuruecksetzen"); }
     void SystemanzeigenAktualisieren() override { Aufrufe.push_back("Systemanzeigen"); }
     void AbhakmarkenAktualisieren() override { Aufrufe.push_back("Abhakmarken"); }
-    bool MailVerfuegbar() override { return Mail; }
     void LesezeichenfensterOeffnen() override { Aufrufe.push_back("Lesezeichen"); }
     void FragebogenOeffnen() override { Aufrufe.push_back("Fragebogen"); }
     void F4HilfeOeffnen(int32_t Nr) override { Aufrufe.push_back("F4 " + std::to_string(Nr)); }
@@ -72,7 +89,6 @@ public:
 
     int32_t Seite = 0;
     int32_t Vorgabe = 0;
-    bool Mail = false;
     std::vector<std::string> Aufrufe;
 };
 
@@ -119,27 +135,16 @@ protected:
         )");
         if (HasFatalFailure()) return;
         Konfiguration() = TKonfiguration{};
-        VorherigeDienste = AktionsdiensteSetzen(&Dienste);
-        Hostformular() = &Host;
-        VorherigerOeffner = DokumentoeffnerSetzen([this](const QUrl& Adresse) {
-            Geoeffnet.push_back(Adresse);
-            return Oeffnen;
-        });
-        AktuelleEmail.clear();
-        AktuellesDokument.clear();
-        AktuelleMenuenummer = 0;
+        Plattform.Hostformular = &Host;
     }
     void TearDown() override {
-        AktionsdiensteSetzen(VorherigeDienste);
-        Hostformular() = nullptr;
-        DokumentoeffnerSetzen(std::move(VorherigerOeffner));
         Konfiguration() = TKonfiguration{};
         Lektionstest::TearDown();
     }
 
     void Aktion(int32_t Code, int32_t TextNr = 0, int32_t Objektnummer = 0,
                 int32_t Datensatznummer = 0, int32_t Ziel = 0) {
-        AktionAusfuehren(Code, TextNr, Objektnummer, "", 0, Datensatznummer, Ziel);
+        AktionAusfuehren({Code, TextNr, Objektnummer, "", 0, Datensatznummer, Ziel});
         QCoreApplication::sendPostedEvents(&Host);
     }
 
@@ -165,12 +170,24 @@ protected:
     }
 
     TDienste Dienste;
-    TAktionsdienste* VorherigeDienste = nullptr;
+    TRollenersatz<TLernfensterdienst> LernfensterErsatz{Dienste};
+    TRollenersatz<TLernerdatendienst> LernerdatenErsatz{Dienste};
+    TRollenersatz<TSystemwertdienst> SystemwertErsatz{Dienste};
+    TRollenersatz<TMenuedienst> MenueErsatz{Dienste};
+    TRollenersatz<TWerkzeugfensterdienst> WerkzeugfensterErsatz{Dienste};
+    TRollenersatz<TKlangdienst> KlangErsatz{Dienste};
+    TRollenersatz<TZeichenrasterdienst> ZeichenrasterErsatz{Dienste};
+    TRollenersatz<TAnimationsdienst> AnimationErsatz{Dienste};
+    TPlattformstand Plattform;
+    TRollenersatz<TPlattformstand> PlattformErsatz{Plattform};
+    TDokumentmitschrift Oeffnungen;
+    TMailzugang Mailzugang;
+    TRollenersatz<TMailzugang> MailErsatz{Mailzugang};
+
     THost Host;
     TAktionsfenster Fenster;
-    TDokumentoeffner VorherigerOeffner;
-    std::vector<QUrl> Geoeffnet;
-    bool Oeffnen = true;
+    std::vector<QUrl>& Geoeffnet = Oeffnungen.Geoeffnet;
+    bool& Oeffnen = Oeffnungen.Antwort;
 };
 
 // ---------------------------------------------------------------------------------------
@@ -526,7 +543,7 @@ TEST_F(AktionenTest, WebadressenNurMitVerbindungZumMailserver) {
                                           "wenn Sie beim Start des Lernprogramms "
                                           "Verbindung zum Intranet haben."));
     Aktion(41);
-    Dienste.Mail = true;
+    Mailzugang.Verfuegbar = true;
     Aktion(39);
     Aktion(40);
     Aktion(42);
@@ -537,7 +554,7 @@ TEST_F(AktionenTest, WebadressenNurMitVerbindungZumMailserver) {
 
 TEST_F(AktionenTest, HilfeOeffnetDieHilfedateiDerLektion) {
     Anlegen(Verzeichnis / "Hilfe" / "kurs.html", "<html></html>");
-    AktionAusfuehren(27, 0, 0, "hilfe\\KURS.html", 15, 0, 0);
+    AktionAusfuehren({27, 0, 0, "hilfe\\KURS.html", 15, 0, 0});
     ASSERT_EQ(Geoeffnet.size(), 1u) << ::testing::PrintToString(Texte());
     EXPECT_EQ(Geoeffnet[0].toLocalFile().toStdString(), (Verzeichnis / "Hilfe/kurs.html").string());
     EXPECT_EQ(Geoeffnet[0].fragment(), "15");

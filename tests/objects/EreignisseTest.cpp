@@ -4,13 +4,13 @@
 
 #include "ObjektTesthilfe.h"
 
-#include "objects/Aktionen.h"
-#include "objects/Seitenereignisse.h"
-#include "objects/THBevel.h"
-#include "objects/THMessage.h"
-#include "objects/THPanel.h"
-#include "objects/THShape.h"
-#include "objects/THXLabel.h"
+#include "actions/Aktionen.h"
+#include "objects/ereignisse/Seitenereignisse.h"
+#include "objects/bilder/THBevel.h"
+#include "objects/ereignisse/THMessage.h"
+#include "objects/kern/THPanel.h"
+#include "objects/bilder/THShape.h"
+#include "objects/kern/THXLabel.h"
 #include "support/QtAnwendung.h"
 
 #include <QTest>
@@ -21,11 +21,6 @@ auto* const qt = ::testing::AddGlobalTestEnvironment(new QtAnwendung);
 
 class Ereignisse : public ::testing::Test {
 protected:
-    void SetUp() override {
-        AktionshorcherSetzen([this](const TAktionsaufruf& a) { Aufrufe.push_back(a); });
-    }
-    void TearDown() override { AktionshorcherSetzen({}); }
-
     THMessage* Nachricht(int32_t Nummer, int32_t EreignisNr, int32_t Quelle, int32_t Typ = 3) {
         auto* n = new THMessage(&Fenster);
         n->EreignisNr = EreignisNr;
@@ -43,7 +38,17 @@ protected:
     }
 
     TTestfenster Fenster;
-    std::vector<TAktionsaufruf> Aufrufe;
+    TAktionsmitschrift Mitschrift;
+    std::vector<TAktionsaufruf>& Aufrufe = Mitschrift.Aufrufe;
+    TAktionsausfuehrer Ausfuehrer;
+    TRollenersatz<TAktionsausfuehrung> AusfuehrerErsatz{Ausfuehrer};
+    TAktionskontext Aktionskontext;
+    TRollenersatz<TAktionskontext> AktionskontextErsatz{Aktionskontext};
+    std::string& AktuelleEmail = Aktionskontext.Email;
+    std::string& AktuelleBeschreibung = Aktionskontext.Beschreibung;
+    std::string& AnstehendesScript = Aktionskontext.AnstehendesScript;
+    std::string& AktuellesDokument = Aktionskontext.Dokument;
+    int32_t& AktuelleMenuenummer = Aktionskontext.Menuenummer;
 };
 
 struct Quellenfall {

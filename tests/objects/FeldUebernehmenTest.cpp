@@ -4,14 +4,14 @@
 
 #include "ObjektTesthilfe.h"
 
-#include "objects/Feldregeln.h"
-#include "objects/THBevel.h"
-#include "objects/THBitBtn.h"
-#include "objects/THBitmap.h"
-#include "objects/THMessage.h"
-#include "objects/THPanel.h"
-#include "objects/THShape.h"
-#include "objects/THXLabel.h"
+#include "objects/kern/Feldregeln.h"
+#include "objects/bilder/THBevel.h"
+#include "objects/kern/THBitBtn.h"
+#include "objects/bilder/THBitmap.h"
+#include "objects/ereignisse/THMessage.h"
+#include "objects/kern/THPanel.h"
+#include "objects/bilder/THShape.h"
+#include "objects/kern/THXLabel.h"
 #include "store/Lektion.h"
 #include "support/QtAnwendung.h"
 

@@ -4,20 +4,20 @@
 
 #include "ObjektTesthilfe.h"
 
-#include "objects/Aktionen.h"
-#include "objects/Klang.h"
-#include "objects/THFunktion.h"
-#include "objects/THFunktionsSchaltflaeche.h"
-#include "objects/THHyperSensitive.h"
-#include "objects/THILabel.h"
-#include "objects/THMessage.h"
-#include "objects/THMouseSensitive.h"
-#include "objects/THNavKnopf.h"
-#include "objects/THBitmap.h"
-#include "objects/THSchaltflaeche.h"
-#include "objects/THShape.h"
-#include "objects/THSpeedButton.h"
-#include "objects/THVerzweigung.h"
+#include "actions/Aktionen.h"
+#include "objects/knoepfe/Klang.h"
+#include "objects/bereiche/THFunktion.h"
+#include "objects/knoepfe/THFunktionsSchaltflaeche.h"
+#include "objects/bereiche/THHyperSensitive.h"
+#include "objects/texte/THILabel.h"
+#include "objects/ereignisse/THMessage.h"
+#include "objects/bereiche/THMouseSensitive.h"
+#include "objects/knoepfe/THNavKnopf.h"
+#include "objects/bilder/THBitmap.h"
+#include "objects/knoepfe/THSchaltflaeche.h"
+#include "objects/bilder/THShape.h"
+#include "objects/knoepfe/THSpeedButton.h"
+#include "objects/knoepfe/THVerzweigung.h"
 #include "platform/Befehle.h"
 #include "platform/Dokumente.h"
 #include "platform/Mauszeiger.h"
@@ -72,12 +72,7 @@ class Knoepfe : public Lektionstest {
 protected:
     void SetUp() override {
         Lektionstest::SetUp();
-        AktionshorcherSetzen([this](const TAktionsaufruf& a) { Aufrufe.push_back(a); });
         Fenster.show();
-    }
-    void TearDown() override {
-        AktionshorcherSetzen({});
-        Lektionstest::TearDown();
     }
 
     // Creates the object of class K for record `Nr` on the page and applies its fields.
@@ -95,7 +90,8 @@ protected:
     }
 
     TTestfenster Fenster;
-    std::vector<TAktionsaufruf> Aufrufe;
+    TAktionsmitschrift Mitschrift;
+    std::vector<TAktionsaufruf>& Aufrufe = Mitschrift.Aufrufe;
 };
 
 TEST_F(Knoepfe, VerzweigungGehtZumZielUndBehaeltDieMaus) {
@@ -508,12 +504,10 @@ TEST_F(Knoepfe, InteraktivesLabelOeffnetSeineAdresse) {
         {"nr": 2, "fields": {"1221": "http://127.0.0.1/", "1224": "1", "1207": "80", "1208": "20"}},
         {"nr": 3, "fields": {"1221": "hilfe.htm", "1224": "0", "1207": "80", "1208": "20"}},
         {"nr": 4, "fields": {"1221": "Nur Text", "1224": "1", "1207": "80", "1208": "20"}}])");
-    std::vector<QUrl> geoeffnet;
-    const TDokumentoeffner vorher =
-        DokumentoeffnerSetzen([&](const QUrl& u) { geoeffnet.push_back(u); return true; });
+    TDokumentmitschrift dokumente;
+    std::vector<QUrl>& geoeffnet = dokumente.Geoeffnet;
     for (int32_t nr = 1; nr <= 4; ++nr)
         Klicken(Objekt<THILabel>(nr, 12), {3, 3});
-    DokumentoeffnerSetzen(vorher);
     ASSERT_EQ(geoeffnet.size(), 2u);
     EXPECT_EQ(geoeffnet[0].toLocalFile().toStdString(), (Verzeichnis / "hilfe.htm").string());
     EXPECT_EQ(geoeffnet[1], QUrl("http://127.0.0.1/"));

@@ -4,11 +4,11 @@
 
 #include "ObjektTesthilfe.h"
 
-#include "mail/Mailzugang.h"
+#include "mail/TMailzugang.h"
 #include "mail/TMailClient.h"
 #include "mail/TSmtpSenke.h"
-#include "objects/Aktionen.h"
-#include "objects/THMessage.h"
+#include "actions/Aktionen.h"
+#include "objects/ereignisse/THMessage.h"
 #include "store/Config.h"
 #include "store/Lektion.h"
 #include "store/Lektionsdateien.h"
@@ -51,12 +51,11 @@ protected:
         if (HasFatalFailure()) return;
         ASSERT_TRUE(Senke.Starten(Verzeichnis / "senke")) << Senke.Protokoll();
         Client.ServerSetzen(Senke.Server());
-        MailclientSetzen(&Client);
+        Mailzugang.Client = &Client;
         Konfiguration() = TKonfiguration{};
         Konfiguration().EMailAdresse = "lerner@example.org";
     }
     void TearDown() override {
-        MailclientSetzen(nullptr);
         Konfiguration() = TKonfiguration{};
         Senke.Beenden();
         Lektionstest::TearDown();
@@ -92,6 +91,8 @@ protected:
 
     TSmtpSenke Senke;
     TMailClient Client;
+    TMailzugang Mailzugang;
+    TRollenersatz<TMailzugang> MailErsatz{Mailzugang};
     TMailfenster Fenster;
 };
 
@@ -156,7 +157,7 @@ TEST_F(Mailaktion, LernerdateiAusDemArbeitsverzeichnisEinerGeschuetztenLektion) 
     Objekt<QCheckBox>(7, 30, "Lernerdatei")->setChecked(true);
     AktuelleEmail = "autor@example.org";
     AktuelleBeschreibung = "Lernstand";
-    AktionAusfuehren(29, 0, 0, "", 0, 0, 0);
+    AktionAusfuehren({29, 0, 0, "", 0, 0, 0});
     ASSERT_EQ(Senke.AnzahlNachrichten(), 1);
     EXPECT_EQ(Senke.Wert(1, "text"), "||Feedback||\r\n");
     EXPECT_EQ(Senke.Wert(1, "anlage-1.name"), "Lerner.tab");
@@ -168,7 +169,7 @@ TEST_F(Mailaktion, OhneAdresseOderVerbindungMeldung70) {
     Fenster.EreignisAusloesen(0, 300);
     Client.ServerSetzen("127.0.0.1:" + std::to_string(FreierPort()));
     AktuelleEmail = "autor@example.org";
-    AktionAusfuehren(29, 0, 0, "", 0, 0, 0);
+    AktionAusfuehren({29, 0, 0, "", 0, 0, 0});
     EXPECT_EQ(Texte(), (std::vector<std::string>{Fehler, Fehler}));
     EXPECT_EQ(Senke.AnzahlNachrichten(), 0);
     EXPECT_EQ(Fenster.Ereignisse, (std::vector<std::pair<int32_t, int>>{{0, 300}}));
@@ -178,7 +179,7 @@ TEST_F(Mailaktion, OhneAdresseOderVerbindungMeldung70) {
 // the answers did not go, and nothing tells the page they did.
 TEST_F(Mailaktion, FehlerNachDemVerbindenZeigenMeldung70) {
     AktuelleEmail = "abgelehnt@example.org";
-    AktionAusfuehren(29, 0, 0, "", 0, 0, 0);
+    AktionAusfuehren({29, 0, 0, "", 0, 0, 0});
     EXPECT_EQ(Texte(), std::vector<std::string>{Fehler});
     EXPECT_TRUE(Fenster.Ereignisse.empty());
     EXPECT_FALSE(Client.Verbunden());

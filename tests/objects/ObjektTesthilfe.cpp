@@ -1,7 +1,7 @@
 #include "ObjektTesthilfe.h"
 
-#include "objects/Feldregeln.h"
-#include "objects/Seitenereignisse.h"
+#include "objects/kern/Feldregeln.h"
+#include "objects/ereignisse/Seitenereignisse.h"
 #include "store/Lektion.h"
 #include "store/Lektionsdateien.h"
 #include "vlmtab/LektionBauen.h"
@@ -12,11 +12,9 @@
 
 TTestfenster::TTestfenster() {
     resize(400, 300);
-    AktuellesSeitenfensterSetzen(this);
 }
 
 TTestfenster::~TTestfenster() {
-    if (AktuellesSeitenfenster() == this) AktuellesSeitenfensterSetzen(nullptr);
     ObjektlisteFreigeben(Kopf);
 }
 

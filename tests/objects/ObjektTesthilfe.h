@@ -2,10 +2,16 @@
 // What the page-object tests share: a learner window that records what objects ask of it,
 // a target area and a container for tests, and lessons built from JSON.
 
-#include "objects/TObjektliste.h"
-#include "objects/TSeitenfenster.h"
-#include "objects/TSeitenobjekt.h"
-#include "objects/TZielbereich.h"
+#include "actions/TAktionsausfuehrer.h"
+#include "objects/kern/TObjektliste.h"
+#include "objects/kern/TSeitenfenster.h"
+#include "objects/kern/TSeitenobjekt.h"
+#include "objects/kern/TZielbereich.h"
+#include "objects/rollen/TAktionshorcher.h"
+#include "objects/rollen/TAktionskontext.h"
+#include "platform/Dokumente.h"
+#include "objects/rollen/TSeitenfensterwahl.h"
+#include "store/TAnwendungskontext.h"
 #include "support/AufzeichnenderDialogDienst.h"
 #include "support/Testverzeichnis.h"
 
@@ -48,6 +54,11 @@ public:
     TObjektliste* Kopf = nullptr;
     std::vector<TMaus> Maus;
     std::vector<std::pair<int, int32_t>> Befehle;
+
+private:
+    // The window is the current one for as long as it lives.
+    TSeitenfensterwahl Wahl{this};
+    TRollenersatz<TSeitenfensterwahl> WahlErsatz{Wahl};
 };
 
 // A target area: a plain widget whose rectangle is the area.
@@ -79,6 +90,42 @@ protected:
     TDatensatz* Objektsatz(int32_t Nr);
 
     AufzeichnenderDialogDienst Dialoge;
+    // The objects' requests are carried out by the real actions, as in the program, with
+    // an action context of the test's own.
+    TAktionsausfuehrer Ausfuehrer;
+    TRollenersatz<TAktionsausfuehrung> AusfuehrerErsatz{Ausfuehrer};
+    TAktionskontext Aktionskontext;
+    TRollenersatz<TAktionskontext> AktionskontextErsatz{Aktionskontext};
+    std::string& AktuelleEmail = Aktionskontext.Email;
+    std::string& AktuelleBeschreibung = Aktionskontext.Beschreibung;
+    std::string& AnstehendesScript = Aktionskontext.AnstehendesScript;
+    std::string& AktuellesDokument = Aktionskontext.Dokument;
+    int32_t& AktuelleMenuenummer = Aktionskontext.Menuenummer;
+    QPoint& Popuppunkt = Aktionskontext.Popuppunkt;
+};
+
+// Records every action request, installed for as long as it lives.
+class TAktionsmitschrift : public TAktionshorcher {
+public:
+    void AktionGehoert(const TAktionsaufruf& Aufruf) override { Aufrufe.push_back(Aufruf); }
+    std::vector<TAktionsaufruf> Aufrufe;
+
+private:
+    TRollenersatz<TAktionshorcher> Ersatz{*this};
+};
+
+// Records the documents opened instead of opening them, installed for as long as it lives.
+class TDokumentmitschrift : public TDokumentoeffner {
+public:
+    bool Oeffnen(const QUrl& Adresse) override {
+        Geoeffnet.push_back(Adresse);
+        return Antwort;
+    }
+    std::vector<QUrl> Geoeffnet;
+    bool Antwort = true;
+
+private:
+    TRollenersatz<TDokumentoeffner> Ersatz{*this};
 };
 
 // A picture file of one colour, `Ecke` in its lower left pixel.

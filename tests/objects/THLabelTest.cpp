@@ -2,9 +2,10 @@
 
 #include "ObjektTesthilfe.h"
 
-#include "objects/Farbblende.h"
-#include "objects/THLabel.h"
-#include "objects/THSchatten.h"
+#include "objects/kern/Farbblende.h"
+#include "objects/rollen/TEffektuhr.h"
+#include "objects/texte/THLabel.h"
+#include "objects/texte/THSchatten.h"
 #include "platform/Befehle.h"
 #include "store/Lektion.h"
 #include "support/QtAnwendung.h"
@@ -29,10 +30,6 @@ public:
 
 class Label : public Lektionstest {
 protected:
-    void TearDown() override {
-        EffektpauseSetzen({});
-        Lektionstest::TearDown();
-    }
     void Anwenden(TSeitenobjekt& Objekt, int32_t Nr) {
         Objekt.Tag = Nr;
         Objekt.AlleFelderUebernehmen(Objekte(), nullptr);
@@ -120,8 +117,12 @@ TEST_F(Label, MausGehtNurUngedraengtAnsFenster) {
 TEST_F(Label, BlendeInFuenfundzwanzigSchritten) {
     LektionBauen(
         R"("Animatio.tab": [{"nr": 2, "fields": {"1701": "4", "1729": "1", "1730": "3"}}])");
-    int pausen = 0;
-    EffektpauseSetzen([&](int32_t) { ++pausen; });
+    struct TZaehlendeUhr : TEffektuhr {
+        int Pausen = 0;
+        void EffektPause(int32_t) override { ++Pausen; }
+    } uhr;
+    TRollenersatz<TEffektuhr> ersatz(uhr);
+    const int& pausen = uhr.Pausen;
     Fenster.show();
     auto* label = new THLabel(&Fenster);
     label->setText("Blende");

@@ -3,10 +3,14 @@
 
 #include "ObjektTesthilfe.h"
 
-#include "objects/Farbblende.h"
-#include "objects/THSchatten.h"
-#include "objects/THText.h"
-#include "objects/Textdienste.h"
+#include "objects/kern/Farbblende.h"
+#include "objects/texte/THSchatten.h"
+#include "objects/texte/THText.h"
+#include "objects/texte/Textdienste.h"
+#include "objects/rollen/TBegriffsdienst.h"
+#include "objects/rollen/TEffektuhr.h"
+#include "objects/rollen/TSystemwertdienst.h"
+#include "store/TAnwendungskontext.h"
 #include "platform/Schriften.h"
 #include "store/Config.h"
 #include "store/Lektion.h"
@@ -15,6 +19,8 @@
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QTest>
+
+#include <functional>
 
 namespace {
 
@@ -33,12 +39,25 @@ protected:
         SchriftersatzRegistrieren();
         Konfiguration() = TKonfiguration{};
     }
-    void TearDown() override {
-        SystemwertlieferantSetzen({});
-        BegriffsfensterOeffnerSetzen({});
-        EffektpauseSetzen({});
-        Lektionstest::TearDown();
-    }
+    // System values, the glossary window and the effect pause as each test sets them.
+    struct TTextrollen : TSystemwertdienst, TBegriffsdienst, TEffektuhr {
+        std::function<std::string(int32_t)> Wert;
+        std::function<void(TDatensatz*, QPoint)> Oeffnen;
+        std::function<void(int32_t)> Pause;
+        std::string Systemwert(int32_t Nr) override { return Wert ? Wert(Nr) : std::string(); }
+        void BegriffsfensterOeffnen(TDatensatz* Satz, QPoint Punkt) override {
+            if (Oeffnen) Oeffnen(Satz, Punkt);
+        }
+        void EffektPause(int32_t Einheiten) override {
+            if (Pause)
+                Pause(Einheiten);
+            else
+                TEffektuhr::EffektPause(Einheiten);
+        }
+    } Rollen;
+    TRollenersatz<TSystemwertdienst> SystemwertErsatz{Rollen};
+    TRollenersatz<TBegriffsdienst> BegriffsErsatz{Rollen};
+    TRollenersatz<TEffektuhr> UhrErsatz{Rollen};
 
     // A lesson whose text 1 is `Inhalt`, with the given further tables.
     void MitText(const std::string& Inhalt, const std::string& Weitere = "") {
@@ -202,7 +221,7 @@ TEST_F(Text, SteuerzeichenZeigenNichts) {
 TEST_F(Text, PlatzhalterWerdenBeimSetzenErsetzt) {
     MitText("{12}. {12}.. {0} @5@ @1@, <3>!",
             R"("Daten.tab": [{"nr": 1, "fields": {"301": "sieben"}}])");
-    SystemwertlieferantSetzen([](int32_t Nr) { return "Wert" + std::to_string(Nr); });
+    Rollen.Wert = [](int32_t Nr) { return "Wert" + std::to_string(Nr); };
     auto* feld = new TTesteingabe(&Fenster);
     feld->setText(QString::fromUtf8("Müller"));
     Fenster.Eintragen(feld, 3, 6);
@@ -247,9 +266,9 @@ protected:
         MitText("Ein Modem, noch ein Modem und ein modem. Router! Switch:",
                 R"("Begriffe.tab": [{"nr": 1, "fields": {"1100": "Modem", "1101": "Ger\u00e4t"}},
                                     {"nr": 2, "fields": {"1100": "Router"}}])");
-        BegriffsfensterOeffnerSetzen([this](TDatensatz* Satz, QPoint Punkt) {
+        Rollen.Oeffnen = [this](TDatensatz* Satz, QPoint Punkt) {
             Geoeffnet.emplace_back(Satz ? Satz->Nr : 0, Punkt);
-        });
+        };
         Fenster.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&Fenster));
         TextObjekt = NeuerText();
@@ -418,7 +437,7 @@ TEST_F(Text, BlendeOhneSchritteNimmtZehn) {
             R"("Animatio.tab": [{"nr": 3, "fields": {"1701": "4", "1729": "7", "1730": "0"}},
                                          {"nr": 4, "fields": {"1701": "2"}}])");
     std::vector<int32_t> pausen;
-    EffektpauseSetzen([&](int32_t Einheiten) { pausen.push_back(Einheiten); });
+    Rollen.Pause = [&](int32_t Einheiten) { pausen.push_back(Einheiten); };
     Fenster.show();
     THText* text = NeuerText();
     text->hide();

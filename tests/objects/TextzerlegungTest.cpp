@@ -1,6 +1,6 @@
 // Lesson texts are cut into tokens; placeholders in them are replaced once, as they are cut.
 
-#include "objects/Textzerlegung.h"
+#include "objects/texte/Textzerlegung.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 
 #include "ObjektTesthilfe.h"
 
-#include "objects/THBitmap.h"
-#include "objects/THShape.h"
+#include "objects/bilder/THBitmap.h"
+#include "objects/bilder/THShape.h"
 #include "support/QtAnwendung.h"
 
 #include <QTest>

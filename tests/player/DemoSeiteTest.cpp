@@ -3,19 +3,19 @@
 
 #include "DemoSeitentest.h"
 #include "objects/ObjektTesthilfe.h"
-#include "objects/Aktionen.h"
-#include "objects/THBevel.h"
-#include "objects/THBitmap.h"
-#include "objects/THMessage.h"
-#include "objects/THShape.h"
-#include "objects/THFunktionsSchaltflaeche.h"
-#include "objects/THHyperSensitive.h"
-#include "objects/THILabel.h"
-#include "objects/THMouseSensitive.h"
-#include "objects/THNavKnopf.h"
-#include "objects/THSchaltflaeche.h"
-#include "objects/THVerzweigung.h"
-#include "objects/Webadressen.h"
+#include "actions/Aktionen.h"
+#include "objects/bilder/THBevel.h"
+#include "objects/bilder/THBitmap.h"
+#include "objects/ereignisse/THMessage.h"
+#include "objects/bilder/THShape.h"
+#include "objects/knoepfe/THFunktionsSchaltflaeche.h"
+#include "objects/bereiche/THHyperSensitive.h"
+#include "objects/texte/THILabel.h"
+#include "objects/bereiche/THMouseSensitive.h"
+#include "objects/knoepfe/THNavKnopf.h"
+#include "objects/knoepfe/THSchaltflaeche.h"
+#include "objects/knoepfe/THVerzweigung.h"
+#include "actions/Webadressen.h"
 #include "platform/Dokumente.h"
 #include "player/THauptfenster.h"
 #include "store/Lektion.h"
@@ -67,21 +67,15 @@ protected:
     void SetUp() override {
         DemoSeite::SetUp();
         if (HasFatalFailure()) return;
-        AktuellesSeitenfensterSetzen(Fenster);
-        Vorher = DokumentoeffnerSetzen([this](const QUrl& Adresse) {
-            Geoeffnet.push_back(Adresse);
-            return Oeffnen;
-        });
-    }
-    void TearDown() override {
-        DokumentoeffnerSetzen(std::move(Vorher));
-        DemoSeite::TearDown();
+        Wahl.Aktuell = Fenster;
     }
     int32_t Seitennummer() const override { return 20; }
 
-    TDokumentoeffner Vorher;
-    std::vector<QUrl> Geoeffnet;
-    bool Oeffnen = true;
+    TSeitenfensterwahl Wahl;
+    TRollenersatz<TSeitenfensterwahl> WahlErsatz{Wahl};
+    TDokumentmitschrift Dokumente;
+    std::vector<QUrl>& Geoeffnet = Dokumente.Geoeffnet;
+    bool& Oeffnen = Dokumente.Antwort;
 };
 
 TEST_F(DemoEreignisse, TastenZeigenDasMeldungsfensterUndOeffnenDokumente) {

@@ -4,8 +4,9 @@
 // window.
 
 #include "objects/ObjektTesthilfe.h"
-#include "objects/TObjektliste.h"
+#include "objects/kern/TObjektliste.h"
 #include "player/THauptfenster.h"
+#include "Spielerumgebung.h"
 
 #include <cstdint>
 
@@ -23,5 +24,6 @@ protected:
         return e ? dynamic_cast<Klasse*>(e->Objekt.data()) : nullptr;
     }
 
+    TSpielerumgebung Umgebung;
     THauptfenster* Fenster = nullptr;
 };

@@ -3,9 +3,9 @@
 
 #include "DemoSeitentest.h"
 #include "objects/ObjektTesthilfe.h"
-#include "objects/THLabel.h"
-#include "objects/THSchatten.h"
-#include "objects/THText.h"
+#include "objects/texte/THLabel.h"
+#include "objects/texte/THSchatten.h"
+#include "objects/texte/THText.h"
 #include "player/THauptfenster.h"
 #include "store/Lektion.h"
 #include "support/QtAnwendung.h"

@@ -1,11 +1,13 @@
 #include "player/Navigation.h"
-#include "objects/THFunktionsSchaltflaeche.h"
-#include "objects/TObjektliste.h"
+#include "objects/knoepfe/THFunktionsSchaltflaeche.h"
+#include "objects/kern/TObjektliste.h"
 #include "platform/Befehle.h"
 #include "platform/Drucken.h"
 #include "platform/Protokoll.h"
 #include "player/Programmende.h"
-#include "player/Seitendienste.h"
+#include "platform/TBefehlspost.h"
+#include "player/Navigationsknoepfe.h"
+#include "Spielerumgebung.h"
 #include "player/TFensterliste.h"
 #include "player/THauptfenster.h"
 #include "store/Config.h"
@@ -45,7 +47,6 @@ public:
         ProtokollSchliessen();
         Konfiguration() = TKonfiguration{};
         NurPdfDrucken(false);
-        BefehlspostSetzen({});
         Testverzeichnis::TearDown();
     }
 
@@ -88,13 +89,11 @@ public:
     }
 
     std::vector<int32_t> Verlauf() {
-        std::vector<int32_t> seiten;
-        for (TVerlauf* v = Fenster->Verlauf.Aeltester; v; v = v->Neuer)
-            seiten.push_back(v->Seite);
-        return seiten;
+        return Fenster->Verlauf.Seiten();
     }
 
     fs::path Lektion, Protokoll;
+    TSpielerumgebung Umgebung;
     THauptfenster* Fenster = nullptr;
     AufzeichnenderDialogDienst Dialoge;
 };
@@ -390,7 +389,7 @@ TEST_F(Navigation, NavigationsknoepfeFolgenSeiteUndVerlauf) {
     };
     for (const Fall& f : faelle) {
         f.Schritt();
-        NavigationAktualisieren(*Fenster);
+        NavigationsknoepfeAktualisieren(*Fenster);
         EXPECT_EQ(k[0]->isEnabled(), f.Weiter);
         EXPECT_EQ(k[1]->isEnabled(), f.VerlaufVor);
         EXPECT_EQ(k[2]->isEnabled(), f.Zurueck);
@@ -405,13 +404,19 @@ TEST_F(Navigation, NavigationsknoepfeFolgenSeiteUndVerlauf) {
 // again, the command is lost.
 TEST_F(Navigation, BefehlSendenVersuchtEsEinZweitesMal) {
     Starten(Seite(1) + ", " + Seite(2) + ", " + Seite(3), 1);
-    int versuche = 0;
-    bool zweiterDarf = true;
-    BefehlspostSetzen([&](QObject* Ziel, QEvent* Befehl) {
-        if (++versuche % 2 == 1 || !zweiterDarf) return false;
-        QCoreApplication::postEvent(Ziel, Befehl);
-        return true;
-    });
+    // Refuses every first try, and the second one too once `zweiterDarf` is false.
+    struct TWaehlerischePost : TBefehlspost {
+        int versuche = 0;
+        bool zweiterDarf = true;
+        bool Posten(QObject* Ziel, QEvent* Befehl) override {
+            if (++versuche % 2 == 1 || !zweiterDarf) return false;
+            QCoreApplication::postEvent(Ziel, Befehl);
+            return true;
+        }
+    } post;
+    TRollenersatz<TBefehlspost> ersatz(post);
+    int& versuche = post.versuche;
+    bool& zweiterDarf = post.zweiterDarf;
     Befehl(FensterSeite, 2);
     EXPECT_EQ(versuche, 2);
     EXPECT_EQ(Fenster->Seitennummer, 2);

@@ -3,12 +3,13 @@
 // pointed-at look of picture buttons.
 
 #include "objects/ObjektTesthilfe.h"
-#include "objects/THFunktionsSchaltflaeche.h"
-#include "objects/THNavKnopf.h"
-#include "objects/THSchaltflaeche.h"
+#include "objects/knoepfe/THFunktionsSchaltflaeche.h"
+#include "objects/knoepfe/THNavKnopf.h"
+#include "objects/knoepfe/THSchaltflaeche.h"
 #include "player/Navigationsknoepfe.h"
 #include "player/Objektliste.h"
 #include "player/THauptfenster.h"
+#include "Spielerumgebung.h"
 #include "store/Lektion.h"
 #include "support/QtAnwendung.h"
 
@@ -50,6 +51,7 @@ protected:
         return qobject_cast<K*>(ObjektMitNummer(Fenster->ObjektlisteKopf, Nr)->Objekt);
     }
 
+    TSpielerumgebung Umgebung;
     THauptfenster* Fenster = nullptr;
 };
 
@@ -69,7 +71,7 @@ TEST_F(Navigationsknoepfe, LetzteSeiteMitteImVerlauf) {
     Fenster->Seitennummer = 30;
     for (int32_t seite : {10, 20, 30})
         Fenster->Verlauf.VerlaufEintragen(seite);
-    Fenster->Verlauf.Verlaufszeiger = Fenster->Verlauf.Neuester->Aelter;
+    Fenster->Verlauf.Zurueck();
     NavigationsknoepfeAktualisieren(*Fenster);
     EXPECT_FALSE(Objekt<THNavWeiter>(1)->isEnabled());
     EXPECT_TRUE(Objekt<THNavZurueck>(2)->isEnabled());

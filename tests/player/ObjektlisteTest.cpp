@@ -2,18 +2,20 @@
 // others go, new ones are created by the factory and shown by the page's rules; containers
 // and objects shown on demand.
 
-#include "objects/Aktionen.h"
+#include "actions/Aktionen.h"
+#include "mail/TMailzugang.h"
 #include "objects/ObjektTesthilfe.h"
-#include "objects/THBevel.h"
-#include "objects/THBitmap.h"
-#include "objects/THLabel.h"
-#include "objects/THMessage.h"
-#include "objects/THSchatten.h"
-#include "objects/THShape.h"
-#include "objects/THText.h"
+#include "objects/bilder/THBevel.h"
+#include "objects/bilder/THBitmap.h"
+#include "objects/texte/THLabel.h"
+#include "objects/ereignisse/THMessage.h"
+#include "objects/texte/THSchatten.h"
+#include "objects/bilder/THShape.h"
+#include "objects/texte/THText.h"
 #include "player/ObjektFabrik.h"
 #include "player/Objektliste.h"
 #include "player/THauptfenster.h"
+#include "Spielerumgebung.h"
 #include "store/Lektion.h"
 #include "support/QtAnwendung.h"
 
@@ -50,8 +52,6 @@ protected:
     }
     void TearDown() override {
         delete Fenster;
-        MailVerfuegbar = false;
-        AktionshorcherSetzen({});
         Lektionstest::TearDown();
     }
 
@@ -77,6 +77,9 @@ protected:
         return e;
     }
 
+    TSpielerumgebung Umgebung;
+    TMailzugang Mailzugang;
+    TRollenersatz<TMailzugang> MailErsatz{Mailzugang};
     THauptfenster* Fenster = nullptr;
 };
 
@@ -181,7 +184,7 @@ TEST_F(Objektliste, MailobjekteNurMitMailserver) {
     EXPECT_FALSE(Objekt(13)->isEnabled());
     EXPECT_FALSE(Objekt(16)->isEnabled());
     EXPECT_TRUE(Objekt(11)->isEnabled());
-    MailVerfuegbar = true;
+    Mailzugang.Verfuegbar = true;
     Seite({});
     Seite({"13", "16"});
     EXPECT_TRUE(Objekt(13)->isEnabled());
@@ -222,8 +225,8 @@ TEST_F(Objektliste, ContainerHatSeineEigeneListe) {
 }
 
 TEST_F(Objektliste, ObjektZeigenHaengtAnUndLoestEreignis229Aus) {
-    std::vector<TAktionsaufruf> aufrufe;
-    AktionshorcherSetzen([&](const TAktionsaufruf& a) { aufrufe.push_back(a); });
+    TAktionsmitschrift mitschrift;
+    const std::vector<TAktionsaufruf>& aufrufe = mitschrift.Aufrufe;
     Seite({"5", "11"});
     Objekt(5)->hide();
 

@@ -1,5 +1,5 @@
-#include "objects/Aktionen.h"
-#include "objects/TObjektliste.h"
+#include "actions/Aktionen.h"
+#include "objects/kern/TObjektliste.h"
 #include "platform/Bildschirm.h"
 #include "platform/Protokoll.h"
 #include "platform/Befehle.h"
@@ -8,6 +8,7 @@
 #include "player/TFensterliste.h"
 #include "player/THauptfenster.h"
 #include "player/Werkzeugfenster.h"
+#include "Spielerumgebung.h"
 #include "store/Config.h"
 #include "store/Lektion.h"
 #include "store/Lektionsdateien.h"
@@ -53,7 +54,7 @@ protected:
         Testverzeichnis::SetUp();
         Lektion = Verzeichnis / "lektion";
         Protokoll = Verzeichnis / "protokoll.txt";
-        Hostformular() = &Host;
+        Umgebung.Plattform.Hostformular = &Host;
     }
 
     void TearDown() override {
@@ -61,9 +62,6 @@ protected:
         TFensterliste::Liste().Leeren();
         LektionSchliessen();
         ProtokollSchliessen();
-        BildschirmgroesseSetzen({});
-        Kommandozeilenseite().clear();
-        Hostformular() = nullptr;
         Konfiguration() = TKonfiguration{};
         Testverzeichnis::TearDown();
     }
@@ -117,6 +115,10 @@ protected:
         QTest::keyClick(ziel, Taste, Umschalter);
     }
 
+    std::string& Kommandozeilenseite() { return Umgebung.Spielerstand.Kommandozeilenseite; }
+
+    TSpielerumgebung Umgebung;
+    bool& SeitenwechselAnstehend = Umgebung.Spielerstand.SeitenwechselAnstehend;
     fs::path Lektion, Protokoll;
     THauptfenster* Fenster = nullptr;
     Hostattrappe Host;
@@ -150,7 +152,7 @@ TEST_F(Lernerfenster, PlatzierungNachPositionsart) {
         {"nr": 4, "fields": {"100": "4", "107": "3", "108": "40", "109": "50", "110": "300", "111": "200"}},
         {"nr": 5, "fields": {"100": "5", "107": "9", "108": "40", "109": "50", "110": "300", "111": "200"}}])",
           R"({"Lektion": {"Breite": "700", "Hoehe": "500"}})");
-    BildschirmgroesseSetzen({1024, 768});
+    TFesterBildschirm bildschirm({1024, 768});
     Zeigen();
     // Position 0: the window stays where the learner put it, with the lesson's size.
     EXPECT_EQ(Fenster->pos(), QPoint(0, 123));
@@ -381,8 +383,7 @@ TEST_F(Lernerfenster, VerlaufZeichnetSeitenAuf) {
     GeheZuSeite(*Fenster, 1); // a new visit drops the steps ahead
     VerlaufVor(*Fenster);
     EXPECT_EQ(Fenster->Seitennummer, 1);
-    std::vector<int32_t> seiten;
-    for (TVerlauf* v = Fenster->Verlauf.Aeltester; v; v = v->Neuer) seiten.push_back(v->Seite);
+    const std::vector<int32_t>& seiten = Fenster->Verlauf.Seiten();
     EXPECT_EQ(seiten, (std::vector<int32_t>{1, 2, 1}));
 }
 
@@ -420,15 +421,15 @@ TEST_F(Lernerfenster, AktionenErreichenDasAktuelleLernerfenster) {
     Zeigen();
     ProtokollLeeren();
 
-    AktionAusfuehren(0, 0, 0, "", 0, 0, 0);
-    AktionAusfuehren(11, 0, 0, "", 0, 0, 2);
+    AktionAusfuehren({0, 0, 0, "", 0, 0, 0});
+    AktionAusfuehren({11, 0, 0, "", 0, 0, 2});
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(Protokollzeilen("command window"), std::vector<std::string>{"command window 22 2"});
     EXPECT_EQ(TFensterliste::Liste().AnstehendeSeite, 2);
     EXPECT_EQ(Host.Befehle.back(), (std::pair<int, int32_t>{HostFensterSchliessen, 1}));
 
     Dialoge.NaechsteAntwort(KnopfJa);
-    AktionAusfuehren(13, 0, 0, "", 0, 0, 0);
+    AktionAusfuehren({13, 0, 0, "", 0, 0, 0});
     EXPECT_EQ(Tabelle(ArtLerner)->Anzahl(), 0);
     EXPECT_TRUE(Dialoge.Nachrichten.back().Text.find("zur\u00fccksetzen") != std::string::npos);
 }

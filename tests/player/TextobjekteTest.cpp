@@ -2,9 +2,10 @@
 // asked to.
 
 #include "objects/ObjektTesthilfe.h"
-#include "objects/THText.h"
+#include "objects/texte/THText.h"
 #include "player/Objektliste.h"
 #include "player/THauptfenster.h"
+#include "Spielerumgebung.h"
 #include "store/Lektion.h"
 
 namespace {
@@ -33,6 +34,7 @@ protected:
         return e ? dynamic_cast<THText*>(e->Objekt.data()) : nullptr;
     }
 
+    TSpielerumgebung Umgebung;
     THauptfenster* Fenster = nullptr;
 };
 

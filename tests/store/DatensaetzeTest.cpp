@@ -1,5 +1,7 @@
 #include "store/Datensaetze.h"
 #include "store/Datenlexikon.h"
+#include "store/TAnwendungskontext.h"
+#include "store/TDatenanzeige.h"
 #include "store/TTabelle.h"
 #include "support/AufzeichnenderDialogDienst.h"
 #include "support/Testverzeichnis.h"
@@ -180,8 +182,12 @@ TEST_F(DatensaetzeTest, FormelsaetzeWerdenGespeichertAuchOhneErgebnis) {
 
 TEST_F(DatensaetzeTest, BerechnenFrischtDieAnzeigeAufBerechnenDateiNicht) {
     TabelleAnlegen({{1, "5", "", "", ""}, {2, "", "1", "PLUS", "1"}});
-    int aufgefrischt = 0;
-    auto vorher = DatenanzeigeAuffrischenSetzen([&] { ++aufgefrischt; });
+    struct TZaehlendeAnzeige : TDatenanzeige {
+        int Aufgefrischt = 0;
+        void Auffrischen() override { ++Aufgefrischt; }
+    } anzeige;
+    TRollenersatz<TDatenanzeige> ersatz(anzeige);
+    const int& aufgefrischt = anzeige.Aufgefrischt;
     EXPECT_TRUE(BerechnenDatei(Verzeichnis));
     EXPECT_EQ(aufgefrischt, 0);
     EXPECT_TRUE(Berechnen()); // no data table open
@@ -195,7 +201,6 @@ TEST_F(DatensaetzeTest, BerechnenFrischtDieAnzeigeAufBerechnenDateiNicht) {
         EXPECT_TRUE(FormelnBerechnen(t));
         EXPECT_EQ(aufgefrischt, 1);
     }
-    DatenanzeigeAuffrischenSetzen(std::move(vorher));
 }
 
 TEST_F(DatensaetzeTest, SortiertDieListeNachNummer) {

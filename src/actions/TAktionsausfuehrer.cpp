@@ -1,0 +1,7 @@
+#include "actions/TAktionsausfuehrer.h"
+
+#include "actions/Aktionen.h"
+
+void TAktionsausfuehrer::AktionAusfuehren(const TAktionsaufruf& Aufruf) {
+    AktionDurchfuehren(Aufruf);
+}

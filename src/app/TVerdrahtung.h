@@ -1,0 +1,28 @@
+#pragma once
+// The one place that wires the application context: every role implementation and every
+// participant of the page build of the program, in place for as long as this lives and
+// removed in reverse order. The host form holds it for the program's lifetime; tests that
+// build learner windows hold one of their own.
+//
+// Adding a subsystem: give it a folder, let it implement the roles it offers (see
+// src/objects/rollen) and its page-build participant (`TSeitenteilnehmer`), and add one
+// member here that puts them in place (`TRollenersatz`, `TSeitenteilnahme`). Members are
+// built in order, so participants are called in the order they are listed.
+
+#include "actions/TAktionsausfuehrer.h"
+#include "player/Spielerrollen.h"
+#include "store/TAnwendungskontext.h"
+
+class TVerdrahtung {
+public:
+    TVerdrahtung() = default;
+    TVerdrahtung(const TVerdrahtung&) = delete;
+    TVerdrahtung& operator=(const TVerdrahtung&) = delete;
+
+private:
+    // The learner windows: their roles and the navigation buttons after each page.
+    TSpielerrollen Spieler;
+    // The object actions carry out what the objects request.
+    TAktionsausfuehrer Aktionen;
+    TRollenersatz<TAktionsausfuehrung> AktionenErsatz{Aktionen};
+};

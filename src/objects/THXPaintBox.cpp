@@ -1,3 +1,0 @@
-#include "objects/THXPaintBox.h"
-
-THXPaintBox::THXPaintBox(QWidget* Eltern) : QWidget(Eltern), TSeitenobjekt(this) {}

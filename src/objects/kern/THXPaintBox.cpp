@@ -1,0 +1,3 @@
+#include "objects/kern/THXPaintBox.h"
+
+THXPaintBox::THXPaintBox(QWidget* Eltern) : QWidget(Eltern), TSeitenobjekt(this) {}

@@ -1,0 +1,74 @@
+#include "objects/kern/TObjektliste.h"
+
+#include "objects/kern/TSeitenobjekt.h"
+
+TSeitenobjekt* TObjektliste::Seitenobjekt() const {
+    return Objekt ? TSeitenobjekt::Von(Objekt.data()) : nullptr;
+}
+
+void ObjektlisteFreigeben(TObjektliste*& Kopf) {
+    while (Kopf) {
+        TObjektliste* naechster = Kopf->Naechster;
+        delete Kopf;
+        Kopf = naechster;
+    }
+}
+
+TObjektliste* Containerliste(const TObjektliste& Eintrag) {
+    // Only the two container types hold lists; the type decides before any cast.
+    if (Eintrag.Typ != 46 && Eintrag.Typ != 57) return nullptr;
+    TSeitenobjekt* objekt = Eintrag.Seitenobjekt();
+    TObjektliste** liste = objekt ? objekt->EigeneObjektliste() : nullptr;
+    return liste ? *liste : nullptr;
+}
+
+void TiefeVerkettung(TObjektliste* Kopf) {
+    for (TObjektliste* e = Kopf; e; e = e->Naechster) {
+        e->TiefNaechster = e->Naechster;
+        TObjektliste* innen = Containerliste(*e);
+        if (!innen) continue;
+        e->TiefNaechster = innen;
+        TObjektliste* letzter = innen;
+        for (TObjektliste* i = innen; i; i = i->Naechster) {
+            i->TiefNaechster = i->Naechster;
+            letzter = i;
+        }
+        letzter->TiefNaechster = e->Naechster;
+    }
+}
+
+void TiefDurchlaufen(TObjektliste* Kopf, const std::function<bool(TObjektliste&)>& Besuch) {
+    // The deep order walked directly: each entry, then the entries of its container. Events
+    // and mouse moves walk it often, so nothing is relinked on the way.
+    for (TObjektliste* e = Kopf; e; e = e->Naechster) {
+        if (!Besuch(*e)) return;
+        for (TObjektliste* i = Containerliste(*e); i; i = i->Naechster)
+            if (!Besuch(*i)) return;
+    }
+}
+
+void ObenDurchlaufen(TObjektliste* Kopf, const std::function<bool(TObjektliste&)>& Besuch) {
+    for (TObjektliste* e = Kopf; e; e = e->Naechster)
+        if (!Besuch(*e)) return;
+}
+
+TObjektliste* ObjektMitNummer(TObjektliste* Kopf, int32_t Nr) {
+    // The deep order without relinking it: each entry, then the entries of its container.
+    // Lookups run on every click and every event, so nothing here allocates or writes.
+    for (TObjektliste* e = Kopf; e; e = e->Naechster) {
+        if (e->Nummer == Nr) return e;
+        for (TObjektliste* i = Containerliste(*e); i; i = i->Naechster)
+            if (i->Nummer == Nr) return i;
+    }
+    return nullptr;
+}
+
+TObjektliste* ObjektAufSeite(TObjektliste* Kopf, int32_t Nr) {
+    for (TObjektliste* e = Kopf; e; e = e->Naechster)
+        if (e->Nummer == Nr) return e;
+    return nullptr;
+}
+
+bool AufSeite(TObjektliste* Kopf, int32_t Nr) {
+    return ObjektAufSeite(Kopf, Nr) != nullptr;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// What page objects need of the learner window they live in. The learner window
+// implements it; objects never see the window's class itself.
+
+#include <QPoint>
+#include <Qt>
+
+#include <cstdint>
+
+class QObject;
+class QWidget;
+struct TObjektliste;
+
+class TSeitenfenster {
+public:
+    virtual ~TSeitenfenster() = default;
+
+    virtual QWidget* Fensterwidget() = 0;
+
+    // The window's own mouse handlers; objects call them with window coordinates.
+    virtual void FormMouseDown(QObject* Sender, Qt::MouseButton Knopf,
+                               Qt::KeyboardModifiers Umschalter, QPoint Position) = 0;
+    virtual void FormMouseMove(QObject* Sender, Qt::MouseButtons Knoepfe,
+                               Qt::KeyboardModifiers Umschalter, QPoint Position) = 0;
+    virtual void FormMouseUp(QObject* Sender, Qt::MouseButton Knopf,
+                             Qt::KeyboardModifiers Umschalter, QPoint Position) = 0;
+
+    // Hands a page event to the page's event objects (source 0: the window itself).
+    virtual void EreignisAusloesen(int32_t Quelle, int EreignisNr) = 0;
+
+    // Head of the page object list.
+    virtual TObjektliste* Objektliste() = 0;
+
+    // Posts a window command to this window.
+    virtual void Fensterbefehl(int Code, int32_t Argument) = 0;
+};
+
+// The current learner window as the objects see it (`TSeitenfensterwahl`); none before the
+// first one exists.
+TSeitenfenster* AktuellesSeitenfenster();

@@ -1,0 +1,164 @@
+#include "objects/kern/TSeitenobjekt.h"
+
+#include "objects/kern/Feldregeln.h"
+#include "objects/kern/TSeitenfenster.h"
+#include "platform/AnsiText.h"
+#include "store/TTabelle.h"
+
+#include <QMouseEvent>
+#include <QPointer>
+#include <QWidget>
+
+#include <vector>
+
+namespace {
+
+bool IstMausereignis(QEvent::Type Art) {
+    return Art == QEvent::MouseButtonPress || Art == QEvent::MouseButtonDblClick ||
+           Art == QEvent::MouseMove || Art == QEvent::MouseButtonRelease;
+}
+
+bool IstDruck(QEvent::Type Art) {
+    return Art == QEvent::MouseButtonPress || Art == QEvent::MouseButtonDblClick;
+}
+
+} // namespace
+
+// Takes the control's mouse input before Qt hands it to the control, so that the page
+// object decides the order: the control's own handling, the object's, the window's.
+class TSeitenobjekt::Mausfilter : public QObject {
+public:
+    explicit Mausfilter(TSeitenobjekt& Objekt) : Objekt(Objekt) {}
+
+    bool eventFilter(QObject* Ziel, QEvent* Ereignis) override {
+        if (Ziel != Objekt.Selbst || !IstMausereignis(Ereignis->type())) return false;
+        // A disabled control takes no mouse input; Qt passes it to the parent.
+        if (!Objekt.Selbst->isEnabled()) return false;
+        Objekt.MausEreignis(*static_cast<QMouseEvent*>(Ereignis));
+        return true;
+    }
+
+private:
+    TSeitenobjekt& Objekt;
+};
+
+TSeitenobjekt::TSeitenobjekt(QWidget* Selbst)
+    : Selbst(Selbst), Besitzer(AktuellesSeitenfenster()),
+      Filter(std::make_unique<Mausfilter>(*this)) {
+    Selbst->installEventFilter(Filter.get());
+    // The learner window hears every mouse move over an object, not only while dragging.
+    Selbst->setMouseTracking(true);
+}
+
+// The filter goes with the object it calls; it leaves the control's filters on its own.
+TSeitenobjekt::~TSeitenobjekt() = default;
+
+TSeitenobjekt* TSeitenobjekt::Von(const QWidget* Steuerelement) {
+    return dynamic_cast<TSeitenobjekt*>(const_cast<QWidget*>(Steuerelement));
+}
+
+QString TSeitenobjekt::BeschreibungText() const {
+    return AnsiNachQString(Beschreibung);
+}
+
+void TSeitenobjekt::BeschreibungTextSetzen(const QString& Text) {
+    Beschreibung = QStringNachAnsi(Text);
+}
+
+void TSeitenobjekt::FeldUebernehmen(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
+    if (!Satz) Satz = Tabelle.Datensatz(Tag);
+    if (Satz) FeldAnwenden(Tabelle, Satz, FeldId);
+}
+
+void TSeitenobjekt::AlleFelderUebernehmen(TTabelle& Tabelle, TDatensatz* Satz) {
+    if (!Satz) Satz = Tabelle.Datensatz(Tag);
+    if (!Satz) return;
+    for (uint16_t feld = 1201; feld <= 1293; ++feld)
+        FeldAnwenden(Tabelle, Satz, feld);
+}
+
+void TSeitenobjekt::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
+    switch (FeldId) {
+    case 1201: Beschreibung = Tabelle.LeseText(Satz, FeldId); break;
+    case 1205:
+        Heimat.setX(Tabelle.LeseKoordinate(Satz, FeldId));
+        Selbst->move(Heimat.x(), Selbst->y());
+        break;
+    case 1206:
+        Heimat.setY(Tabelle.LeseKoordinate(Satz, FeldId));
+        Selbst->move(Selbst->x(), Heimat.y());
+        break;
+    case 1207: Selbst->resize(Tabelle.LeseKoordinate(Satz, FeldId), Selbst->height()); break;
+    case 1208: Selbst->resize(Selbst->width(), Tabelle.LeseKoordinate(Satz, FeldId)); break;
+    case 1252: HinweisSetzen(*Selbst, Tabelle.LeseText(Satz, FeldId)); break;
+    default: break;
+    }
+}
+
+void TSeitenobjekt::ZeigenMitEffekt(bool Wert) {
+    Selbst->setVisible(Wert);
+}
+
+void TSeitenobjekt::Verbergen() {
+    Selbst->hide();
+}
+
+bool TSeitenobjekt::Weiterleiten(QEvent::Type Art) const {
+    switch (MausWeiterleitung) {
+    case Weiterleitung::Alle: return true;
+    case Weiterleitung::NurDruckenUndLoslassen: return Art != QEvent::MouseMove;
+    case Weiterleitung::Keine: return false;
+    }
+    return false;
+}
+
+void TSeitenobjekt::MausEreignis(QMouseEvent& Ereignis) {
+    // Whatever the control does with it, the input stays with the object and does not
+    // travel on to its parents: the object passes it on itself.
+    Ereignis.accept();
+    const QPointer<QWidget> lebt(Selbst);
+    const QEvent::Type art = Ereignis.type();
+    // Where the mouse is on the window, before a drag moves the object under it.
+    const QPoint imFenster = Ereignis.position().toPoint() + Selbst->pos();
+    if (EigeneBehandlungZuerst(art)) static_cast<QObject*>(Selbst)->event(&Ereignis);
+    if (!lebt) return;
+    EigeneMausreaktion(Ereignis);
+    if (!lebt) return;
+    if (Weiterleiten(art)) AnFensterWeiterleiten(Ereignis, imFenster);
+    Ereignis.accept();
+}
+
+void TSeitenobjekt::EigeneMausreaktion(QMouseEvent& Ereignis) {
+    switch (Ereignis.type()) {
+    case QEvent::MouseButtonDblClick:
+        Doppelklick(Ereignis);
+        MausGedrueckt(Ereignis);
+        break;
+    case QEvent::MouseButtonPress: MausGedrueckt(Ereignis); break;
+    case QEvent::MouseMove: MausBewegt(Ereignis); break;
+    case QEvent::MouseButtonRelease: MausLosgelassen(Ereignis); break;
+    default: break;
+    }
+}
+
+void TSeitenobjekt::AnFensterWeiterleiten(const QMouseEvent& Ereignis, QPoint ImFenster) {
+    if (!Besitzer) return;
+    const auto art = Ereignis.type();
+    if (IstDruck(art))
+        Besitzer->FormMouseDown(Selbst, Ereignis.button(), Ereignis.modifiers(), ImFenster);
+    else if (art == QEvent::MouseMove)
+        Besitzer->FormMouseMove(Selbst, Ereignis.buttons(), Ereignis.modifiers(), ImFenster);
+    else
+        Besitzer->FormMouseUp(Selbst, Ereignis.button(), Ereignis.modifiers(), ImFenster);
+}
+
+void FensterloseNachUnten(QWidget& Eltern) {
+    std::vector<QWidget*> gefenstert;
+    for (QObject* kind : Eltern.children()) {
+        auto* w = qobject_cast<QWidget*>(kind);
+        const TSeitenobjekt* objekt = w ? TSeitenobjekt::Von(w) : nullptr;
+        if (objekt && !objekt->Fensterlos()) gefenstert.push_back(w);
+    }
+    for (QWidget* w : gefenstert)
+        w->raise();
+}

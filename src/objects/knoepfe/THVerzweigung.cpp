@@ -1,0 +1,31 @@
+#include "objects/knoepfe/THVerzweigung.h"
+
+#include "platform/AnsiText.h"
+#include "store/TTabelle.h"
+
+#include <QPointer>
+
+THVerzweigung::THVerzweigung(QWidget* Eltern) : THBitBtn(Eltern) {
+    resize(100, 30);
+    connect(this, &QPushButton::clicked, this, &THVerzweigung::Klick);
+}
+
+void THVerzweigung::Klick() {
+    // A modal window of the action may let a page change run that removes the button.
+    const QPointer<QWidget> lebt(this);
+    AktionDurchfuehren(Aktionsfelder, Beschreibung, *this);
+    if (lebt && Aktionsfelder.Mailaktion()) setEnabled(false);
+}
+
+void THVerzweigung::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
+    if (Aktionsfelder.FeldAnwenden(Tabelle, Satz, FeldId)) return;
+    switch (FeldId) {
+    case 1221: setText(AnsiNachQString(Tabelle.LeseText(Satz, FeldId))); break;
+    case 1224: setEnabled(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    default: THBitBtn::FeldAnwenden(Tabelle, Satz, FeldId); break;
+    }
+}
+
+bool THVerzweigung::Weiterleiten(QEvent::Type Art) const {
+    return Aktionsfelder.Typ == 0 && THBitBtn::Weiterleiten(Art);
+}

@@ -1,0 +1,74 @@
+#include "objects/texte/THLabel.h"
+
+#include "objects/kern/Feldregeln.h"
+#include "platform/AnsiText.h"
+#include "platform/Befehle.h"
+#include "store/TTabelle.h"
+
+namespace {
+
+constexpr int HandzeigerVerschiebbar = 12;
+// The window command that goes to a page.
+constexpr int GeheZuSeite = 0;
+
+} // namespace
+
+THLabel::THLabel(QWidget* Eltern)
+    : THXLabel(Eltern), Verschiebung(*this, TVerschiebung::Art::MitZielbereichen) {
+    setTextFormat(Qt::PlainText);
+    setAutoFillBackground(false);
+}
+
+void THLabel::VerschiebbarSetzen(bool Wert) {
+    Verschiebung.Verschiebbar = Wert;
+    MausWeiterleitung = Wert ? Weiterleitung::Keine : Weiterleitung::NurDruckenUndLoslassen;
+    CursorSetzen(*this, Wert ? HandzeigerVerschiebbar : 0);
+}
+
+void THLabel::AutoSizeSetzen(bool Wert) {
+    AutoSize = Wert;
+    Anpassen();
+}
+
+void THLabel::TransparentSetzen(bool Wert) {
+    Transparent = Wert;
+    setAutoFillBackground(!Wert);
+    update();
+}
+
+void THLabel::Anpassen() {
+    if (AutoSize) resize(sizeHint());
+}
+
+void THLabel::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
+    switch (FeldId) {
+    case 1209:
+        HintergrundfarbeSetzen(*this, FeldFarbe(Tabelle, Satz, FeldId));
+        setAutoFillBackground(!Transparent);
+        break;
+    case 1217: VerschiebbarSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case 1218: Ziel = Tabelle.LeseZahl(Satz, FeldId); break;
+    case 1220: AutoSizeSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case 1221:
+        setText(AnsiNachQString(Tabelle.LeseText(Satz, FeldId)));
+        Anpassen();
+        break;
+    case 1222: TransparentSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case 1279: EffektAnzeigen = Tabelle.LeseZahl(Satz, FeldId); break;
+    case 1281: EffektEntfernen = Tabelle.LeseZahl(Satz, FeldId); break;
+    case 1245:
+    case 1268:
+        THXLabel::FeldAnwenden(Tabelle, Satz, FeldId);
+        Anpassen();
+        break;
+    default: THXLabel::FeldAnwenden(Tabelle, Satz, FeldId); break;
+    }
+}
+
+bool THLabel::EigeneBehandlungZuerst(QEvent::Type Art) const {
+    return Art != QEvent::MouseButtonPress && Art != QEvent::MouseButtonDblClick;
+}
+
+void THLabel::Doppelklick(QMouseEvent&) {
+    if (Ziel != 0) BefehlSenden(window(), FensterbefehlArt(), GeheZuSeite, Ziel);
+}

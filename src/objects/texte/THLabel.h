@@ -1,0 +1,41 @@
+#pragma once
+// A one-line label of the page: its caption from the record or from a data record, movable
+// onto target areas, and a double click leads to its target page.
+
+#include "objects/kern/THXLabel.h"
+#include "objects/kern/TVerschiebung.h"
+
+#include <cstdint>
+
+class THLabel : public THXLabel {
+    Q_OBJECT
+    Q_PROPERTY(bool Verschiebbar READ IstVerschiebbar WRITE VerschiebbarSetzen)
+public:
+    explicit THLabel(QWidget* Eltern = nullptr);
+
+    bool IstVerschiebbar() const { return Verschiebung.Verschiebbar; }
+    void VerschiebbarSetzen(bool Wert);
+    // The label takes the size of its caption whenever caption or font change.
+    void AutoSizeSetzen(bool Wert);
+    // Without a background the page shows through.
+    void TransparentSetzen(bool Wert);
+
+    int32_t Ziel = 0; // page a double click goes to, 0 for none
+    bool AutoSize = true;
+    bool Transparent = true;
+
+protected:
+    void FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) override;
+    // The mouse going down reaches the label's own handling only after the label has
+    // taken it.
+    bool EigeneBehandlungZuerst(QEvent::Type Art) const override;
+    void MausGedrueckt(QMouseEvent& Ereignis) override { Verschiebung.Gedrueckt(Ereignis); }
+    void MausBewegt(QMouseEvent& Ereignis) override { Verschiebung.Bewegt(Ereignis); }
+    void MausLosgelassen(QMouseEvent&) override { Verschiebung.Losgelassen(); }
+    void Doppelklick(QMouseEvent& Ereignis) override;
+
+private:
+    void Anpassen();
+
+    TVerschiebung Verschiebung;
+};

@@ -1,0 +1,114 @@
+#include "player/Spielerrollen.h"
+
+#include "objects/rollen/TKlangdienst.h"
+#include "objects/rollen/TLernerdatendienst.h"
+#include "objects/rollen/TLernfensterdienst.h"
+#include "objects/rollen/TSeitenteilnahme.h"
+#include "objects/rollen/TWerkzeugfensterdienst.h"
+#include "player/Navigation.h"
+#include "player/Navigationsknoepfe.h"
+#include "player/Objektliste.h"
+#include "player/TFensterliste.h"
+#include "player/THauptfenster.h"
+#include "player/TSpielerstand.h"
+#include "player/Werkzeugfenster.h"
+#include "store/Lektion.h"
+#include "store/TAnwendungskontext.h"
+
+#include <QLineEdit>
+
+namespace {
+
+constexpr int Lesezeichenfenster = 17;
+constexpr int Notizfenster = 18;
+
+THauptfenster* AlsLernfenster(TSeitenfenster& Fenster) {
+    return qobject_cast<THauptfenster*>(Fenster.Fensterwidget());
+}
+
+class TLernfenster : public TLernfensterdienst {
+public:
+    int32_t Seitennummer() override {
+        const THauptfenster* f = AktuellesFenster();
+        return f ? f->Seitennummer : 0;
+    }
+    int32_t Vorgabeseite() override {
+        const THauptfenster* f = AktuellesFenster();
+        return f ? f->DefaultSeite : 0;
+    }
+    bool SeiteVorhanden(int32_t Nr) override { return ::SeiteVorhanden(Nr); }
+    void ObjektZeigen(int32_t Nr, bool NachgeladeneVerbergen) override {
+        if (THauptfenster* f = AktuellesFenster()) ::ObjektZeigen(*f, Nr, NachgeladeneVerbergen);
+    }
+    int SchliessenVormerken(int32_t Seite) override {
+        TFensterliste& liste = TFensterliste::Liste();
+        liste.AnstehendeSeite = Seite;
+        return liste.Position(AktuellesFenster());
+    }
+    void LaufendenEffektAbkuerzen() override {
+        const THauptfenster* f = AktuellesFenster();
+        if (f && f->EffektLaeuft) Rolle<TSpielerstand>().SeitenwechselAnstehend = true;
+    }
+    void FokusAnFenster() override {
+        if (THauptfenster* f = AktuellesFenster()) f->DummyButton->setFocus();
+    }
+};
+
+class TLernerdaten : public TLernerdatendienst {
+public:
+    void LernerdatenZuruecksetzen() override {
+        if (THauptfenster* f = AktuellesFenster()) {
+            ::LernerdatenZuruecksetzen(*f);
+            return;
+        }
+        ::LernerdatenLoeschen();
+    }
+};
+
+// Until the sound player joins the program, switching the sound on only readies the sound
+// function buttons of the page.
+class TKlangschalter : public TKlangdienst {
+public:
+    void KlangSchalten(bool An) override {
+        THauptfenster* f = AktuellesFenster();
+        if (An && f) KlangknoepfeBereit(*f);
+    }
+};
+
+class TWerkzeugfenster : public TWerkzeugfensterdienst {
+public:
+    void LesezeichenfensterOeffnen() override { WerkzeugfensterZeigen(Lesezeichenfenster); }
+    void NotizfensterOeffnen() override { WerkzeugfensterZeigen(Notizfenster); }
+};
+
+// Navigation and function buttons follow the page and the history after every page build;
+// picture and function buttons drop their hover look when the mouse moves over the window.
+class TNavigationsteilnehmer : public TSeitenteilnehmer {
+public:
+    void SeiteBereit(TSeitenfenster& Fenster) override {
+        if (THauptfenster* f = AlsLernfenster(Fenster)) NavigationsknoepfeAktualisieren(*f);
+    }
+    void MausBewegt(TSeitenfenster& Fenster) override {
+        if (THauptfenster* f = AlsLernfenster(Fenster)) BildknoepfeZuruecksetzen(*f);
+    }
+};
+
+} // namespace
+
+struct TSpielerrollen::TTeile {
+    TLernfenster Lernfenster;
+    TLernerdaten Lernerdaten;
+    TKlangschalter Klang;
+    TWerkzeugfenster Werkzeugfenster;
+    TNavigationsteilnehmer Navigation;
+
+    TRollenersatz<TLernfensterdienst> LernfensterErsatz{Lernfenster};
+    TRollenersatz<TLernerdatendienst> LernerdatenErsatz{Lernerdaten};
+    TRollenersatz<TKlangdienst> KlangErsatz{Klang};
+    TRollenersatz<TWerkzeugfensterdienst> WerkzeugfensterErsatz{Werkzeugfenster};
+    TSeitenteilnahme NavigationTeilnahme{Navigation};
+};
+
+TSpielerrollen::TSpielerrollen() : Teile(std::make_unique<TTeile>()) {}
+
+TSpielerrollen::~TSpielerrollen() = default;
