@@ -13,8 +13,10 @@
 #include "platform/Dokumente.h"
 #include "store/Config.h"
 #include "store/DialogDienst.h"
+#include "store/Feldnummern.h"
 #include "store/Lektion.h"
 #include "store/Meldungen.h"
+#include "store/Objekttyp.h"
 
 #include <QUrl>
 #include <QWidget>
@@ -71,7 +73,7 @@ std::string Utf8(const std::string& Ansi) {
 void KeineFunktion(int32_t Objektnummer) {
     if (Objektnummer > 0) {
         const TObjektliste* e = ObjektMitNummer(Seitenliste(), Objektnummer);
-        if (e && e->Typ == 33) return;
+        if (e && e->Typ == Objekttyp::SAPSpeedButton) return;
     }
     TAktionsdienste& dienste = Aktionsdienste();
     for (const int32_t seite : {dienste.Vorgabeseite(), Konfiguration().DefaultState}) {
@@ -86,7 +88,7 @@ void KeineFunktion(int32_t Objektnummer) {
 void TextZeigen(int32_t TextNr) {
     TObjektliste* text = nullptr;
     TiefDurchlaufen(Seitenliste(), [&](TObjektliste& e) {
-        if (e.Typ == 1 && e.Objekt) text = &e;
+        if (e.Typ == Objekttyp::Text && e.Objekt) text = &e;
         return !text;
     });
     // The text object publishes the number of the text it shows.
@@ -96,7 +98,7 @@ void TextZeigen(int32_t TextNr) {
 void Meldungsfenster(int32_t TextNr) {
     TTabelle* texte = Tabelle(ArtTexte);
     TDatensatz* satz = texte && TextNr != 0 ? texte->Datensatz(TextNr) : nullptr;
-    Dialoge().Meldungsfenster(satz ? Utf8(texte->LeseText(satz, 1000)) : KeinTextText);
+    Dialoge().Meldungsfenster(satz ? Utf8(texte->LeseText(satz, Feld::Texte::Text)) : KeinTextText);
 }
 
 void FensterSchliessen(int32_t Ziel) {
@@ -137,8 +139,8 @@ bool Abhaken(int32_t Ziel, uint16_t FeldId) {
 void MenuestatusAnheben(int32_t Ziel, int32_t Stand) {
     TTabelle* lerner = Tabelle(ArtLerner);
     TDatensatz* satz = lerner ? Lernersatz(*lerner, Ziel) : nullptr;
-    if (satz && lerner->LeseZahl(satz, 2303) < Stand) {
-        lerner->SchreibeText(satz, 2303, std::to_string(Stand));
+    if (satz && lerner->LeseZahl(satz, Feld::Lerner::Menuestatus) < Stand) {
+        lerner->SchreibeText(satz, Feld::Lerner::Menuestatus, std::to_string(Stand));
         lerner->Speichern(satz);
     }
     Aktionsdienste().MenuebaeumeNeuZeichnen();
@@ -166,7 +168,7 @@ void Popupmenue() {
 
 void F4Hilfe(int32_t Objektnummer) {
     const TObjektliste* e = ObjektMitNummer(Seitenliste(), Objektnummer);
-    if (e && e->Typ == 6) Aktionsdienste().F4HilfeOeffnen(Objektnummer);
+    if (e && e->Typ == Objekttyp::Editfeld) Aktionsdienste().F4HilfeOeffnen(Objektnummer);
 }
 
 void Ausfuehren(int Nr, int32_t TextNr, int32_t n, const std::string& Hilfedatei,

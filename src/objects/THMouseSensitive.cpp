@@ -3,6 +3,7 @@
 #include "objects/Aktionsdienste.h"
 #include "objects/Feldregeln.h"
 #include "objects/TSeitenfenster.h"
+#include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
 #include <QMouseEvent>
@@ -63,9 +64,9 @@ void THMouseSensitive::paintEvent(QPaintEvent*) {
 
 void THMouseSensitive::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     switch (FeldId) {
-    case 1212: MarkiertSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
-    case 1249: GroupIndex = Tabelle.LeseZahl(Satz, FeldId); break;
-    case 1251: Bewertung = Tabelle.LeseSchalter(Satz, FeldId); break;
+    case Feld::Objekte::Markiert: MarkiertSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case Feld::Objekte::GroupIndex: GroupIndex = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::Bewertung: Bewertung = Tabelle.LeseSchalter(Satz, FeldId); break;
     default: THXPaintBox::FeldAnwenden(Tabelle, Satz, FeldId); break;
     }
 }

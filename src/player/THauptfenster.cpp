@@ -2,12 +2,12 @@
 
 #include "objects/TObjektliste.h"
 #include "platform/AnsiText.h"
+#include "platform/Befehle.h"
 #include "platform/Bildschirm.h"
 #include "platform/Drucken.h"
 #include "platform/Farben.h"
 #include "platform/Protokoll.h"
 #include "platform/Tastencodes.h"
-#include "platform/Befehle.h"
 #include "player/Aktionsanbindung.h"
 #include "player/Fenstergeometrie.h"
 #include "player/Objektliste.h"
@@ -16,9 +16,12 @@
 #include "player/Werkzeugfenster.h"
 #include "store/Config.h"
 #include "store/DialogDienst.h"
+#include "store/Feldnummern.h"
 #include "store/Lektion.h"
 #include "store/Lektionsdateien.h"
 #include "store/Meldungen.h"
+#include "store/Objekttyp.h"
+#include "store/Zahlen.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -27,7 +30,6 @@
 #include <QLineEdit>
 #include <QPainter>
 
-#include <charconv>
 #include <exception>
 
 bool FensterGezeigt = false;
@@ -43,21 +45,6 @@ namespace {
 
 const QColor Silber(0xC0, 0xC0, 0xC0);
 
-// Types the learner never sees; they take no part in the stacking order.
-bool Unsichtbar(int Typ) {
-    switch (Typ) {
-    case 35:
-    case 38:
-    case 40:
-    case 43:
-    case 44:
-    case 48:
-    case 51:
-    case 55: return true;
-    default: return false;
-    }
-}
-
 std::vector<std::string> Zeilen(const std::string& Text) {
     std::vector<std::string> zeilen;
     size_t anfang = 0;
@@ -70,12 +57,6 @@ std::vector<std::string> Zeilen(const std::string& Text) {
         anfang = ende + 1;
     }
     return zeilen;
-}
-
-int32_t ZahlOderNull(const std::string& Text) {
-    int32_t nr = 0;
-    const auto [ende, fehler] = std::from_chars(Text.data(), Text.data() + Text.size(), nr);
-    return fehler == std::errc() && ende == Text.data() + Text.size() ? nr : 0;
 }
 
 } // namespace
@@ -131,7 +112,7 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
         if (!Timer.isActive()) {
             SeitenwechselAnstehend = true;
             Timer.setInterval(100);
-            AufgeschobeneSeite = seiten->LeseZahl(Seite, 100);
+            AufgeschobeneSeite = seiten->LeseZahl(Seite, Feld::Seiten::State);
             Timer.start();
         }
         return;
@@ -140,16 +121,18 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
     VorherigeSeitennummer = VorherigeSeite ? Seitennummer : 0;
     SeitenfelderLesen(Seite);
     if (!isMaximized()) Platzieren();
-    if (auto liste = seiten->LeseTextPuffer(Seite, 161)) Objektnummern = Zeilen(*liste);
-    setWindowTitle(AnsiNachQString(seiten->LeseText(Seite, 101)));
-    Lesezeichenvorgabe = seiten->LeseText(Seite, 132);
-    HauptmenueZeigen(*this, seiten->LeseZahl(Seite, 156));
+    if (auto liste = seiten->LeseTextPuffer(Seite, Feld::Seiten::Objektliste))
+        Objektnummern = Zeilen(*liste);
+    setWindowTitle(AnsiNachQString(seiten->LeseText(Seite, Feld::Seiten::Titelzeile)));
+    Lesezeichenvorgabe = seiten->LeseText(Seite, Feld::Seiten::Lesezeichenvorgabe);
+    HauptmenueZeigen(*this, seiten->LeseZahl(Seite, Feld::Seiten::Menuename));
 
     LernwegNachfolger = 0;
     if (TTabelle* lernweg = Tabelle(ArtLernweg)) {
         TDatensatz* weg = lernweg->Datensatz(Seitennummer);
         // A value that is no number counts as no successor instead of ending the build.
-        LernwegNachfolger = ZahlOderNull(lernweg->LeseText(weg, static_cast<uint16_t>(LernwegSpalte)));
+        LernwegNachfolger =
+            Zahlen::Genau(lernweg->LeseText(weg, static_cast<uint16_t>(LernwegSpalte))).value_or(0);
     }
 
     try {
@@ -174,7 +157,8 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
 
     bool auswertung = false;
     ObenDurchlaufen(ObjektlisteKopf, [&](TObjektliste& e) {
-        auswertung = auswertung || e.Typ == 35 || e.Typ == 44;
+        auswertung =
+            auswertung || e.Typ == Objekttyp::Auswertung || e.Typ == Objekttyp::StringAuswertung;
         return !auswertung;
     });
     if (!auswertung) Versuchszaehler = 1;
@@ -187,30 +171,32 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
 
 void THauptfenster::SeitenfelderLesen(TDatensatz* Seite) {
     TTabelle& t = *Tabelle(ArtSeiten);
-    Seitennummer = t.LeseZahl(Seite, 100);
-    Fortschrittsseite = t.LeseSchalter(Seite, 104);
-    NaechsteSeite = t.LeseZahl(Seite, 160);
-    VorherigeSeiteFeld = t.LeseZahl(Seite, 162);
-    WiederaufnahmeSeite = t.LeseZahl(Seite, 163);
-    Positionsart = static_cast<int16_t>(t.LeseZahl(Seite, 107));
-    Seitenrechteck = QRect(t.LeseKoordinate(Seite, 108), t.LeseKoordinate(Seite, 109),
-                           t.LeseZahl(Seite, 110), t.LeseZahl(Seite, 111));
-    const int32_t farbe = t.LeseZahl(Seite, 112);
+    Seitennummer = t.LeseZahl(Seite, Feld::Seiten::State);
+    Fortschrittsseite = t.LeseSchalter(Seite, Feld::Seiten::Lernfortschritt);
+    NaechsteSeite = t.LeseZahl(Seite, Feld::Seiten::NaechsterState);
+    VorherigeSeiteFeld = t.LeseZahl(Seite, Feld::Seiten::VorherigerState);
+    WiederaufnahmeSeite = t.LeseZahl(Seite, Feld::Seiten::WiederAufnahmeState);
+    Positionsart = static_cast<int16_t>(t.LeseZahl(Seite, Feld::Seiten::Position));
+    Seitenrechteck = QRect(
+        t.LeseKoordinate(Seite, Feld::Seiten::left), t.LeseKoordinate(Seite, Feld::Seiten::top),
+        t.LeseZahl(Seite, Feld::Seiten::width), t.LeseZahl(Seite, Feld::Seiten::height));
+    const int32_t farbe = t.LeseZahl(Seite, Feld::Seiten::Hintergrundfarbe);
     QPalette farben = palette();
     farben.setColor(QPalette::Window, farbe == 0 ? Silber : Lektionsfarbe(farbe));
     setPalette(farben);
-    Fokusobjekt = t.LeseZahl(Seite, 116);
-    Feedbackseite = t.LeseSchalter(Seite, 117);
-    const bool kacheln = t.LeseSchalter(Seite, 121);
+    Fokusobjekt = t.LeseZahl(Seite, Feld::Seiten::FokusObjekt);
+    Feedbackseite = t.LeseSchalter(Seite, Feld::Seiten::FeedbackState);
+    const bool kacheln = t.LeseSchalter(Seite, Feld::Seiten::Flaeche);
     if (kacheln != Kacheln) {
         Kacheln = kacheln;
         if (!Hintergrundname.empty()) HintergrundLaden(Hintergrundname);
     }
     auto& liste = TFensterliste::Liste();
     for (auto& e : liste.Eintraege)
-        if (e.Fenster == this) e.Fenstername = AnsiNachQString(t.LeseText(Seite, 118));
-    PopupmenueSetzen(*this, t.LeseZahl(Seite, 119));
-    DefaultSeite = t.LeseZahl(Seite, 120);
+        if (e.Fenster == this)
+            e.Fenstername = AnsiNachQString(t.LeseText(Seite, Feld::Seiten::Fenstername));
+    PopupmenueSetzen(*this, t.LeseZahl(Seite, Feld::Seiten::Popup_Menue));
+    DefaultSeite = t.LeseZahl(Seite, Feld::Seiten::DefaultState);
 }
 
 void THauptfenster::Platzieren() {
@@ -263,8 +249,8 @@ void THauptfenster::StapelordnungKorrigieren() {
     });
     auto zaehlt = [](const TObjektliste& e) {
         const QWidget* w = e.Objekt.data();
-        if (!w || Unsichtbar(e.Typ)) return false;
-        return e.Typ != 45 || w->isVisible();
+        if (!w || FuerLernendeUnsichtbar(e.Typ)) return false;
+        return e.Typ != Objekttyp::SystemLabel || w->isVisible();
     };
     for (size_t b = 0; b < oben.size(); ++b) {
         TObjektliste& B = *oben[b];
@@ -275,7 +261,7 @@ void THauptfenster::StapelordnungKorrigieren() {
             if (B.Stapelnummer >= A.Stapelnummer) continue;
             B.Objekt->raise();
             B.Stapelnummer = ++Stapelzaehler;
-            if (B.Typ == 1) BegleiterHeben(B);
+            if (B.Typ == Objekttyp::Text) BegleiterHeben(B);
         }
     }
 }
@@ -286,10 +272,11 @@ void THauptfenster::StapelordnungKorrigieren() {
 void THauptfenster::HintergrundAusSeite(TDatensatz* Seite) {
     TTabelle* seiten = Tabelle(ArtSeiten);
     if (!seiten) return;
-    Bildverzeichnis = seiten->LeseText(Seite, 123);
-    HintergrundLaden(seiten->LeseText(Seite, 124));
+    Bildverzeichnis = seiten->LeseText(Seite, Feld::Seiten::Pfadname);
+    HintergrundLaden(seiten->LeseText(Seite, Feld::Seiten::Dateiname));
     if (!Hintergrundname.empty())
-        Prgbitmap->move(seiten->LeseKoordinate(Seite, 125), seiten->LeseKoordinate(Seite, 126));
+        Prgbitmap->move(seiten->LeseKoordinate(Seite, Feld::Seiten::Dateiname_links),
+                        seiten->LeseKoordinate(Seite, Feld::Seiten::Dateiname_oben));
 }
 
 void THauptfenster::HintergrundLaden(const std::string& Dateiname) {
@@ -513,7 +500,7 @@ void THauptfenster::SeiteAbfragen() {
     if (!Dialoge().Eingabe("Bildschirmseite laden", "Geben Sie die Nummer der Bildschirmseite ein",
                            eingabe))
         return;
-    const int32_t nr = ZahlOderNull(eingabe);
+    const int32_t nr = Zahlen::Genau(eingabe).value_or(0);
     if (nr <= 0) return;
     if (!SeiteVorhanden(nr)) {
         Meldung(98);
@@ -574,13 +561,13 @@ void THauptfenster::StartseiteAufbauen() {
     if (!seiten) return;
     if (seiten->Anzahl() == 0) {
         TDatensatz* erste = seiten->NeuerDatensatz(1);
-        seiten->SchreibeText(erste, 100, "1");
+        seiten->SchreibeText(erste, Feld::Seiten::State, "1");
         seiten->Speichern(erste);
         SeiteWaehlen(*this, erste);
         return;
     }
     const int32_t start = StartseiteLesen();
-    const int32_t parameter = ZahlOderNull(Kommandozeilenseite());
+    const int32_t parameter = Zahlen::Genau(Kommandozeilenseite()).value_or(0);
     if (Startseite != 0) {
         GeheZuSeite(*this, Startseite);
     } else if (parameter > 0) {
