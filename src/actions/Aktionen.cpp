@@ -23,8 +23,10 @@
 #include "platform/Dokumente.h"
 #include "store/Config.h"
 #include "store/DialogDienst.h"
+#include "store/Feldnummern.h"
 #include "store/Lektion.h"
 #include "store/Meldungen.h"
+#include "store/Objekttyp.h"
 #include "store/TAnwendungskontext.h"
 
 #include <QUrl>
@@ -72,7 +74,7 @@ std::string Utf8(const std::string& Ansi) {
 void KeineFunktion(int32_t Objektnummer) {
     if (Objektnummer > 0) {
         const TObjektliste* e = ObjektMitNummer(Seitenliste(), Objektnummer);
-        if (e && e->Typ == 33) return;
+        if (e && e->Typ == Objekttyp::SAPSpeedButton) return;
     }
     TLernfensterdienst& fenster = Rolle<TLernfensterdienst>();
     for (const int32_t seite : {fenster.Vorgabeseite(), Konfiguration().DefaultState}) {
@@ -87,7 +89,7 @@ void KeineFunktion(int32_t Objektnummer) {
 void TextZeigen(int32_t TextNr) {
     TObjektliste* text = nullptr;
     TiefDurchlaufen(Seitenliste(), [&](TObjektliste& e) {
-        if (e.Typ == 1 && e.Objekt) text = &e;
+        if (e.Typ == Objekttyp::Text && e.Objekt) text = &e;
         return !text;
     });
     // The text object publishes the number of the text it shows.
@@ -97,7 +99,7 @@ void TextZeigen(int32_t TextNr) {
 void Meldungsfenster(int32_t TextNr) {
     TTabelle* texte = Tabelle(ArtTexte);
     TDatensatz* satz = texte && TextNr != 0 ? texte->Datensatz(TextNr) : nullptr;
-    Dialoge().Meldungsfenster(satz ? Utf8(texte->LeseText(satz, 1000)) : KeinTextText);
+    Dialoge().Meldungsfenster(satz ? Utf8(texte->LeseText(satz, Feld::Texte::Text)) : KeinTextText);
 }
 
 void FensterSchliessen(int32_t Ziel) {
@@ -138,8 +140,8 @@ bool Abhaken(int32_t Ziel, uint16_t FeldId) {
 void MenuestatusAnheben(int32_t Ziel, int32_t Stand) {
     TTabelle* lerner = Tabelle(ArtLerner);
     TDatensatz* satz = lerner ? Lernersatz(*lerner, Ziel) : nullptr;
-    if (satz && lerner->LeseZahl(satz, 2303) < Stand) {
-        lerner->SchreibeText(satz, 2303, std::to_string(Stand));
+    if (satz && lerner->LeseZahl(satz, Feld::Lerner::Menuestatus) < Stand) {
+        lerner->SchreibeText(satz, Feld::Lerner::Menuestatus, std::to_string(Stand));
         lerner->Speichern(satz);
     }
     Rolle<TMenuedienst>().MenuebaeumeNeuZeichnen();
@@ -168,7 +170,7 @@ void Popupmenue() {
 
 void F4Hilfe(int32_t Objektnummer) {
     const TObjektliste* e = ObjektMitNummer(Seitenliste(), Objektnummer);
-    if (e && e->Typ == 6) Rolle<TWerkzeugfensterdienst>().F4HilfeOeffnen(Objektnummer);
+    if (e && e->Typ == Objekttyp::Editfeld) Rolle<TWerkzeugfensterdienst>().F4HilfeOeffnen(Objektnummer);
 }
 
 void Nachricht() {

@@ -4,7 +4,9 @@
 #include "objects/kern/TSeitenfenster.h"
 #include "platform/AnsiText.h"
 #include "store/Datensaetze.h"
+#include "store/Feldnummern.h"
 #include "store/Lektion.h"
+#include "store/Objekttyp.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -16,7 +18,7 @@
 
 namespace {
 
-constexpr uint16_t Inhaltsfeld = 301;
+constexpr uint16_t Inhaltsfeld = Feld::Daten::Inhalt;
 
 // Lines of a record's content: separated by CR LF (or a lone LF), a last empty line dropped.
 QStringList Zeilen(const std::string& Inhalt) {
@@ -136,21 +138,14 @@ const TDatenzugriff Listenfeld{
 
 // One line per object type that takes part in the data-record actions.
 const TDatenzugriff* Zugriff(int Typ) {
-    switch (Typ) {
-    case 6:
-        return &Eingabefeld;
-    case 7:
-        return &Beschriftung;
-    case 12:
-        return &Beschriftung;
-    case 27:
-        return &Kombinationsfeld;
-    case 45:
-        return &Systembeschriftung;
-    case 47:
-        return &Memo;
-    case 49:
-        return &Listenfeld;
+    switch (static_cast<Objekttyp>(Typ)) {
+    case Objekttyp::Editfeld: return &Eingabefeld;
+    case Objekttyp::Label: return &Beschriftung;
+    case Objekttyp::ILabel: return &Beschriftung;
+    case Objekttyp::SAPComboBox: return &Kombinationsfeld;
+    case Objekttyp::SystemLabel: return &Systembeschriftung;
+    case Objekttyp::Memo: return &Memo;
+    case Objekttyp::ListBox: return &Listenfeld;
     default:
         return nullptr;
     }
@@ -216,7 +211,8 @@ void ObjektInDatensatz(int32_t Objektnummer, int32_t Datensatznummer) {
 void AuswahlInDatensatz(int32_t Objektnummer, int32_t Datensatznummer) {
     if (Objektnummer <= 0 || Datensatznummer <= 0) return;
     const TZiel ziel = ObjektSuchen(Objektnummer);
-    auto* liste = ziel.Typ == 49 ? qobject_cast<QListWidget*>(ziel.Objekt) : nullptr;
+    auto* liste =
+        ziel.Typ == Objekttyp::ListBox ? qobject_cast<QListWidget*>(ziel.Objekt) : nullptr;
     TTabelle* daten = Daten();
     if (liste && daten) {
         TDatensatz* satz = DatensatzAnlegen(*daten, Datensatznummer);
@@ -251,7 +247,8 @@ void ObjektLeeren(int32_t Objektnummer) {
 void AuswahlLoeschen(int32_t Objektnummer) {
     if (Objektnummer <= 0) return;
     const TZiel ziel = ObjektSuchen(Objektnummer);
-    auto* liste = ziel.Typ == 49 ? qobject_cast<QListWidget*>(ziel.Objekt) : nullptr;
+    auto* liste =
+        ziel.Typ == Objekttyp::ListBox ? qobject_cast<QListWidget*>(ziel.Objekt) : nullptr;
     if (!liste) return;
     for (int i = liste->count() - 1; i >= 0; --i)
         if (liste->item(i)->isSelected()) delete liste->takeItem(i);

@@ -10,6 +10,7 @@
 #include "store/Lektionsdateien.h"
 #include "store/Meldungen.h"
 #include "store/TAnwendungskontext.h"
+#include "store/Zahlen.h"
 
 #include <QUrl>
 
@@ -114,8 +115,10 @@ std::string PlatzhalterErsetzen(const std::string& Name) {
             ++ende;
         const bool zahl =
             ende > auf + 1 && ende < Name.size() && Name[ende] == '@' && ende - auf - 1 <= 9;
-        const auto inhalt = zahl ? Datensatzinhalt(std::stoi(Name.substr(auf + 1, ende - auf - 1)))
-                                 : std::nullopt;
+        const auto nr =
+            zahl ? Zahlen::Ziffern(std::string_view(Name).substr(auf + 1, ende - auf - 1), 1, 9)
+                 : std::nullopt;
+        const auto inhalt = nr ? Datensatzinhalt(static_cast<int32_t>(*nr)) : std::nullopt;
         if (!inhalt) {
             // Not a placeholder, or one without its record: the at sign stays as written.
             ergebnis.append(Name, i, auf + 1 - i);

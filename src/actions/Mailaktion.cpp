@@ -10,6 +10,7 @@
 #include "store/Lektionsdateien.h"
 #include "store/Meldungen.h"
 #include "store/TAnwendungskontext.h"
+#include "store/Objekttyp.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -40,24 +41,23 @@ bool Angekreuzt(const QWidget* w) {
 // The answer of one object after its description and " : ", none for objects that give none.
 std::optional<QString> Antwort(const TObjektliste& e) {
     QWidget* w = e.Objekt.data();
-    switch (e.Typ) {
-    case 6:
-    case 50:
+    switch (static_cast<Objekttyp>(e.Typ)) {
+    case Objekttyp::Editfeld:
+    case Objekttyp::MaskEdit:
         if (auto* feld = qobject_cast<QLineEdit*>(w)) return feld->text();
         break;
-    case 27:
+    case Objekttyp::SAPComboBox:
         if (auto* c = qobject_cast<QComboBox*>(w)) return c->currentText();
         break;
-    case 30:
-    case 31:
-        return Angekreuzt(w) ? QStringLiteral("X") : QString();
-    case 45:
+    case Objekttyp::CheckBox:
+    case Objekttyp::RadioButton: return Angekreuzt(w) ? QStringLiteral("X") : QString();
+    case Objekttyp::SystemLabel:
         if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
         break;
-    case 47:
+    case Objekttyp::Memo:
         if (auto* m = qobject_cast<QPlainTextEdit*>(w)) return m->toPlainText();
         break;
-    case 49:
+    case Objekttyp::ListBox:
         if (auto* l = qobject_cast<QListWidget*>(w)) {
             QString auswahl;
             for (int i = 0; i < l->count(); ++i)
@@ -78,10 +78,10 @@ TAntworten AntwortenSammeln(TObjektliste* Kopf) {
     antworten.Zeilen.push_back("||Feedback||");
     TiefDurchlaufen(Kopf, [&](TObjektliste& e) {
         const QString beschreibung = AnsiNachQString(e.Beschreibung);
-        if (e.Typ == 30 &&
+        if (e.Typ == Objekttyp::CheckBox &&
             beschreibung.compare(QLatin1String("NOTIZDATEI"), Qt::CaseInsensitive) == 0) {
             if (Angekreuzt(e.Objekt)) antworten.Anlagen.push_back(Lektionsdatei("Notizen.tab"));
-        } else if (e.Typ == 30 &&
+        } else if (e.Typ == Objekttyp::CheckBox &&
                    beschreibung.compare(QLatin1String("LERNERDATEI"), Qt::CaseInsensitive) == 0) {
             if (Angekreuzt(e.Objekt)) antworten.Anlagen.push_back(Lektionsdatei("Lerner.tab"));
         } else if (const auto antwort = Antwort(e)) {

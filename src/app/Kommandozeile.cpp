@@ -1,6 +1,7 @@
 #include "app/Kommandozeile.h"
 
-#include <charconv>
+#include "store/Zahlen.h"
+
 #include <iterator>
 #include <dirent.h>
 
@@ -65,32 +66,25 @@ const char* const Befehlsnamen[] = {
     "aktualisieren", "lesezeichen", "zurueck", "zeigen",
 };
 
-bool Ganzzahl(const std::string& Text, int32_t& Wert) {
-    const auto [ende, fehler] = std::from_chars(Text.data(), Text.data() + Text.size(), Wert);
-    return !Text.empty() && fehler == std::errc() && ende == Text.data() + Text.size();
-}
-
 } // namespace
 
 int Sendetyp(const std::string& Typ) {
     constexpr int anzahl = static_cast<int>(std::size(Befehlsnamen));
-    int32_t nr = 0;
-    if (Ganzzahl(Typ, nr)) return nr >= 1 && nr <= anzahl ? nr : 0;
+    if (const auto nr = Zahlen::Genau(Typ)) return *nr >= 1 && *nr <= anzahl ? *nr : 0;
     for (int i = 0; i < anzahl; ++i)
         if (Typ == Befehlsnamen[i]) return i + 1;
     return 0;
 }
 
 bool Sendeargument(const std::string& Text, int32_t& Wert) {
-    Wert = 0;
-    return Text.empty() || Ganzzahl(Text, Wert);
+    const auto zahl = Zahlen::Genau(Text);
+    Wert = zahl.value_or(0);
+    return Text.empty() || zahl;
 }
 
 int KommandozeilenSeite(const std::string& Seite) {
-    int nr = 0;
-    const auto [ende, fehler] = std::from_chars(Seite.data(), Seite.data() + Seite.size(), nr);
-    if (fehler != std::errc() || ende != Seite.data() + Seite.size() || nr < 1) return 0;
-    return nr;
+    const auto nr = Zahlen::Genau(Seite);
+    return nr && *nr >= 1 ? *nr : 0;
 }
 
 std::string Hilfetext() {

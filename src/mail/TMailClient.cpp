@@ -1,6 +1,7 @@
 #include "mail/TMailClient.h"
 
 #include "mail/Mailkodierung.h"
+#include "store/Zahlen.h"
 
 #include <curl/curl.h>
 
@@ -203,10 +204,9 @@ void TMailClient::ServerSetzen(const std::string& MailServer) {
         if (port.empty()) return;
     }
     if (!port.empty()) {
-        if (port.size() > 5 || port.find_first_not_of("0123456789") != std::string::npos) return;
-        const int nummer = std::stoi(port);
-        if (nummer < 1 || nummer > 65535) return;
-        Port = nummer;
+        const auto nummer = Zahlen::Ziffern(port, 1, 5);
+        if (!nummer || *nummer < 1 || *nummer > 65535) return;
+        Port = static_cast<int>(*nummer);
     }
     Host = host;
 }

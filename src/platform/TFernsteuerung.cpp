@@ -1,13 +1,13 @@
 #include "platform/TFernsteuerung.h"
 
 #include "platform/Befehle.h"
+#include "store/Zahlen.h"
 
 #include <QCryptographicHash>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTimer>
 
-#include <charconv>
 #include <cstdlib>
 #include <string_view>
 #include <sys/stat.h>
@@ -34,12 +34,6 @@ fs::path Laufzeitverzeichnis() {
         (st.st_mode & 077) != 0)
         return {};
     return eigenes;
-}
-
-bool Zahl(std::string_view Text, int32_t& Wert) {
-    if (Text.empty()) return false;
-    const auto [ende, fehler] = std::from_chars(Text.data(), Text.data() + Text.size(), Wert);
-    return fehler == std::errc() && ende == Text.data() + Text.size();
 }
 
 } // namespace
@@ -72,10 +66,13 @@ std::optional<TFernbefehl> FernbefehlLesen(const QByteArray& Nachricht) {
     const std::string_view rest(Nachricht.constData() + Kennung.size(),
                                 static_cast<size_t>(Nachricht.size() - Kennung.size() - 1));
     const size_t leer = rest.find(' ');
+    if (leer == std::string_view::npos) return std::nullopt;
+    const auto typ = Zahlen::Genau(rest.substr(0, leer));
+    const auto argument = Zahlen::Genau(rest.substr(leer + 1));
+    if (!typ || !argument) return std::nullopt;
     TFernbefehl befehl;
-    if (leer == std::string_view::npos || !Zahl(rest.substr(0, leer), befehl.Typ) ||
-        !Zahl(rest.substr(leer + 1), befehl.Argument))
-        return std::nullopt;
+    befehl.Typ = *typ;
+    befehl.Argument = *argument;
     return befehl;
 }
 

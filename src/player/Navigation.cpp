@@ -4,6 +4,7 @@
 #include "objects/rollen/TSeitenteilnahme.h"
 #include "player/THauptfenster.h"
 #include "store/Config.h"
+#include "store/Feldnummern.h"
 #include "store/Lektion.h"
 
 #include <algorithm>
@@ -45,7 +46,8 @@ private:
         Sortiert.reserve(static_cast<size_t>(Seiten.Anzahl()));
         uint32_t stelle = 0;
         for (TDatensatz* s = Seiten.Erster(); s; s = s->Naechster)
-            Sortiert.push_back({Seiten.LeseZahl(s, 100), stelle++, Seiten.LeseSchalter(s, 117), s});
+            Sortiert.push_back({Seiten.LeseZahl(s, Feld::Seiten::State), stelle++,
+                                Seiten.LeseSchalter(s, Feld::Seiten::FeedbackState), s});
         std::sort(Sortiert.begin(), Sortiert.end(), Vor);
         // Reading does not change the table, so the state read now is still the table's.
         Stand = Seiten.Aenderungsstand();
@@ -78,7 +80,7 @@ TDatensatz* ErsteNormaleMitNummer(const std::vector<TSeite>& s,
 int32_t AktuelleNummer(THauptfenster& Fenster) {
     TTabelle* seiten = Tabelle(ArtSeiten);
     if (!Fenster.AktuelleSeite || !seiten) return Fenster.Seitennummer;
-    return seiten->LeseZahl(Fenster.AktuelleSeite, 100);
+    return seiten->LeseZahl(Fenster.AktuelleSeite, Feld::Seiten::State);
 }
 
 } // namespace

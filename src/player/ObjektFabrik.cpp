@@ -17,6 +17,7 @@
 #include "objects/knoepfe/THSpeedButton.h"
 #include "objects/texte/THText.h"
 #include "objects/knoepfe/THVerzweigung.h"
+#include "store/Objekttyp.h"
 
 #include <algorithm>
 #include <iterator>
@@ -29,36 +30,36 @@ QWidget* Neu(QWidget* Eltern) {
 }
 
 struct TKlasse {
-    int Typ;
+    Objekttyp Typ;
     QWidget* (*Erzeugen)(QWidget* Eltern);
 };
 
 // Every type code with a class; a code not listed creates nothing.
 constexpr TKlasse Klassen[] = {
-    {1, Neu<THText>},
-    {4, Neu<THVerzweigung>},
-    {5, Neu<THBitmap>},
-    {7, Neu<THLabel>},
-    {9, Neu<THShape>},
-    {11, Neu<THNavWeiter>},
-    {12, Neu<THILabel>},
-    {15, Neu<THNavZurueck>},
-    {29, Neu<THBevel>},
-    {32, Neu<THSpeedButton>},
-    {37, Neu<THMouseSensitive>},
-    {41, Neu<THHyperSensitive>},
-    {42, Neu<THSchatten>},
-    {43, Neu<THMessage>},
-    {59, Neu<THFunktion>},
-    {60, Neu<THSchaltflaeche>},
-    {62, Neu<THFunktionsSchaltflaeche>},
+    {Objekttyp::Text, Neu<THText>},
+    {Objekttyp::Verzweigung, Neu<THVerzweigung>},
+    {Objekttyp::Bitmap, Neu<THBitmap>},
+    {Objekttyp::Label, Neu<THLabel>},
+    {Objekttyp::Shape, Neu<THShape>},
+    {Objekttyp::NavWeiter, Neu<THNavWeiter>},
+    {Objekttyp::ILabel, Neu<THILabel>},
+    {Objekttyp::NavZurueck, Neu<THNavZurueck>},
+    {Objekttyp::Bevel, Neu<THBevel>},
+    {Objekttyp::SpeedButton, Neu<THSpeedButton>},
+    {Objekttyp::MouseSensitive, Neu<THMouseSensitive>},
+    {Objekttyp::HyperSensitive, Neu<THHyperSensitive>},
+    {Objekttyp::Schatten, Neu<THSchatten>},
+    {Objekttyp::Message, Neu<THMessage>},
+    {Objekttyp::Funktion, Neu<THFunktion>},
+    {Objekttyp::Schaltflaeche, Neu<THSchaltflaeche>},
+    {Objekttyp::FunktionsSchaltflaeche, Neu<THFunktionsSchaltflaeche>},
 };
 
 } // namespace
 
 QWidget* ObjektFabrik(int Typ, QWidget* Eltern) {
     const auto klasse = std::find_if(std::begin(Klassen), std::end(Klassen),
-                                     [Typ](const TKlasse& k) { return k.Typ == Typ; });
+                                     [Typ](const TKlasse& k) { return Typ == k.Typ; });
     if (klasse == std::end(Klassen)) return nullptr;
     QWidget* objekt = klasse->Erzeugen(Eltern);
     if (const TSeitenobjekt* s = TSeitenobjekt::Von(objekt); s && s->SofortSichtbar())

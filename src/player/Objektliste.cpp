@@ -5,12 +5,14 @@
 #include "mail/Mailzugang.h"
 #include "player/ObjektFabrik.h"
 #include "player/THauptfenster.h"
+#include "store/Feldnummern.h"
 #include "store/Lektion.h"
+#include "store/Objekttyp.h"
+#include "store/Zahlen.h"
 
 #include <QLineEdit>
 
 #include <algorithm>
-#include <charconv>
 #include <functional>
 #include <iterator>
 #include <optional>
@@ -29,10 +31,8 @@ struct TAufbau {
     int32_t VersatzY = 0;
 };
 
-constexpr int Auswertung = 35;
-
 bool IstContainer(int Typ) {
-    return Typ == 46 || Typ == 57;
+    return Typ == Objekttyp::ScrollBox || Typ == Objekttyp::Fenster;
 }
 
 TDatensatz* Satz(const TObjektliste& Eintrag) {
@@ -55,15 +55,6 @@ bool Schalter(const TObjektliste& Eintrag, uint16_t FeldId) {
 bool Gelistet(const std::vector<std::string>& Nummernliste, int32_t Nr) {
     const std::string text = std::to_string(Nr).substr(0, 10);
     return std::find(Nummernliste.begin(), Nummernliste.end(), text) != Nummernliste.end();
-}
-
-std::optional<int32_t> AlsZahl(std::string_view Zeile) {
-    while (!Zeile.empty() && Zeile.front() == ' ') Zeile.remove_prefix(1);
-    int32_t nr = 0;
-    const char* ende = Zeile.data() + Zeile.size();
-    const auto [stelle, fehler] = std::from_chars(Zeile.data(), ende, nr);
-    if (Zeile.empty() || fehler != std::errc() || stelle != ende) return std::nullopt;
-    return nr;
 }
 
 void FokusSichern(THauptfenster& Fenster) {
@@ -120,8 +111,8 @@ TObjektliste* Uebernehmen(TBeiseite& Beiseite, int32_t Nr) {
 TObjektliste* NeuerEintrag(TTabelle& Objekte, TDatensatz* Satz, int32_t Nr) {
     auto* e = new TObjektliste;
     e->Nummer = Nr;
-    e->Typ = static_cast<int16_t>(Objekte.LeseZahl(Satz, 1200));
-    e->Beschreibung = Objekte.LeseText(Satz, 1201);
+    e->Typ = static_cast<int16_t>(Objekte.LeseZahl(Satz, Feld::Objekte::ObjektTyp));
+    e->Beschreibung = Objekte.LeseText(Satz, Feld::Objekte::Beschreibung);
     return e;
 }
 
@@ -132,7 +123,7 @@ void NeueEintraege(const TAufbau& Aufbau, TObjektliste*& Kopf,
     if (!objekte) return;
     TObjektliste** ende = &Kopf;
     for (const std::string& zeile : Nummernliste) {
-        const std::optional<int32_t> nr = AlsZahl(zeile);
+        const std::optional<int32_t> nr = Zahlen::NachLeerzeichen(zeile);
         if (!nr) return;
         TDatensatz* satz = objekte->Datensatz(*nr);
         if (!satz) continue;
@@ -186,7 +177,7 @@ void KinderDurchlaufen(TObjektliste* Kopf, const QWidget* Eltern,
     });
 }
 
-void ObenMitTyp(TObjektliste* Kopf, int Typ, const std::function<void(TSeitenobjekt&)>& Tun) {
+void ObenMitTyp(TObjektliste* Kopf, Objekttyp Typ, const std::function<void(TSeitenobjekt&)>& Tun) {
     ObenDurchlaufen(Kopf, [&](TObjektliste& e) {
         if (TSeitenobjekt* objekt = e.Seitenobjekt(); objekt && e.Typ == Typ) Tun(*objekt);
         return true;
@@ -194,7 +185,7 @@ void ObenMitTyp(TObjektliste* Kopf, int Typ, const std::function<void(TSeitenobj
 }
 
 void MitEffektZeigen(const TObjektliste& Eintrag, QWidget& Objekt, TSeitenobjekt& Seitenobjekt) {
-    if (Zahl(Eintrag, 1279) != 0)
+    if (Zahl(Eintrag, Feld::Objekte::Effekt_Anzeigen) != 0)
         Seitenobjekt.ZeigenMitEffekt(true);
     else
         Objekt.show();
@@ -202,25 +193,27 @@ void MitEffektZeigen(const TObjektliste& Eintrag, QWidget& Objekt, TSeitenobjekt
 
 void AufDerSeiteZeigen(const TObjektliste& Eintrag, QWidget& Objekt, TSeitenobjekt& Seitenobjekt,
                        bool SeiteWirdAusgewertet) {
-    switch (Eintrag.Typ) {
-    case 1:
-    case 5:
+    switch (static_cast<Objekttyp>(Eintrag.Typ)) {
+    case Objekttyp::Text:
+    case Objekttyp::Bitmap:
         if (Objekt.isHidden()) MitEffektZeigen(Eintrag, Objekt, Seitenobjekt);
         break;
-    case 7:
-    case 64: MitEffektZeigen(Eintrag, Objekt, Seitenobjekt); break;
-    case 8:
+    case Objekttyp::Label:
+    case Objekttyp::PolyLine: MitEffektZeigen(Eintrag, Objekt, Seitenobjekt); break;
+    case Objekttyp::Medienplayer:
         if (!Objekt.isHidden()) break;
         Objekt.show();
         Seitenobjekt.Starten();
         break;
-    case 31:
-        if (Schalter(Eintrag, 1283))
-            Objekt.setEnabled(SeiteWirdAusgewertet && Schalter(Eintrag, 1251));
+    case Objekttyp::RadioButton:
+        if (Schalter(Eintrag, Feld::Objekte::Auto_deaktivieren))
+            Objekt.setEnabled(SeiteWirdAusgewertet && Schalter(Eintrag, Feld::Objekte::Bewertung));
         Objekt.show();
         break;
-    case 45: Objekt.setVisible(Schalter(Eintrag, 1260)); break;
-    default: Objekt.setVisible(!Seitenobjekt.Unsichtbar()); break;
+    case Objekttyp::SystemLabel:
+        Objekt.setVisible(Schalter(Eintrag, Feld::Objekte::Sichtbar));
+        break;
+    default: Objekt.setVisible(!FuerLernendeUnsichtbar(Eintrag.Typ)); break;
     }
 }
 
@@ -228,7 +221,7 @@ void SeiteZeigen(THauptfenster& Fenster) {
     TObjektliste* kopf = Fenster.ObjektlisteKopf;
     bool auswertung = false;
     ObenDurchlaufen(kopf, [&](TObjektliste& e) {
-        auswertung = e.Typ == Auswertung;
+        auswertung = e.Typ == Objekttyp::Auswertung;
         return !auswertung;
     });
     KinderDurchlaufen(kopf, &Fenster, [&](TObjektliste& e, QWidget& w, TSeitenobjekt& o) {
@@ -238,11 +231,11 @@ void SeiteZeigen(THauptfenster& Fenster) {
 
 void ImContainerZeigen(TObjektliste* Kopf, QWidget* Container) {
     KinderDurchlaufen(Kopf, Container, [](TObjektliste& e, QWidget& w, TSeitenobjekt& o) {
-        if (e.Typ == 45)
-            w.setVisible(Schalter(e, 1260));
+        if (e.Typ == Objekttyp::SystemLabel)
+            w.setVisible(Schalter(e, Feld::Objekte::Sichtbar));
         else
-            w.setVisible(!o.Unsichtbar());
-        if (e.Typ == 55) o.DatensatzSchreiben();
+            w.setVisible(!ImContainerUnsichtbar(e.Typ));
+        if (e.Typ == Objekttyp::Datensatz) o.DatensatzSchreiben();
     });
 }
 
@@ -263,12 +256,12 @@ void NachgeladenZeigen(const TObjektliste& Eintrag) {
     QWidget* w = Eintrag.Objekt.data();
     TSeitenobjekt* objekt = Eintrag.Seitenobjekt();
     if (!w || !objekt) return;
-    if (Eintrag.Typ == 5 || Eintrag.Typ == 64)
+    if (Eintrag.Typ == Objekttyp::Bitmap || Eintrag.Typ == Objekttyp::PolyLine)
         objekt->ZeigenMitEffekt(true);
     else
         w->show();
-    if (Eintrag.Typ == 55) objekt->DatensatzSchreiben();
-    if (Eintrag.Typ == 8) objekt->Starten();
+    if (Eintrag.Typ == Objekttyp::Datensatz) objekt->DatensatzSchreiben();
+    if (Eintrag.Typ == Objekttyp::Medienplayer) objekt->Starten();
 }
 
 void Nachladen(THauptfenster& Fenster, int32_t Nr) {
@@ -298,7 +291,7 @@ void ObjektErzeugen(THauptfenster& Fenster, TObjektliste& Eintrag, int Typ, TDat
     if (!objekte) return;
     objekt->AlleFelderUebernehmen(*objekte, Satz);
     if (VersatzX != 0 || VersatzY != 0) w->move(w->x() - VersatzX, w->y() - VersatzY);
-    const int32_t aktion = objekte->LeseZahl(Satz, 1231);
+    const int32_t aktion = objekte->LeseZahl(Satz, Feld::Objekte::Typ);
     if (aktion == 29 || aktion == 1029) w->setEnabled(MailVerfuegbar());
 }
 
@@ -307,10 +300,12 @@ void ObjektlisteAufbauen(THauptfenster& Fenster, const std::vector<std::string>&
     const TAufbau aufbau{Fenster, &Fenster, true};
     ListeAufbauen(aufbau, Fenster.ObjektlisteKopf, Nummernliste,
                   [&] { Fenster.HintergrundAusSeite(Seite); });
-    ObenMitTyp(Fenster.ObjektlisteKopf, 55, [](TSeitenobjekt& o) { o.DatensatzSchreiben(); });
+    ObenMitTyp(Fenster.ObjektlisteKopf, Objekttyp::Datensatz,
+               [](TSeitenobjekt& o) { o.DatensatzSchreiben(); });
     SeiteZeigen(Fenster);
-    ObenMitTyp(Fenster.ObjektlisteKopf, 52, [](TSeitenobjekt& o) { o.BereichAnpassen(); });
-    ObenMitTyp(Fenster.ObjektlisteKopf, 34,
+    ObenMitTyp(Fenster.ObjektlisteKopf, Objekttyp::ScrollBar,
+               [](TSeitenobjekt& o) { o.BereichAnpassen(); });
+    ObenMitTyp(Fenster.ObjektlisteKopf, Objekttyp::SAPStatuszeile,
                [](TSeitenobjekt& o) { o.UeberschreibmodusUebernehmen(); });
     FensterloseNachUnten(Fenster);
 }

@@ -5,6 +5,7 @@
 #include "player/TFensterliste.h"
 #include "player/THauptfenster.h"
 #include "store/Config.h"
+#include "store/Feldnummern.h"
 #include "store/Lektion.h"
 #include "store/Lektionsdateien.h"
 #include "store/Meldungen.h"
@@ -17,7 +18,7 @@ int32_t Wiederaufnahmeseite(const THauptfenster& Fenster) {
     if (!Fenster.Feedbackseite) return aktuell;
     TDatensatz* davor = VorherigeNormaleSeite(aktuell, INT64_MIN);
     TTabelle* seiten = Tabelle(ArtSeiten);
-    return davor && seiten ? seiten->LeseZahl(davor, 100) : aktuell;
+    return davor && seiten ? seiten->LeseZahl(davor, Feld::Seiten::State) : aktuell;
 }
 
 void FensterSchliessen(THauptfenster* Fenster) {

@@ -2,6 +2,7 @@
 
 #include "objects/kern/TObjektliste.h"
 #include "platform/AnsiText.h"
+#include "platform/Befehle.h"
 #include "platform/Bildschirm.h"
 #include "platform/Drucken.h"
 #include "platform/Farben.h"
@@ -20,9 +21,12 @@
 #include "player/Werkzeugfenster.h"
 #include "store/Config.h"
 #include "store/DialogDienst.h"
+#include "store/Feldnummern.h"
 #include "store/Lektion.h"
 #include "store/Lektionsdateien.h"
 #include "store/Meldungen.h"
+#include "store/Objekttyp.h"
+#include "store/Zahlen.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -31,7 +35,6 @@
 #include <QLineEdit>
 #include <QPainter>
 
-#include <charconv>
 #include <exception>
 
 namespace {
@@ -50,12 +53,6 @@ std::vector<std::string> Zeilen(const std::string& Text) {
         anfang = ende + 1;
     }
     return zeilen;
-}
-
-int32_t ZahlOderNull(const std::string& Text) {
-    int32_t nr = 0;
-    const auto [ende, fehler] = std::from_chars(Text.data(), Text.data() + Text.size(), nr);
-    return fehler == std::errc() && ende == Text.data() + Text.size() ? nr : 0;
 }
 
 } // namespace
@@ -111,7 +108,7 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
         if (!Timer.isActive()) {
             Rolle<TSpielerstand>().SeitenwechselAnstehend = true;
             Timer.setInterval(100);
-            AufgeschobeneSeite = seiten->LeseZahl(Seite, 100);
+            AufgeschobeneSeite = seiten->LeseZahl(Seite, Feld::Seiten::State);
             Timer.start();
         }
         return;
@@ -120,16 +117,18 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
     VorherigeSeitennummer = VorherigeSeite ? Seitennummer : 0;
     SeitenfelderLesen(Seite);
     if (!isMaximized()) Platzieren();
-    if (auto liste = seiten->LeseTextPuffer(Seite, 161)) Objektnummern = Zeilen(*liste);
-    setWindowTitle(AnsiNachQString(seiten->LeseText(Seite, 101)));
-    Lesezeichenvorgabe = seiten->LeseText(Seite, 132);
+    if (auto liste = seiten->LeseTextPuffer(Seite, Feld::Seiten::Objektliste))
+        Objektnummern = Zeilen(*liste);
+    setWindowTitle(AnsiNachQString(seiten->LeseText(Seite, Feld::Seiten::Titelzeile)));
+    Lesezeichenvorgabe = seiten->LeseText(Seite, Feld::Seiten::Lesezeichenvorgabe);
     Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.SeitenfelderGelesen(*this, Seite); });
 
     LernwegNachfolger = 0;
     if (TTabelle* lernweg = Tabelle(ArtLernweg)) {
         TDatensatz* weg = lernweg->Datensatz(Seitennummer);
         // A value that is no number counts as no successor instead of ending the build.
-        LernwegNachfolger = ZahlOderNull(lernweg->LeseText(weg, static_cast<uint16_t>(LernwegSpalte)));
+        LernwegNachfolger =
+            Zahlen::Genau(lernweg->LeseText(weg, static_cast<uint16_t>(LernwegSpalte))).value_or(0);
     }
 
     try {
@@ -151,7 +150,8 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
 
     bool auswertung = false;
     ObenDurchlaufen(ObjektlisteKopf, [&](TObjektliste& e) {
-        auswertung = auswertung || e.Typ == 35 || e.Typ == 44;
+        auswertung =
+            auswertung || e.Typ == Objekttyp::Auswertung || e.Typ == Objekttyp::StringAuswertung;
         return !auswertung;
     });
     if (!auswertung) Versuchszaehler = 1;
@@ -164,27 +164,29 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
 
 void THauptfenster::SeitenfelderLesen(TDatensatz* Seite) {
     TTabelle& t = *Tabelle(ArtSeiten);
-    Seitennummer = t.LeseZahl(Seite, 100);
-    Fortschrittsseite = t.LeseSchalter(Seite, 104);
-    NaechsteSeite = t.LeseZahl(Seite, 160);
-    VorherigeSeiteFeld = t.LeseZahl(Seite, 162);
-    WiederaufnahmeSeite = t.LeseZahl(Seite, 163);
-    Positionsart = static_cast<int16_t>(t.LeseZahl(Seite, 107));
-    Seitenrechteck = QRect(t.LeseKoordinate(Seite, 108), t.LeseKoordinate(Seite, 109),
-                           t.LeseZahl(Seite, 110), t.LeseZahl(Seite, 111));
-    const int32_t farbe = t.LeseZahl(Seite, 112);
+    Seitennummer = t.LeseZahl(Seite, Feld::Seiten::State);
+    Fortschrittsseite = t.LeseSchalter(Seite, Feld::Seiten::Lernfortschritt);
+    NaechsteSeite = t.LeseZahl(Seite, Feld::Seiten::NaechsterState);
+    VorherigeSeiteFeld = t.LeseZahl(Seite, Feld::Seiten::VorherigerState);
+    WiederaufnahmeSeite = t.LeseZahl(Seite, Feld::Seiten::WiederAufnahmeState);
+    Positionsart = static_cast<int16_t>(t.LeseZahl(Seite, Feld::Seiten::Position));
+    Seitenrechteck = QRect(
+        t.LeseKoordinate(Seite, Feld::Seiten::left), t.LeseKoordinate(Seite, Feld::Seiten::top),
+        t.LeseZahl(Seite, Feld::Seiten::width), t.LeseZahl(Seite, Feld::Seiten::height));
+    const int32_t farbe = t.LeseZahl(Seite, Feld::Seiten::Hintergrundfarbe);
     QPalette farben = palette();
     farben.setColor(QPalette::Window, farbe == 0 ? Silber : Lektionsfarbe(farbe));
     setPalette(farben);
-    Fokusobjekt = t.LeseZahl(Seite, 116);
-    Feedbackseite = t.LeseSchalter(Seite, 117);
-    const bool kacheln = t.LeseSchalter(Seite, 121);
+    Fokusobjekt = t.LeseZahl(Seite, Feld::Seiten::FokusObjekt);
+    Feedbackseite = t.LeseSchalter(Seite, Feld::Seiten::FeedbackState);
+    const bool kacheln = t.LeseSchalter(Seite, Feld::Seiten::Flaeche);
     if (kacheln != Kacheln) {
         Kacheln = kacheln;
         if (!Hintergrundname.empty()) HintergrundLaden(Hintergrundname);
     }
-    TFensterliste::Liste().FensternameSetzen(this, AnsiNachQString(t.LeseText(Seite, 118)));
-    DefaultSeite = t.LeseZahl(Seite, 120);
+    TFensterliste::Liste().FensternameSetzen(
+        this, AnsiNachQString(t.LeseText(Seite, Feld::Seiten::Fenstername)));
+    DefaultSeite = t.LeseZahl(Seite, Feld::Seiten::DefaultState);
 }
 
 void THauptfenster::Platzieren() {
@@ -239,7 +241,8 @@ void THauptfenster::StapelordnungKorrigieren() {
     ObenDurchlaufen(ObjektlisteKopf, [&](TObjektliste& e) {
         const QWidget* w = e.Objekt.data();
         TSeitenobjekt* objekt = e.Seitenobjekt();
-        const bool zaehlt = w && !(objekt && objekt->Unsichtbar()) && (e.Typ != 45 || w->isVisible());
+        const bool zaehlt = w && !FuerLernendeUnsichtbar(e.Typ) &&
+                            (e.Typ != Objekttyp::SystemLabel || w->isVisible());
         if (zaehlt) oben.push_back({&e, objekt});
         return true;
     });
@@ -262,10 +265,11 @@ void THauptfenster::StapelordnungKorrigieren() {
 void THauptfenster::HintergrundAusSeite(TDatensatz* Seite) {
     TTabelle* seiten = Tabelle(ArtSeiten);
     if (!seiten) return;
-    Bildverzeichnis = seiten->LeseText(Seite, 123);
-    HintergrundLaden(seiten->LeseText(Seite, 124));
+    Bildverzeichnis = seiten->LeseText(Seite, Feld::Seiten::Pfadname);
+    HintergrundLaden(seiten->LeseText(Seite, Feld::Seiten::Dateiname));
     if (!Hintergrundname.empty())
-        Prgbitmap->move(seiten->LeseKoordinate(Seite, 125), seiten->LeseKoordinate(Seite, 126));
+        Prgbitmap->move(seiten->LeseKoordinate(Seite, Feld::Seiten::Dateiname_links),
+                        seiten->LeseKoordinate(Seite, Feld::Seiten::Dateiname_oben));
 }
 
 void THauptfenster::HintergrundLaden(const std::string& Dateiname) {
@@ -504,7 +508,7 @@ void THauptfenster::SeiteAbfragen() {
     if (!Dialoge().Eingabe("Bildschirmseite laden", "Geben Sie die Nummer der Bildschirmseite ein",
                            eingabe))
         return;
-    const int32_t nr = ZahlOderNull(eingabe);
+    const int32_t nr = Zahlen::Genau(eingabe).value_or(0);
     if (nr <= 0) return;
     if (!SeiteVorhanden(nr)) {
         Meldung(98);
@@ -565,13 +569,13 @@ void THauptfenster::StartseiteAufbauen() {
     if (!seiten) return;
     if (seiten->Anzahl() == 0) {
         TDatensatz* erste = seiten->NeuerDatensatz(1);
-        seiten->SchreibeText(erste, 100, "1");
+        seiten->SchreibeText(erste, Feld::Seiten::State, "1");
         seiten->Speichern(erste);
         SeiteWaehlen(*this, erste);
         return;
     }
     const int32_t start = StartseiteLesen();
-    const int32_t parameter = ZahlOderNull(Rolle<TSpielerstand>().Kommandozeilenseite);
+    const int32_t parameter = Zahlen::Genau(Rolle<TSpielerstand>().Kommandozeilenseite).value_or(0);
     if (Startseite != 0) {
         GeheZuSeite(*this, Startseite);
     } else if (parameter > 0) {

@@ -1,13 +1,14 @@
 #include "store/Begriffe.h"
 
 #include "store/Datenlexikon.h"
+#include "store/Feldnummern.h"
 #include "store/Lektion.h"
 #include "store/TTabelle.h"
 
 namespace {
 
-constexpr uint16_t FeldBegriff = 1100;
-constexpr uint16_t FeldZusaetzlich = 1102;
+constexpr uint16_t FeldBegriff = Feld::Begriffe::Begriff;
+constexpr uint16_t FeldZusaetzlich = Feld::Begriffe::zusaetzliche_Begriffe;
 
 bool Trenner(char Zeichen) {
     switch (Zeichen) {

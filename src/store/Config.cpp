@@ -1,8 +1,10 @@
 #include "store/Config.h"
 
 #include "store/DialogDienst.h"
+#include "store/Feldnummern.h"
 #include "store/Lektionsdateien.h"
 #include "store/TTabelle.h"
+#include "store/Zahlen.h"
 #include "store/Zeichensatz.h"
 
 // Values stay bytes (the file is Windows-1252), so the wide-character converters are not
@@ -27,10 +29,10 @@ namespace {
 constexpr int ErsterBoundsTag = 0;
 constexpr int LetzterBoundsTag = 41;
 constexpr uint16_t FeldBounds = 400;
-constexpr uint16_t FeldBool = 442;
-constexpr uint16_t FeldInteger = 443;
-constexpr uint16_t FeldString = 444;
-constexpr uint16_t FeldOffeneFenster = 445;
+constexpr uint16_t FeldBool = Feld::Konfiguration::Bool;
+constexpr uint16_t FeldInteger = Feld::Konfiguration::Integer;
+constexpr uint16_t FeldString = Feld::Konfiguration::String;
+constexpr uint16_t FeldOffeneFenster = Feld::Konfiguration::geoeffnete_Fenster;
 constexpr int32_t Benutzer = 1;
 
 constexpr std::array<int32_t, 41> Zahlvorgaben = {
@@ -48,26 +50,6 @@ std::string_view Getrimmt(std::string_view s) {
     while (!s.empty() && Leerzeichen(s.back()))
         s.remove_suffix(1);
     return s;
-}
-
-// A decimal integer that fits 32 bits, blanks around it allowed; anything else is none.
-std::optional<int32_t> Ganzzahl(std::string_view s) {
-    s = Getrimmt(s);
-    bool negativ = false;
-    if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
-        negativ = s[0] == '-';
-        s.remove_prefix(1);
-    }
-    if (s.empty()) return std::nullopt;
-    int64_t v = 0;
-    for (const char c : s) {
-        if (c < '0' || c > '9') return std::nullopt;
-        v = v * 10 + (c - '0');
-        if (v > int64_t{std::numeric_limits<int32_t>::max()} + 1) return std::nullopt;
-    }
-    v = negativ ? -v : v;
-    if (v > std::numeric_limits<int32_t>::max()) return std::nullopt;
-    return static_cast<int32_t>(v);
 }
 
 int32_t Begrenzt(int64_t v) {
@@ -141,7 +123,7 @@ public:
 
     int32_t Zahl(const char* Abschnitt, const char* Schluessel, int32_t Vorgabe) const {
         const auto w = Wert(Abschnitt, Schluessel);
-        return w ? Ganzzahl(*w).value_or(Vorgabe) : Vorgabe;
+        return w ? Zahlen::Umrahmt(*w).value_or(Vorgabe) : Vorgabe;
     }
 
 private:
@@ -434,7 +416,7 @@ void EinstellungenLesen(TTabelle& ConfigTabelle, TEinstellungen& Ziel) {
     }
     const auto zahlen = Zeilen(ConfigTabelle.LeseText(satz, FeldInteger));
     for (size_t i = 1; i <= std::min<size_t>(zahlen.size(), 40); ++i)
-        if (const auto z = Ganzzahl(zahlen[i - 1])) Ziel.Zahl[i] = *z;
+        if (const auto z = Zahlen::Umrahmt(zahlen[i - 1])) Ziel.Zahl[i] = *z;
     const auto texte = Zeilen(ConfigTabelle.LeseText(satz, FeldString));
     for (size_t i = 1; i <= std::min<size_t>(texte.size(), 10); ++i)
         Ziel.Text[i] = texte[i - 1];
@@ -456,7 +438,7 @@ TFenstergrenzen FensterpositionLesen(TTabelle& ConfigTabelle, int Fenstertag,
     TFenstergrenzen g = Aktuell;
     int32_t* werte[] = {&g.Links, &g.Oben, &g.Breite, &g.Hoehe};
     for (size_t i = 0; i < 4; ++i)
-        if (const auto z = Ganzzahl(zeilen[i])) *werte[i] = *z;
+        if (const auto z = Zahlen::Umrahmt(zeilen[i])) *werte[i] = *z;
     if (int64_t{g.Links} + g.Breite > Bildschirm.DesktopBreite)
         g.Links = Begrenzt(int64_t{Bildschirm.DesktopBreite} - g.Breite);
     if (int64_t{g.Oben} + g.Hoehe > Bildschirm.BildschirmHoehe)

@@ -1,11 +1,13 @@
 #include "store/Datensaetze.h"
 
 #include "store/Datenlexikon.h"
+#include "store/Feldnummern.h"
 #include "store/Lektion.h"
 #include "store/Lektionsdateien.h"
 #include "store/TAnwendungskontext.h"
 #include "store/TDatenanzeige.h"
 #include "store/TTabelle.h"
+#include "store/Zahlen.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -19,10 +21,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr uint16_t FeldInhalt = 301;
-constexpr uint16_t FeldWert1 = 302;
-constexpr uint16_t FeldOperator = 303;
-constexpr uint16_t FeldWert2 = 304;
+constexpr uint16_t FeldInhalt = Feld::Daten::Inhalt;
+constexpr uint16_t FeldWert1 = Feld::Daten::Wert1;
+constexpr uint16_t FeldOperator = Feld::Daten::Operator;
+constexpr uint16_t FeldWert2 = Feld::Daten::Wert2;
 constexpr const char* UngueltigesDatum = "00.00.0000";
 
 struct TDatum {
@@ -46,16 +48,6 @@ bool Gueltig(const TDatum& d) {
            d.Tag <= TageImMonat(d.Jahr, d.Monat);
 }
 
-std::optional<int64_t> Ziffern(std::string_view s, size_t Min, size_t Max) {
-    if (s.size() < Min || s.size() > Max) return std::nullopt;
-    int64_t v = 0;
-    for (const char c : s) {
-        if (c < '0' || c > '9') return std::nullopt;
-        v = v * 10 + (c - '0');
-    }
-    return v;
-}
-
 // The German short date "dd.mm.yyyy" (day and month also with one digit).
 std::optional<TDatum> DatumLesen(std::string_view s) {
     while (!s.empty() && s.front() == ' ')
@@ -65,9 +57,9 @@ std::optional<TDatum> DatumLesen(std::string_view s) {
     const size_t p1 = s.find('.');
     const size_t p2 = p1 == std::string_view::npos ? p1 : s.find('.', p1 + 1);
     if (p2 == std::string_view::npos) return std::nullopt;
-    const auto tag = Ziffern(s.substr(0, p1), 1, 2);
-    const auto monat = Ziffern(s.substr(p1 + 1, p2 - p1 - 1), 1, 2);
-    const auto jahr = Ziffern(s.substr(p2 + 1), 4, 4);
+    const auto tag = Zahlen::Ziffern(s.substr(0, p1), 1, 2);
+    const auto monat = Zahlen::Ziffern(s.substr(p1 + 1, p2 - p1 - 1), 1, 2);
+    const auto jahr = Zahlen::Ziffern(s.substr(p2 + 1), 4, 4);
     if (!tag || !monat || !jahr) return std::nullopt;
     const TDatum d{*jahr, *monat, *tag};
     return Gueltig(d) ? std::optional(d) : std::nullopt;
@@ -214,7 +206,7 @@ std::optional<std::string> Datensatzinhalt(int32_t Nr) {
     TTabelle* daten = Tabelle(ArtDaten);
     TDatensatz* satz = daten ? daten->Datensatz(Nr) : nullptr;
     if (!satz) return std::nullopt;
-    return daten->LeseText(satz, 301);
+    return daten->LeseText(satz, Feld::Daten::Inhalt);
 }
 
 bool BerechnenDatei(const fs::path& LektionsVerzeichnis) {

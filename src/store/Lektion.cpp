@@ -1,5 +1,6 @@
 #include "store/Lektion.h"
 
+#include "store/Feldnummern.h"
 #include "store/Lektionsdateien.h"
 #include "store/Meldungen.h"
 
@@ -95,7 +96,7 @@ void LektionOeffnen(const std::function<void(int)>& Fortschritt) {
     for (int i = 0; i < anzahl; ++i) {
         const int art = Oeffnungsreihenfolge[i];
         if (art < 0) {
-            Tabellen()[ArtBegriffe]->SortiereNachText(1100);
+            Tabellen()[ArtBegriffe]->SortiereNachText(Feld::Begriffe::Begriff);
         } else {
             Tabellen()[art] = std::make_unique<TTabelle>(art);
             Tabellen()[art]->Laden(2);
@@ -173,8 +174,8 @@ void HeuteAbgehaktZuruecksetzen() {
     TTabelle* lerner = Tabelle(ArtLerner);
     if (!lerner) return;
     for (TDatensatz* s = lerner->Erster(); s; s = s->Naechster) {
-        if (!lerner->LeseSchalter(s, 2301)) continue;
-        lerner->SchreibeSchalter(s, 2301, false);
+        if (!lerner->LeseSchalter(s, Feld::Lerner::heute_abgehakt)) continue;
+        lerner->SchreibeSchalter(s, Feld::Lerner::heute_abgehakt, false);
         lerner->Speichern(s);
     }
 }

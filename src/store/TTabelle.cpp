@@ -1,7 +1,9 @@
 #include "store/TTabelle.h"
 
 #include "store/DialogDienst.h"
+#include "store/Feldnummern.h"
 #include "store/Lektionsdateien.h"
+#include "store/Zahlen.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -197,23 +199,6 @@ std::string Bereinigt(std::string_view Wert) {
     for (const char c : Wert)
         if (c != Wertende && c != Satzende) s += c;
     return s;
-}
-
-int32_t ZahlAusText(std::string_view t) {
-    size_t i = 0;
-    while (i < t.size() && (t[i] == ' ' || t[i] == '\t')) ++i;
-    bool negativ = false;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) negativ = t[i++] == '-';
-    if (i == t.size()) return 0;
-    int64_t v = 0;
-    for (; i < t.size(); ++i) {
-        if (t[i] < '0' || t[i] > '9') return 0;
-        v = v * 10 + (t[i] - '0');
-        if (v > static_cast<int64_t>(std::numeric_limits<int32_t>::max()) + 1) return 0;
-    }
-    v = negativ ? -v : v;
-    if (v > std::numeric_limits<int32_t>::max()) return 0;
-    return static_cast<int32_t>(v);
 }
 
 int32_t Gerundet(double x) {
@@ -665,7 +650,7 @@ std::string TTabelle::LeseText(TDatensatz* Satz, uint16_t FeldId) {
 }
 
 int32_t TTabelle::LeseZahl(TDatensatz* Satz, uint16_t FeldId) {
-    return ZahlAusText(Wert(Satz, FeldId));
+    return Zahlen::Feldwert(Wert(Satz, FeldId));
 }
 
 bool TTabelle::LeseSchalter(TDatensatz* Satz, uint16_t FeldId) {
@@ -704,12 +689,14 @@ void TTabelle::SchriftstilDeuten(std::string_view Stil, TSchriftangaben& Schrift
 
 TSchriftangaben TTabelle::LeseSchrift(TDatensatz* Satz) {
     TSchriftangaben schrift;
-    schrift.Farbe = LeseZahl(Satz, 1245);
-    schrift.Name = LeseText(Satz, 1246);
-    schrift.Groesse = LeseSchriftgroesse(Satz, 1247);
+    schrift.Farbe = LeseZahl(Satz, Feld::Objekte::Schriftfarbe);
+    schrift.Name = LeseText(Satz, Feld::Objekte::Schriftart);
+    schrift.Groesse = LeseSchriftgroesse(Satz, Feld::Objekte::Schriftgroesse);
     // The style is field 1248 of the object table; other tables are read at its place there.
     constexpr uint16_t StilPositionImObjekt = 49;
-    SchriftstilDeuten(Wert(Satz, Position(1248) ? 1248 : StilPositionImObjekt), schrift);
+    SchriftstilDeuten(Wert(Satz, Position(Feld::Objekte::Schriftstil) ? Feld::Objekte::Schriftstil
+                                                                      : StilPositionImObjekt),
+                      schrift);
     return schrift;
 }
 

@@ -1,12 +1,12 @@
 #include "vlmtab/Befehlszeile.h"
 
 #include "store/Datenlexikon.h"
+#include "store/Zahlen.h"
 #include "vlmtab/Inibefehl.h"
 #include "vlmtab/LektionBauen.h"
 #include "vlmtab/Rechenbefehl.h"
 #include "vlmtab/Tabellenbefehle.h"
 
-#include <charconv>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -167,17 +167,8 @@ void HilfeZeigen(const TBefehl& Befehl, std::ostream& Aus) {
     if (Befehl.MitArt) Aus << '\n' << ArtHilfe;
 }
 
-template <typename T> std::optional<T> Zahl(const std::string& Text) {
-    T wert{};
-    const char* ende = Text.data() + Text.size();
-    const char* anfang = Text.data() + (Text.size() > 1 && Text[0] == '+' ? 1 : 0);
-    const auto [p, fehler] = std::from_chars(anfang, ende, wert);
-    if (Text.empty() || fehler != std::errc() || p != ende) return std::nullopt;
-    return wert;
-}
-
 std::optional<int> ArtAus(const std::string& Text) {
-    if (const auto zahl = Zahl<int>(Text)) {
+    if (const auto zahl = Zahlen::MitVorzeichen(Text)) {
         if (*zahl >= 0 && *zahl <= HoechsteTabellenart) return zahl;
         return std::nullopt;
     }
@@ -188,7 +179,7 @@ std::optional<int> ArtAus(const std::string& Text) {
 // An argument that is an option rather than a value: "-x" and "--x", but not a negative
 // number, which record numbers and colours often are.
 bool IstOption(const std::string& a) {
-    return a.size() > 1 && a[0] == '-' && !Zahl<long long>(a);
+    return a.size() > 1 && a[0] == '-' && !Zahlen::MitVorzeichen64(a);
 }
 
 class Aufruf {
@@ -283,11 +274,11 @@ private:
         }
         if (name == "dump") return TabelleAusgeben(datei, art, Aus, Meldungen);
 
-        const auto nr = Zahl<int32_t>(werte[1]);
+        const auto nr = Zahlen::MitVorzeichen(werte[1]);
         if (!nr) return Falsch(&Befehl, "NR \"" + werte[1] + "\" is not a whole number (32 bits)");
         if (name == "delete") return DatensatzLoeschen(datei, *nr, art, Meldungen);
 
-        const auto feld = Zahl<int>(werte[2]);
+        const auto feld = Zahlen::MitVorzeichen(werte[2]);
         if (!feld || *feld < 0 || *feld > 0xFFFF)
             return Falsch(&Befehl, "FIELD \"" + werte[2] +
                                        "\" is not a field identifier (a number from 0 to 65535)");

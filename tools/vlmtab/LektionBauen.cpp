@@ -3,6 +3,7 @@
 #include "store/Datenlexikon.h"
 #include "store/Lektionsdateien.h"
 #include "store/TTabelle.h"
+#include "store/Zahlen.h"
 #include "store/Zeichensatz.h"
 #include "vlmtab/JsonText.h"
 #include "vlmtab/Tabellenbefehle.h"
@@ -174,7 +175,7 @@ private:
         }
         const QJsonObject satz = Wert.toObject();
         const auto nr = GanzzahlText(satz.value("nr"));
-        const long long zahl = nr ? std::stoll(*nr) : 0;
+        const long long zahl = nr ? Zahlen::MitVorzeichen64(*nr).value_or(0) : 0;
         if (!nr || zahl < std::numeric_limits<int32_t>::min() ||
             zahl > std::numeric_limits<int32_t>::max()) {
             Melden(ort, "\"nr\" must be a whole number from -2147483648 to 2147483647");
@@ -219,10 +220,7 @@ private:
 
     // The 1-based position a field key addresses; 0 after reporting a bad key.
     int Position(const TTabelle& Tabelle, const std::string& Schluessel, const std::string& Ort) {
-        const bool ziffern = !Schluessel.empty() && Schluessel.size() <= 5 &&
-                             std::all_of(Schluessel.begin(), Schluessel.end(),
-                                         [](unsigned char c) { return std::isdigit(c); });
-        const int id = ziffern ? std::stoi(Schluessel) : -1;
+        const int id = static_cast<int>(Zahlen::Ziffern(Schluessel, 1, 5).value_or(-1));
         if (id < 0 || id > 0xFFFF) {
             Melden(Ort, "a field key must be a field identifier (a decimal number)");
             return 0;

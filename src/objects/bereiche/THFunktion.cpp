@@ -9,6 +9,7 @@
 #include "platform/Farben.h"
 #include "platform/Mauszeiger.h"
 #include "platform/Schriften.h"
+#include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
 #include <QMouseEvent>
@@ -160,8 +161,8 @@ void THFunktion::paintEvent(QPaintEvent*) {
 
 void THFunktion::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     switch (FeldId) {
-    case 1267: setCursor(Objektcursor(Tabelle.LeseZahl(Satz, FeldId))); break;
-    case 1287: Layout = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::Cursor: setCursor(Objektcursor(Tabelle.LeseZahl(Satz, FeldId))); break;
+    case Feld::Objekte::Layout: Layout = Tabelle.LeseZahl(Satz, FeldId); break;
     default: THXPaintBox::FeldAnwenden(Tabelle, Satz, FeldId); break;
     }
 }

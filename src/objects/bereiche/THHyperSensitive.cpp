@@ -3,6 +3,7 @@
 #include "objects/kern/Feldregeln.h"
 #include "objects/kern/TSeitenfenster.h"
 #include "platform/Mauszeiger.h"
+#include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
 #include <QMouseEvent>
@@ -32,7 +33,7 @@ void THHyperSensitive::MausBewegt(QMouseEvent&) {
 
 void THHyperSensitive::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     if (Aktionsfelder.FeldAnwenden(Tabelle, Satz, FeldId)) return;
-    if (FeldId == 1267)
+    if (FeldId == Feld::Objekte::Cursor)
         setCursor(Objektcursor(Tabelle.LeseZahl(Satz, FeldId)));
     else
         THXPaintBox::FeldAnwenden(Tabelle, Satz, FeldId);

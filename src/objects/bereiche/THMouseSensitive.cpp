@@ -4,6 +4,7 @@
 #include "store/TAnwendungskontext.h"
 #include "objects/kern/Feldregeln.h"
 #include "objects/kern/TSeitenfenster.h"
+#include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
 #include <QMouseEvent>
@@ -64,9 +65,9 @@ void THMouseSensitive::paintEvent(QPaintEvent*) {
 
 void THMouseSensitive::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     switch (FeldId) {
-    case 1212: MarkiertSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
-    case 1249: GroupIndex = Tabelle.LeseZahl(Satz, FeldId); break;
-    case 1251: Bewertung = Tabelle.LeseSchalter(Satz, FeldId); break;
+    case Feld::Objekte::Markiert: MarkiertSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case Feld::Objekte::GroupIndex: GroupIndex = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::Bewertung: Bewertung = Tabelle.LeseSchalter(Satz, FeldId); break;
     default: THXPaintBox::FeldAnwenden(Tabelle, Satz, FeldId); break;
     }
 }

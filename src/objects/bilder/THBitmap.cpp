@@ -2,6 +2,7 @@
 
 #include "objects/kern/Feldregeln.h"
 #include "platform/Mauszeiger.h"
+#include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
 #include <QPainter>
@@ -97,10 +98,13 @@ void THBitmap::paintEvent(QPaintEvent*) {
 
 void THBitmap::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     switch (FeldId) {
-    case 1210: BildLaden(Tabelle.LeseText(Satz, 1273), Tabelle.LeseText(Satz, 1210)); break;
-    case 1279: EffektAnzeigen = Tabelle.LeseZahl(Satz, FeldId); break;
-    case 1281: EffektEntfernen = Tabelle.LeseZahl(Satz, FeldId); break;
-    case 1284: Abstand = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::Dateiname:
+        BildLaden(Tabelle.LeseText(Satz, Feld::Objekte::Pfadname),
+                  Tabelle.LeseText(Satz, Feld::Objekte::Dateiname));
+        break;
+    case Feld::Objekte::Effekt_Anzeigen: EffektAnzeigen = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::Effekt_Entfernen: EffektEntfernen = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::Abstand: Abstand = Tabelle.LeseZahl(Satz, FeldId); break;
     default: SchalterAnwenden(Tabelle, Satz, FeldId); break;
     }
 }
@@ -108,13 +112,13 @@ void THBitmap::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId
 void THBitmap::SchalterAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     const bool an = Tabelle.LeseSchalter(Satz, FeldId);
     switch (FeldId) {
-    case 1217: VerschiebbarSetzen(an); break;
-    case 1219:
+    case Feld::Objekte::Verschiebbar: VerschiebbarSetzen(an); break;
+    case Feld::Objekte::Stretch:
         Stretch = an;
         update();
         break;
-    case 1220: AutoSizeSetzen(an); break;
-    case 1222: TransparentSetzen(an); break;
+    case Feld::Objekte::AutoSize: AutoSizeSetzen(an); break;
+    case Feld::Objekte::Transparent: TransparentSetzen(an); break;
     default: TSeitenobjekt::FeldAnwenden(Tabelle, Satz, FeldId); break;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "objects/kern/Feldregeln.h"
 #include "objects/kern/TSeitenfenster.h"
+#include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
 #include <QPainter>
@@ -44,13 +45,13 @@ void THShape::StiftbreiteSetzen(int32_t Breite) {
 
 void THShape::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     switch (FeldId) {
-    case 1209: Fuellfarbe = FeldFarbe(Tabelle, Satz, FeldId); break;
-    case 1217: VerschiebbarSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
-    case 1218: Ziel = Tabelle.LeseZahl(Satz, FeldId); break;
-    case 1222: Transparent = Tabelle.LeseSchalter(Satz, FeldId); break;
-    case 1223: FigurSetzen(Tabelle.LeseText(Satz, FeldId)); break;
-    case 1227: Stiftfarbe = FeldFarbe(Tabelle, Satz, FeldId); break;
-    case 1229: StiftbreiteSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
+    case Feld::Objekte::Farbe: Fuellfarbe = FeldFarbe(Tabelle, Satz, FeldId); break;
+    case Feld::Objekte::Verschiebbar: VerschiebbarSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case Feld::Objekte::Ziel: Ziel = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::Transparent: Transparent = Tabelle.LeseSchalter(Satz, FeldId); break;
+    case Feld::Objekte::Shape: FigurSetzen(Tabelle.LeseText(Satz, FeldId)); break;
+    case Feld::Objekte::Stiftfarbe: Stiftfarbe = FeldFarbe(Tabelle, Satz, FeldId); break;
+    case Feld::Objekte::Stiftbreite: StiftbreiteSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
     default: TSeitenobjekt::FeldAnwenden(Tabelle, Satz, FeldId); return;
     }
     update();

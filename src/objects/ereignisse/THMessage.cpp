@@ -4,6 +4,7 @@
 #include "objects/kern/Feldregeln.h"
 #include "platform/AnsiText.h"
 #include "platform/Farben.h"
+#include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
 namespace {
@@ -36,10 +37,10 @@ void THMessage::EreignisEmpfangen(int Nr) {
 
 void THMessage::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     switch (FeldId) {
-    case 1221: CaptionSetzen(AnsiNachQString(Tabelle.LeseText(Satz, FeldId))); break;
-    case 1282: Email = Tabelle.LeseText(Satz, FeldId); break;
-    case 1288: Script = Tabelle.LeseText(Satz, FeldId); break;
-    case 1292: Dokumentname = Tabelle.LeseText(Satz, FeldId); break;
+    case Feld::Objekte::Text: CaptionSetzen(AnsiNachQString(Tabelle.LeseText(Satz, FeldId))); break;
+    case Feld::Objekte::e_mail: Email = Tabelle.LeseText(Satz, FeldId); break;
+    case Feld::Objekte::Script: Script = Tabelle.LeseText(Satz, FeldId); break;
+    case Feld::Objekte::Dokumentname: Dokumentname = Tabelle.LeseText(Satz, FeldId); break;
     default: ZahlfeldAnwenden(Tabelle, Satz, FeldId); break;
     }
 }
@@ -47,17 +48,17 @@ void THMessage::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldI
 void THMessage::ZahlfeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     const int32_t wert = Tabelle.LeseZahl(Satz, FeldId);
     switch (FeldId) {
-    case 1211: TextNr = wert; break;
-    case 1218: Ziel = wert; break;
-    case 1231:
+    case Feld::Objekte::TextNr: TextNr = wert; break;
+    case Feld::Objekte::Ziel: Ziel = wert; break;
+    case Feld::Objekte::Typ:
         Typ = wert;
         Aktion = Aktionscode(wert);
         break;
-    case 1256: Objektnummer = wert; break;
-    case 1258: EreignisNr = wert; break;
-    case 1268: Datensatznummer = wert; break;
-    case 1270: Quelle = wert; break;
-    case 1286: Menuenummer = wert; break;
+    case Feld::Objekte::Objektnummer: Objektnummer = wert; break;
+    case Feld::Objekte::EreignisNr: EreignisNr = wert; break;
+    case Feld::Objekte::Datensatznummer: Datensatznummer = wert; break;
+    case Feld::Objekte::Quelle: Quelle = wert; break;
+    case Feld::Objekte::MenueNummer: Menuenummer = wert; break;
     default: THPanel::FeldAnwenden(Tabelle, Satz, FeldId); break;
     }
 }

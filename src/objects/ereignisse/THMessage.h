@@ -13,7 +13,6 @@ public:
     explicit THMessage(QWidget* Eltern = nullptr);
 
     // The learner never sees an event object.
-    bool Unsichtbar() const override { return true; }
 
     int32_t TextNr = 0;
     int32_t Ziel = 0;

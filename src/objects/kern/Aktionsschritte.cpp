@@ -1,6 +1,7 @@
 #include "objects/kern/Aktionsschritte.h"
 
 #include "objects/rollen/Aktionsanforderung.h"
+#include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
 #include <QWidget>
@@ -12,22 +13,28 @@ constexpr int Popupabstand = 20; // the pop-up menu opens below the object's lef
 
 bool TAktionsfelder::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     switch (FeldId) {
-    case 1211: TextNr = Tabelle.LeseZahl(Satz, FeldId); return true;
-    case 1218: Ziel = Tabelle.LeseZahl(Satz, FeldId); return true;
-    case 1231:
+    case Feld::Objekte::TextNr: TextNr = Tabelle.LeseZahl(Satz, FeldId); return true;
+    case Feld::Objekte::Ziel: Ziel = Tabelle.LeseZahl(Satz, FeldId); return true;
+    case Feld::Objekte::Typ:
         Typ = Tabelle.LeseZahl(Satz, FeldId);
         Aktion = Aktionscode(Typ);
         return true;
-    case 1256: Objektnummer = Tabelle.LeseZahl(Satz, FeldId); return true;
-    case 1268: Datensatznummer = Tabelle.LeseZahl(Satz, FeldId); return true;
-    case 1282: Email = Tabelle.LeseText(Satz, FeldId); return true;
-    case 1292: Dokumentname = Tabelle.LeseText(Satz, FeldId); return true;
+    case Feld::Objekte::Objektnummer: Objektnummer = Tabelle.LeseZahl(Satz, FeldId); return true;
+    case Feld::Objekte::Datensatznummer:
+        Datensatznummer = Tabelle.LeseZahl(Satz, FeldId);
+        return true;
+    case Feld::Objekte::e_mail: Email = Tabelle.LeseText(Satz, FeldId); return true;
+    case Feld::Objekte::Dokumentname: Dokumentname = Tabelle.LeseText(Satz, FeldId); return true;
     default: break;
     }
-    if ((Gehalten & Hilfe) && FeldId == 1275) HilfeContext = Tabelle.LeseZahl(Satz, FeldId);
-    else if ((Gehalten & Hilfe) && FeldId == 1276) Hilfedatei = Tabelle.LeseText(Satz, FeldId);
-    else if ((Gehalten & Script) && FeldId == 1288) Scriptname = Tabelle.LeseText(Satz, FeldId);
-    else if ((Gehalten & Menue) && FeldId == 1286) Menuenummer = Tabelle.LeseZahl(Satz, FeldId);
+    if ((Gehalten & Hilfe) && FeldId == Feld::Objekte::HilfeContext)
+        HilfeContext = Tabelle.LeseZahl(Satz, FeldId);
+    else if ((Gehalten & Hilfe) && FeldId == Feld::Objekte::Hilfedatei)
+        Hilfedatei = Tabelle.LeseText(Satz, FeldId);
+    else if ((Gehalten & Script) && FeldId == Feld::Objekte::Script)
+        Scriptname = Tabelle.LeseText(Satz, FeldId);
+    else if ((Gehalten & Menue) && FeldId == Feld::Objekte::MenueNummer)
+        Menuenummer = Tabelle.LeseZahl(Satz, FeldId);
     else return false;
     return true;
 }

@@ -3,6 +3,7 @@
 #include "objects/rollen/TEffektuhr.h"
 #include "store/Datenlexikon.h"
 #include "store/TAnwendungskontext.h"
+#include "store/Feldnummern.h"
 #include "store/Lektion.h"
 
 #include <QThread>
@@ -25,9 +26,9 @@ TEffektangaben EffektLesen(int32_t Nr) {
     TDatensatz* satz = effekte && Nr != 0 ? effekte->Datensatz(Nr) : nullptr;
     if (!satz) return e;
     e.Vorhanden = true;
-    e.Typ = effekte->LeseZahl(satz, 1701);
-    e.Geschwindigkeit = effekte->LeseZahl(satz, 1729);
-    e.Schritte = effekte->LeseZahl(satz, 1730);
+    e.Typ = effekte->LeseZahl(satz, Feld::Effekte::Typ);
+    e.Geschwindigkeit = effekte->LeseZahl(satz, Feld::Effekte::Geschwindigkeit1729);
+    e.Schritte = effekte->LeseZahl(satz, Feld::Effekte::Schritte);
     return e;
 }
 

@@ -1,6 +1,7 @@
 #include "objects/kern/THBitBtn.h"
 
 #include "objects/kern/Feldregeln.h"
+#include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
 #include <QImage>
@@ -24,8 +25,11 @@ void THBitBtn::GlyphLaden(const std::string& Pfad, const std::string& Datei) {
 
 void THBitBtn::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     switch (FeldId) {
-    case 1210: GlyphLaden(Tabelle.LeseText(Satz, 1273), Tabelle.LeseText(Satz, 1210)); break;
-    case 1245: SchriftUebernehmen(*this, Tabelle, Satz); break;
+    case Feld::Objekte::Dateiname:
+        GlyphLaden(Tabelle.LeseText(Satz, Feld::Objekte::Pfadname),
+                   Tabelle.LeseText(Satz, Feld::Objekte::Dateiname));
+        break;
+    case Feld::Objekte::Schriftfarbe: SchriftUebernehmen(*this, Tabelle, Satz); break;
     default: TSeitenobjekt::FeldAnwenden(Tabelle, Satz, FeldId); break;
     }
 }

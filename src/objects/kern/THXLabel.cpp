@@ -4,6 +4,7 @@
 #include "objects/kern/Feldregeln.h"
 #include "platform/AnsiText.h"
 #include "store/Datensaetze.h"
+#include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
 THXLabel::THXLabel(QWidget* Eltern) : QLabel(Eltern), TSeitenobjekt(this) {
@@ -25,9 +26,9 @@ void THXLabel::DatensatzZeigen(int32_t Nr) {
 
 void THXLabel::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     switch (FeldId) {
-    case 1245: SchriftUebernehmen(*this, Tabelle, Satz); break;
-    case 1266: AusrichtungSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
-    case 1268: DatensatzZeigen(Tabelle.LeseZahl(Satz, FeldId)); break;
+    case Feld::Objekte::Schriftfarbe: SchriftUebernehmen(*this, Tabelle, Satz); break;
+    case Feld::Objekte::Ausrichtung: AusrichtungSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
+    case Feld::Objekte::Datensatznummer: DatensatzZeigen(Tabelle.LeseZahl(Satz, FeldId)); break;
     default: TSeitenobjekt::FeldAnwenden(Tabelle, Satz, FeldId); break;
     }
 }

@@ -1,6 +1,7 @@
 #include "objects/kern/TObjektliste.h"
 
 #include "objects/kern/TSeitenobjekt.h"
+#include "store/Objekttyp.h"
 
 TSeitenobjekt* TObjektliste::Seitenobjekt() const {
     return Objekt ? TSeitenobjekt::Von(Objekt.data()) : nullptr;
@@ -16,7 +17,7 @@ void ObjektlisteFreigeben(TObjektliste*& Kopf) {
 
 TObjektliste* Containerliste(const TObjektliste& Eintrag) {
     // Only the two container types hold lists; the type decides before any cast.
-    if (Eintrag.Typ != 46 && Eintrag.Typ != 57) return nullptr;
+    if (Eintrag.Typ != Objekttyp::ScrollBox && Eintrag.Typ != Objekttyp::Fenster) return nullptr;
     TSeitenobjekt* objekt = Eintrag.Seitenobjekt();
     TObjektliste** liste = objekt ? objekt->EigeneObjektliste() : nullptr;
     return liste ? *liste : nullptr;

@@ -3,6 +3,7 @@
 #include "objects/kern/Feldregeln.h"
 #include "objects/kern/TSeitenfenster.h"
 #include "platform/AnsiText.h"
+#include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
 #include <QMouseEvent>
@@ -73,24 +74,29 @@ void TSeitenobjekt::FeldUebernehmen(TTabelle& Tabelle, TDatensatz* Satz, uint16_
 void TSeitenobjekt::AlleFelderUebernehmen(TTabelle& Tabelle, TDatensatz* Satz) {
     if (!Satz) Satz = Tabelle.Datensatz(Tag);
     if (!Satz) return;
-    for (uint16_t feld = 1201; feld <= 1293; ++feld)
+    for (uint16_t feld = Feld::Objekte::Beschreibung; feld <= Feld::Objekte::Lexikonfunktion;
+         ++feld)
         FeldAnwenden(Tabelle, Satz, feld);
 }
 
 void TSeitenobjekt::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     switch (FeldId) {
-    case 1201: Beschreibung = Tabelle.LeseText(Satz, FeldId); break;
-    case 1205:
+    case Feld::Objekte::Beschreibung: Beschreibung = Tabelle.LeseText(Satz, FeldId); break;
+    case Feld::Objekte::Links:
         Heimat.setX(Tabelle.LeseKoordinate(Satz, FeldId));
         Selbst->move(Heimat.x(), Selbst->y());
         break;
-    case 1206:
+    case Feld::Objekte::Oben:
         Heimat.setY(Tabelle.LeseKoordinate(Satz, FeldId));
         Selbst->move(Selbst->x(), Heimat.y());
         break;
-    case 1207: Selbst->resize(Tabelle.LeseKoordinate(Satz, FeldId), Selbst->height()); break;
-    case 1208: Selbst->resize(Selbst->width(), Tabelle.LeseKoordinate(Satz, FeldId)); break;
-    case 1252: HinweisSetzen(*Selbst, Tabelle.LeseText(Satz, FeldId)); break;
+    case Feld::Objekte::Breite:
+        Selbst->resize(Tabelle.LeseKoordinate(Satz, FeldId), Selbst->height());
+        break;
+    case Feld::Objekte::Hoehe:
+        Selbst->resize(Selbst->width(), Tabelle.LeseKoordinate(Satz, FeldId));
+        break;
+    case Feld::Objekte::Hilfe: HinweisSetzen(*Selbst, Tabelle.LeseText(Satz, FeldId)); break;
     default: break;
     }
 }

@@ -1,6 +1,7 @@
 #include "objects/knoepfe/Klang.h"
 
 #include "objects/rollen/TKlangdienst.h"
+#include "store/Feldnummern.h"
 #include "store/Lektion.h"
 #include "store/Lektionsdateien.h"
 #include "store/TAnwendungskontext.h"
@@ -26,9 +27,10 @@ std::filesystem::path Klickeffektdatei(int32_t Effektnummer) {
     if (Effektnummer == 0) return {};
     TTabelle* effekte = Tabelle(ArtEffekte);
     TDatensatz* satz = effekte ? effekte->Datensatz(Effektnummer) : nullptr;
-    if (!satz || effekte->LeseZahl(satz, 1701) != 1) return {};
+    if (!satz || effekte->LeseZahl(satz, Feld::Effekte::Typ) != 1) return {};
     return LektionsdateiFinden(Lektionsorte().Lektionsverzeichnis,
-                               effekte->LeseText(satz, 1703) + effekte->LeseText(satz, 1702));
+                               effekte->LeseText(satz, Feld::Effekte::SounddateiPfad) +
+                                   effekte->LeseText(satz, Feld::Effekte::SounddateiName));
 }
 
 void KlickeffektAbspielen(int32_t Effektnummer) {

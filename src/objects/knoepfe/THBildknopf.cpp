@@ -2,6 +2,7 @@
 
 #include "objects/kern/Feldregeln.h"
 #include "objects/bilder/THBitmap.h"
+#include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
 #include <QPainter>
@@ -104,13 +105,13 @@ void THBildknopf::TransparentSetzen(bool Wert) {
 
 void THBildknopf::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     switch (FeldId) {
-    case 1210:
+    case Feld::Objekte::Dateiname:
         Dateiname = Tabelle.LeseText(Satz, FeldId);
-        Pfadname = Tabelle.LeseText(Satz, 1273);
+        Pfadname = Tabelle.LeseText(Satz, Feld::Objekte::Pfadname);
         StreifenLaden();
         break;
-    case 1222: TransparentSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
-    case 1291: BildbreiteSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
+    case Feld::Objekte::Transparent: TransparentSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case Feld::Objekte::Bildbreite: BildbreiteSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
     default: TSeitenobjekt::FeldAnwenden(Tabelle, Satz, FeldId); break;
     }
 }

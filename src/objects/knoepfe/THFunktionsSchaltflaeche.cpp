@@ -3,6 +3,7 @@
 #include "objects/knoepfe/Klang.h"
 #include "objects/kern/TSeitenfenster.h"
 #include "platform/Befehle.h"
+#include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
 #include <QMouseEvent>
@@ -78,7 +79,7 @@ bool THFunktionsSchaltflaeche::Weiterleiten(QEvent::Type Art) const {
 
 void THFunktionsSchaltflaeche::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz,
                                             uint16_t FeldId) {
-    if (FeldId == 1231) {
+    if (FeldId == Feld::Objekte::Typ) {
         Typ = Tabelle.LeseZahl(Satz, FeldId);
         StueckZeigen(NormalesStueck());
         return;

@@ -6,6 +6,7 @@
 #include "objects/kern/TSeitenfenster.h"
 #include "platform/AnsiText.h"
 #include "platform/Befehle.h"
+#include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
 namespace {
@@ -26,10 +27,10 @@ void THNavKnopf::Klick() {
 
 void THNavKnopf::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     switch (FeldId) {
-    case 1218: Ziel = Tabelle.LeseZahl(Satz, FeldId); break;
-    case 1221: setText(AnsiNachQString(Tabelle.LeseText(Satz, FeldId))); break;
-    case 1231: Typ = Tabelle.LeseZahl(Satz, FeldId); break;
-    case 1279: Effekt = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::Ziel: Ziel = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::Text: setText(AnsiNachQString(Tabelle.LeseText(Satz, FeldId))); break;
+    case Feld::Objekte::Typ: Typ = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::Effekt_Anzeigen: Effekt = Tabelle.LeseZahl(Satz, FeldId); break;
     default: THBitBtn::FeldAnwenden(Tabelle, Satz, FeldId); break;
     }
 }

@@ -5,6 +5,7 @@
 #include "objects/knoepfe/Klang.h"
 #include "objects/kern/TObjektliste.h"
 #include "objects/kern/TSeitenfenster.h"
+#include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
 #include <QMouseEvent>
@@ -65,9 +66,9 @@ void THSchaltflaeche::AndereNormalZeigen() {
 void THSchaltflaeche::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     if (Aktionsfelder.FeldAnwenden(Tabelle, Satz, FeldId)) return;
     switch (FeldId) {
-    case 1224: AktivSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
-    case 1279: Effekt = Tabelle.LeseZahl(Satz, FeldId); break;
-    case 1285: Fenstername = Tabelle.LeseText(Satz, FeldId); break;
+    case Feld::Objekte::Aktiv: AktivSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case Feld::Objekte::Effekt_Anzeigen: Effekt = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::Fenstername: Fenstername = Tabelle.LeseText(Satz, FeldId); break;
     default: THBildknopf::FeldAnwenden(Tabelle, Satz, FeldId); break;
     }
 }

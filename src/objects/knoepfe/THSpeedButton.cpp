@@ -4,6 +4,7 @@
 #include "objects/kern/TObjektliste.h"
 #include "objects/kern/TSeitenfenster.h"
 #include "platform/AnsiText.h"
+#include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
 #include <QPointer>
@@ -81,22 +82,25 @@ void THSpeedButton::ScreenknoepfeOhneGlyph() {
 void THSpeedButton::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     if (Aktionsfelder.FeldAnwenden(Tabelle, Satz, FeldId)) return;
     switch (FeldId) {
-    case 1210: Dateiname = Tabelle.LeseText(Satz, FeldId); break;
-    case 1212: UntenSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
-    case 1221: setText(AnsiNachQString(Tabelle.LeseText(Satz, FeldId))); break;
-    case 1222: TransparentSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
-    case 1224: setEnabled(Tabelle.LeseSchalter(Satz, FeldId)); break;
-    case 1245: SchriftUebernehmen(*this, Tabelle, Satz); break;
-    case 1249:
+    case Feld::Objekte::Dateiname: Dateiname = Tabelle.LeseText(Satz, FeldId); break;
+    case Feld::Objekte::Markiert: UntenSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case Feld::Objekte::Text: setText(AnsiNachQString(Tabelle.LeseText(Satz, FeldId))); break;
+    case Feld::Objekte::Transparent: TransparentSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case Feld::Objekte::Aktiv: setEnabled(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case Feld::Objekte::Schriftfarbe: SchriftUebernehmen(*this, Tabelle, Satz); break;
+    case Feld::Objekte::GroupIndex:
         GroupIndex = Tabelle.LeseZahl(Satz, FeldId);
         UntenSetzen(Down);
         break;
-    case 1273:
+    case Feld::Objekte::Pfadname:
         Pfadname = Tabelle.LeseText(Satz, FeldId);
         GlyphLaden();
         break;
-    case 1274: FlatSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
-    case 1287: Layout = Tabelle.LeseZahl(Satz, FeldId); update(); break;
+    case Feld::Objekte::Flat: FlatSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case Feld::Objekte::Layout:
+        Layout = Tabelle.LeseZahl(Satz, FeldId);
+        update();
+        break;
     default: TSeitenobjekt::FeldAnwenden(Tabelle, Satz, FeldId); break;
     }
 }

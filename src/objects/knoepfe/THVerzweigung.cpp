@@ -1,6 +1,7 @@
 #include "objects/knoepfe/THVerzweigung.h"
 
 #include "platform/AnsiText.h"
+#include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
 #include <QPointer>
@@ -20,8 +21,8 @@ void THVerzweigung::Klick() {
 void THVerzweigung::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     if (Aktionsfelder.FeldAnwenden(Tabelle, Satz, FeldId)) return;
     switch (FeldId) {
-    case 1221: setText(AnsiNachQString(Tabelle.LeseText(Satz, FeldId))); break;
-    case 1224: setEnabled(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case Feld::Objekte::Text: setText(AnsiNachQString(Tabelle.LeseText(Satz, FeldId))); break;
+    case Feld::Objekte::Aktiv: setEnabled(Tabelle.LeseSchalter(Satz, FeldId)); break;
     default: THBitBtn::FeldAnwenden(Tabelle, Satz, FeldId); break;
     }
 }

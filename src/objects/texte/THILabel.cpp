@@ -5,6 +5,7 @@
 #include "platform/AnsiText.h"
 #include "platform/Befehle.h"
 #include "platform/Dokumente.h"
+#include "store/Feldnummern.h"
 #include "store/Lektionsdateien.h"
 #include "store/TTabelle.h"
 
@@ -79,14 +80,14 @@ void THILabel::MausLosgelassen(QMouseEvent& Ereignis) {
 
 void THILabel::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     switch (FeldId) {
-    case 1218: Ziel = Tabelle.LeseZahl(Satz, FeldId); break;
-    case 1220: AutoSizeSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
-    case 1221:
+    case Feld::Objekte::Ziel: Ziel = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::AutoSize: AutoSizeSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case Feld::Objekte::Text:
         setText(AnsiNachQString(Tabelle.LeseText(Satz, FeldId)));
         GroesseAnpassen();
         break;
-    case 1224: AktivSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
-    case 1245:
+    case Feld::Objekte::Aktiv: AktivSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case Feld::Objekte::Schriftfarbe:
         // The font of the record, underlined as long as the label is active.
         THXLabel::FeldAnwenden(Tabelle, Satz, FeldId);
         AktivSetzen(Aktiv);

@@ -3,6 +3,7 @@
 #include "objects/kern/Feldregeln.h"
 #include "platform/AnsiText.h"
 #include "platform/Befehle.h"
+#include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
 namespace {
@@ -42,22 +43,22 @@ void THLabel::Anpassen() {
 
 void THLabel::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     switch (FeldId) {
-    case 1209:
+    case Feld::Objekte::Farbe:
         HintergrundfarbeSetzen(*this, FeldFarbe(Tabelle, Satz, FeldId));
         setAutoFillBackground(!Transparent);
         break;
-    case 1217: VerschiebbarSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
-    case 1218: Ziel = Tabelle.LeseZahl(Satz, FeldId); break;
-    case 1220: AutoSizeSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
-    case 1221:
+    case Feld::Objekte::Verschiebbar: VerschiebbarSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case Feld::Objekte::Ziel: Ziel = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::AutoSize: AutoSizeSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case Feld::Objekte::Text:
         setText(AnsiNachQString(Tabelle.LeseText(Satz, FeldId)));
         Anpassen();
         break;
-    case 1222: TransparentSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
-    case 1279: EffektAnzeigen = Tabelle.LeseZahl(Satz, FeldId); break;
-    case 1281: EffektEntfernen = Tabelle.LeseZahl(Satz, FeldId); break;
-    case 1245:
-    case 1268:
+    case Feld::Objekte::Transparent: TransparentSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case Feld::Objekte::Effekt_Anzeigen: EffektAnzeigen = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::Effekt_Entfernen: EffektEntfernen = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::Schriftfarbe:
+    case Feld::Objekte::Datensatznummer:
         THXLabel::FeldAnwenden(Tabelle, Satz, FeldId);
         Anpassen();
         break;

@@ -1,6 +1,7 @@
 #include "objects/texte/THSchatten.h"
 
 #include "store/Config.h"
+#include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
 #include <QPainter>
@@ -29,11 +30,11 @@ void THSchatten::GrauwertSetzen(int32_t Wert) {
 
 void THSchatten::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     switch (FeldId) {
-    case 1209: GrauwertSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
-    case 1213: Randbreite = Tabelle.LeseZahl(Satz, FeldId); break;
-    case 1231: Typ = Tabelle.LeseZahl(Satz, FeldId); break;
-    case 1257: Radius = Tabelle.LeseZahl(Satz, FeldId); break;
-    case 1287: Layout = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::Farbe: GrauwertSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
+    case Feld::Objekte::Randbreite: Randbreite = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::Typ: Typ = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::Radius: Radius = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::Layout: Layout = Tabelle.LeseZahl(Satz, FeldId); break;
     default: THXPaintBox::FeldAnwenden(Tabelle, Satz, FeldId); return;
     }
     update();

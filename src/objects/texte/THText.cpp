@@ -10,8 +10,10 @@
 #include "platform/Schriften.h"
 #include "store/Begriffe.h"
 #include "store/Datensaetze.h"
+#include "store/Feldnummern.h"
 #include "store/Lektion.h"
 #include "store/Meldungen.h"
+#include "store/Objekttyp.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -29,7 +31,7 @@ const QColor Grauton(0x80, 0x80, 0x80);
 
 // Input fields, labels and system labels: the objects whose contents a text can show.
 bool HatInhalt(int Typ) {
-    return Typ == 6 || Typ == 7 || Typ == 45;
+    return Typ == Objekttyp::Editfeld || Typ == Objekttyp::Label || Typ == Objekttyp::SystemLabel;
 }
 
 std::optional<std::string> Inhalt(const QWidget* Objekt) {
@@ -131,7 +133,7 @@ void THText::TextLaden(int32_t Nr) {
         Anzeigetexte.clear();
         return;
     }
-    Zerlegen(texte->LeseTextPuffer(satz, 1000).value_or(std::string()));
+    Zerlegen(texte->LeseTextPuffer(satz, Feld::Texte::Text).value_or(std::string()));
     update();
 }
 
@@ -211,25 +213,29 @@ void THText::BildLaden() {
 
 void THText::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     switch (FeldId) {
-    case 1209: ColorSetzen(FeldFarbe(Tabelle, Satz, FeldId)); break;
-    case 1210:
-        Pfadname = Tabelle.LeseText(Satz, 1273);
+    case Feld::Objekte::Farbe: ColorSetzen(FeldFarbe(Tabelle, Satz, FeldId)); break;
+    case Feld::Objekte::Dateiname:
+        Pfadname = Tabelle.LeseText(Satz, Feld::Objekte::Pfadname);
         Dateiname = Tabelle.LeseText(Satz, FeldId);
         BildLaden();
         break;
-    case 1211: TextNrSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
-    case 1213: RandbreiteSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
-    case 1227: RahmenSetzen(Rahmen, FeldFarbe(Tabelle, Satz, FeldId), Rahmenbreite); break;
-    case 1229: RahmenSetzen(Rahmen, Rahmenfarbe, Tabelle.LeseZahl(Satz, FeldId)); break;
-    case 1245: {
+    case Feld::Objekte::TextNr: TextNrSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
+    case Feld::Objekte::Randbreite: RandbreiteSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
+    case Feld::Objekte::Stiftfarbe:
+        RahmenSetzen(Rahmen, FeldFarbe(Tabelle, Satz, FeldId), Rahmenbreite);
+        break;
+    case Feld::Objekte::Stiftbreite:
+        RahmenSetzen(Rahmen, Rahmenfarbe, Tabelle.LeseZahl(Satz, FeldId));
+        break;
+    case Feld::Objekte::Schriftfarbe: {
         const TSchriftangaben angaben = Tabelle.LeseSchrift(Satz);
         GrundschriftSetzen(Lektionsschrift(angaben, Schrift), Lektionsfarbe(angaben.Farbe));
         break;
     }
-    case 1252: break; // texts have no tool tip
-    case 1279: EffektAnzeigen = Tabelle.LeseZahl(Satz, FeldId); break;
-    case 1281: EffektEntfernen = Tabelle.LeseZahl(Satz, FeldId); break;
-    case 1284: AbstandSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
+    case Feld::Objekte::Hilfe: break; // texts have no tool tip
+    case Feld::Objekte::Effekt_Anzeigen: EffektAnzeigen = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::Effekt_Entfernen: EffektEntfernen = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::Abstand: AbstandSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
     default: SchalterAnwenden(Tabelle, Satz, FeldId); break;
     }
 }
@@ -237,12 +243,12 @@ void THText::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) 
 void THText::SchalterAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     const bool an = Tabelle.LeseSchalter(Satz, FeldId);
     switch (FeldId) {
-    case 1215: HoeheAnpassen = an; break;
-    case 1217: VerschiebbarSetzen(an); break;
-    case 1222: TransparentSetzen(an); break;
-    case 1241: RahmenSetzen(an, Rahmenfarbe, Rahmenbreite); break;
-    case 1283: AutoDeaktivieren = an; break;
-    case 1293: Lexikonfunktion = an; break;
+    case Feld::Objekte::Hoehe_anpassen: HoeheAnpassen = an; break;
+    case Feld::Objekte::Verschiebbar: VerschiebbarSetzen(an); break;
+    case Feld::Objekte::Transparent: TransparentSetzen(an); break;
+    case Feld::Objekte::Border: RahmenSetzen(an, Rahmenfarbe, Rahmenbreite); break;
+    case Feld::Objekte::Auto_deaktivieren: AutoDeaktivieren = an; break;
+    case Feld::Objekte::Lexikonfunktion: Lexikonfunktion = an; break;
     default: TSeitenobjekt::FeldAnwenden(Tabelle, Satz, FeldId); break;
     }
 }

@@ -1,6 +1,6 @@
 #include "objects/texte/Textzerlegung.h"
 
-#include <charconv>
+#include "store/Zahlen.h"
 
 namespace {
 
@@ -38,12 +38,8 @@ bool EndetDavor(char Zeichen) {
 
 // A number other than 0, with an optional sign; nothing for anything else.
 std::optional<int32_t> Nummer(std::string_view Innen) {
-    if (!Innen.empty() && Innen.front() == '+') Innen.remove_prefix(1);
-    int32_t nr = 0;
-    const char* ende = Innen.data() + Innen.size();
-    const auto [stelle, fehler] = std::from_chars(Innen.data(), ende, nr);
-    if (Innen.empty() || fehler != std::errc() || stelle != ende || nr == 0) return std::nullopt;
-    return nr;
+    const auto nr = Zahlen::MitVorzeichen(Innen);
+    return nr == 0 ? std::nullopt : nr;
 }
 
 // The number of a placeholder with these marks and the character after it ("" when none).
