@@ -9,7 +9,10 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -503,6 +506,36 @@ TEST_F(Tabelle, VolleFestplatteLaesstDieDateiHeil) {
         return !gespeichert && heil && gemeldet && behalten;
     };
     EXPECT_EXIT(std::_Exit(versuchen() ? 0 : 1), ::testing::ExitedWithCode(0), "");
+}
+
+// A table whose name stands for a pipe, a device or a directory is never read or written:
+// loading and saving report it and nothing waits or reads without end (the alarm ends a
+// test that would).
+TEST_F(Tabelle, NurGewoehnlicheDateienSindTabellen) {
+    const std::pair<const char*, std::function<void()>> faelle[] = {
+        {"Pipe", [&] { ASSERT_EQ(::mkfifo(Pfad().c_str(), 0644), 0); }},
+        {"/dev/zero", [&] { std::filesystem::create_symlink("/dev/zero", Pfad()); }},
+        {"Verzeichnis", [&] { std::filesystem::create_directory(Pfad()); }},
+    };
+    ::alarm(30);
+    for (const auto& [name, anlegen] : faelle) {
+        SCOPED_TRACE(name);
+        Dialoge.Nachrichten.clear();
+        std::filesystem::remove_all(Pfad());
+        anlegen();
+        TTabelle t(ArtTexte, Pfad());
+        t.Laden(2);
+        EXPECT_EQ(t.Anzahl(), 0);
+        TDatensatz* s = t.NeuerDatensatz(1);
+        EXPECT_FALSE(t.Speichern(s));
+        ASSERT_EQ(Dialoge.Nachrichten.size(), 2u);
+        EXPECT_EQ(Dialoge.Nachrichten[0].Text.rfind("Fehler beim Lesen in der Datei Texte.tab", 0),
+                  0u);
+        EXPECT_EQ(
+            Dialoge.Nachrichten[1].Text.rfind("Fehler beim Zugreifen auf die Datei Texte.tab", 0),
+            0u);
+    }
+    ::alarm(0);
 }
 
 TEST_F(Tabelle, FehlendeDateiWirdNachRueckfrageAngelegt) {
