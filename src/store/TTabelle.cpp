@@ -653,6 +653,14 @@ int TTabelle::AnzahlWerte(TDatensatz* Satz) {
     return Satz->Daten.Vorhanden() ? static_cast<int>(Werte(Satz->Daten.Ansicht()).size()) : 0;
 }
 
+std::vector<std::string> TTabelle::AlleWerte(TDatensatz* Satz) {
+    if (!Satz) return {};
+    AktuellMachen(Satz);
+    if (!Satz->Daten.Vorhanden()) return {};
+    const std::vector<std::string_view> werte = Werte(Satz->Daten.Ansicht());
+    return {werte.begin(), werte.end()};
+}
+
 void TTabelle::SchriftstilDeuten(std::string_view Stil, TSchriftangaben& Schrift) {
     std::string s(Stil.substr(0, 4));
     s.resize(4, '0');

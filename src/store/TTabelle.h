@@ -143,8 +143,9 @@ public:
     int32_t LeseSchriftgroesse(TDatensatz* Satz, uint16_t FeldId);
     std::optional<std::string> LeseTextPuffer(TDatensatz* Satz, uint16_t FeldId);
     TSchriftangaben LeseSchrift(TDatensatz* Satz);
-    // Number of values the record holds.
+    // Number of values the record holds, and the values themselves in one walk.
     int AnzahlWerte(TDatensatz* Satz);
+    std::vector<std::string> AlleWerte(TDatensatz* Satz);
 
     // Writing fields (memory only until Speichern). Bytes 0x00 and 0x1B cannot be part of
     // a value and are dropped.
