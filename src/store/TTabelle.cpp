@@ -357,6 +357,8 @@ bool TTabelle::DateiAnlegen() {
         LetzterFehler = datei.Fehlertext;
         return false;
     }
+    // A journal left for the former file would put its bytes into the new one.
+    TJournal(*Zugriff, Datei).Entfernen();
     return true;
 }
 
@@ -1034,5 +1036,7 @@ bool TabellendateiSchreiben(const fs::path& Datei, const std::vector<TNeuerSatz>
         fs::remove(neu, fehler);
         return false;
     }
+    // A journal left for the former file would put its bytes into the new one.
+    TJournal(TDateizugriff::System(), Datei).Entfernen();
     return true;
 }

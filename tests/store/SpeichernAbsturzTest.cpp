@@ -16,6 +16,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <functional>
+#include <memory>
 #include <random>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -153,6 +154,14 @@ protected:
         return BestandVon(t);
     }
 
+    // The table loaded through this access.
+    std::unique_ptr<TTabelle> Geladen(TDateizugriff& Zugriff) {
+        auto t = std::make_unique<TTabelle>(ArtTexte, Pfad());
+        t->DateizugriffVerwenden(Zugriff);
+        t->Laden(2);
+        return t;
+    }
+
     AufzeichnenderDialogDienst Dialoge;
 };
 
@@ -177,10 +186,7 @@ TEST_F(SpeichernUnterbrochen, JedeSpeicherartBeiJedemSchreibvorgang) {
                 DateiSchreiben(Pfad(), vorher);
                 Dialoge.Nachrichten.clear();
                 TStoerzugriff zugriff(stoerung, n);
-                TTabelle t(ArtTexte, Pfad());
-                t.DateizugriffVerwenden(zugriff);
-                t.Laden(2);
-                const bool gespeichert = art.Aendern(t);
+                const bool gespeichert = art.Aendern(*Geladen(zugriff));
                 if (!zugriff.Ausgeloest()) {
                     EXPECT_TRUE(gespeichert);
                     EXPECT_EQ(FrischGeladen(), neu);
@@ -208,14 +214,12 @@ TEST_F(SpeichernUnterbrochen, NachEinemFehlschlagGiltDerNaechsteErfolgreicheStan
     DateiSchreiben(Pfad(),
                    Dateikopf() + Satz(1, "\x1B"s) + Frei(20) + Satz(2, "\x1B"s) + Satz(3, "\x1B"s));
     TStoerzugriff zugriff(Stoerung::Fehler, 3);
-    TTabelle t(ArtTexte, Pfad());
-    t.DateizugriffVerwenden(zugriff);
-    t.Laden(2);
-    TDatensatz* drei = t.Datensatz(3);
-    t.SchreibeText(drei, 1000, "zwoelf Bytes");
-    ASSERT_FALSE(t.Speichern(drei));
-    t.SchreibeText(drei, 1000, "dreizehn Byte");
-    ASSERT_TRUE(t.Speichern(drei));
+    const auto t = Geladen(zugriff);
+    TDatensatz* drei = t->Datensatz(3);
+    t->SchreibeText(drei, 1000, "zwoelf Bytes");
+    ASSERT_FALSE(t->Speichern(drei));
+    t->SchreibeText(drei, 1000, "dreizehn Byte");
+    ASSERT_TRUE(t->Speichern(drei));
     TTabelle frisch(ArtTexte, Pfad());
     frisch.Laden(2);
     EXPECT_EQ(frisch.Anzahl(), 3);
@@ -229,12 +233,10 @@ TEST_F(SpeichernUnterbrochen, JournalWirdBeimOeffnenZurueckgerollt) {
     DateiSchreiben(Pfad(), alt);
     {
         TStoerzugriff zugriff(Stoerung::Halt, 6); // journal: open, write, fsync; table: 2 writes
-        TTabelle t(ArtTexte, Pfad());
-        t.DateizugriffVerwenden(zugriff);
-        t.Laden(2);
-        TDatensatz* s = t.Datensatz(1);
-        t.SchreibeText(s, 1000, "viel laenger");
-        EXPECT_FALSE(t.Speichern(s));
+        const auto t = Geladen(zugriff);
+        TDatensatz* s = t->Datensatz(1);
+        t->SchreibeText(s, 1000, "viel laenger");
+        EXPECT_FALSE(t->Speichern(s));
     }
     ASSERT_TRUE(std::filesystem::exists(Journal()));
     ASSERT_NE(DateiLesen(Pfad()), alt);
@@ -248,21 +250,37 @@ TEST_F(SpeichernUnterbrochen, JournalWirdBeimOeffnenZurueckgerollt) {
     EXPECT_FALSE(std::filesystem::exists(Journal()));
 }
 
-// A save alone stays one write in place: no journal is made.
+// A table file written anew owns no journal of the file it replaces.
+TEST_F(SpeichernUnterbrochen, NeueTabellendateiVerwirftEinAltesJournal) {
+    DateiSchreiben(Pfad(), Dateikopf() + Satz(1, "a\0\x1B"s));
+    {
+        TStoerzugriff zugriff(Stoerung::Halt, 6);
+        const auto t = Geladen(zugriff);
+        TDatensatz* s = t->Datensatz(1);
+        t->SchreibeText(s, 1000, "viel laenger");
+        EXPECT_FALSE(t->Speichern(s));
+    }
+    ASSERT_TRUE(std::filesystem::exists(Journal()));
+    std::string fehler;
+    ASSERT_TRUE(TabellendateiSchreiben(Pfad(), {{2, "neu\0\x1B"s}}, fehler));
+    EXPECT_EQ(FrischGeladen(), (Bestand{{2, "neu\0\x1B"s}}));
+    EXPECT_FALSE(std::filesystem::exists(Journal()));
+}
+
+// A save in place stays one write: no journal is made.
 TEST_F(SpeichernUnterbrochen, SpeichernAnOrtBleibtEinSchreibvorgang) {
     DateiSchreiben(Pfad(), Dateikopf() + Satz(1, "a\0\x1B"s));
     TStoerzugriff zugriff(Stoerung::Fehler, 2);
-    TTabelle t(ArtTexte, Pfad());
-    t.DateizugriffVerwenden(zugriff);
-    t.Laden(2);
-    TDatensatz* s = t.Datensatz(1);
-    t.SchreibeText(s, 1000, "b");
-    EXPECT_TRUE(t.Speichern(s));
+    const auto t = Geladen(zugriff);
+    TDatensatz* s = t->Datensatz(1);
+    t->SchreibeText(s, 1000, "b");
+    EXPECT_TRUE(t->Speichern(s));
     EXPECT_FALSE(zugriff.Ausgeloest());
 }
 
-// A process that saves in a loop, killed at random moments: every load afterwards finds each
-// record once, whole.
+// A process that saves in a loop (records that grow, shrink and move, a record that is
+// deleted and made again), killed at random moments: every load afterwards finds each record
+// once, whole.
 TEST_F(SpeichernUnterbrochen, AbgeschossenBeimSpeichernBleibtDieTabelleHeil) {
     DateiSchreiben(Pfad(), Dateikopf() + Satz(1, "\x1B"s) + Satz(2, "\x1B"s) + Satz(3, "\x1B"s));
     std::minstd_rand zufall(20261210);
@@ -276,11 +294,15 @@ TEST_F(SpeichernUnterbrochen, AbgeschossenBeimSpeichernBleibtDieTabelleHeil) {
                 TDatensatz* s = t.Datensatz(static_cast<int32_t>(i % 3 + 1));
                 t.SchreibeText(s, 1000, std::string((i * 7) % 61, static_cast<char>('a' + i % 26)));
                 if (!t.Speichern(s)) ::_exit(2);
-                if (i % 5 == 0) {
-                    t.Loeschen(s);
-                    s = t.NeuerDatensatz(static_cast<int32_t>(i % 3 + 1));
-                    if (!t.Speichern(s)) ::_exit(2);
+                // Record 4 comes and goes.
+                if (i % 5 != 0) continue;
+                if (TDatensatz* vier = t.Datensatz(4)) {
+                    t.Loeschen(vier);
+                    continue;
                 }
+                TDatensatz* vier = t.NeuerDatensatz(4);
+                t.SchreibeText(vier, 1000, std::string(i % 40, 'v'));
+                if (!t.Speichern(vier)) ::_exit(2);
             }
         }
         ::usleep(static_cast<useconds_t>(zufall() % 4000));
@@ -292,8 +314,8 @@ TEST_F(SpeichernUnterbrochen, AbgeschossenBeimSpeichernBleibtDieTabelleHeil) {
         TTabelle t(ArtTexte, Pfad());
         t.Laden(2);
         const Bestand b = BestandVon(t);
-        ASSERT_EQ(b.size(), 3u) << "Runde " << runde;
-        for (uint32_t nr = 1; nr <= 3; ++nr) {
+        ASSERT_TRUE(b.size() == 3u || (b.size() == 4u && b[3].first == 4)) << "Runde " << runde;
+        for (uint32_t nr = 1; nr <= b.size(); ++nr) {
             ASSERT_EQ(b[nr - 1].first, nr) << "Runde " << runde;
             const std::string wert = t.LeseText(t.Datensatz(static_cast<int32_t>(nr)), 1000);
             EXPECT_EQ(wert.find_first_not_of(wert.empty() ? ' ' : wert[0]), std::string::npos)
