@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <stdexcept>
+
 namespace {
 
 auto* const qt = ::testing::AddGlobalTestEnvironment(new QtAnwendung);
@@ -433,6 +435,22 @@ TEST_F(Text, BlendeOhneSchritteNimmtZehn) {
     text->ZeigenMitEffekt(false);
     EXPECT_TRUE(pausen.empty());
     EXPECT_TRUE(text->isHidden());
+}
+
+// An effect record with absurd values fades in at most 256 steps with a bounded pause and
+// still ends at the target colour (the pause hook stops a fade that would run on).
+TEST(Farbblende, SchritteUndPauseSindBegrenzt) {
+    std::vector<int32_t> pausen;
+    EffektpauseSetzen([&](int32_t Einheiten) {
+        pausen.push_back(Einheiten);
+        if (pausen.size() > 10000) throw std::length_error("Blende endet nicht");
+    });
+    QColor letzte;
+    EXPECT_NO_THROW(Farbblende(Qt::black, Qt::white, 999999999, 999999999,
+                               [&](const QColor& Farbe) { letzte = Farbe; }));
+    EffektpauseSetzen({});
+    EXPECT_EQ(pausen, std::vector<int32_t>(MaxBlendschritte, MaxBlendpause));
+    EXPECT_EQ(letzte, QColor(Qt::white));
 }
 
 TEST(Blendfarbe, GleicheSchritteGerundet) {
