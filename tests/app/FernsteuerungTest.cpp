@@ -277,7 +277,7 @@ protected:
 TEST_F(Sendebefehl, OhneSpielerStatus1) {
     QString fehler;
     EXPECT_EQ(Senden({"weiter"}, &fehler), 1);
-    EXPECT_TRUE(fehler.contains("läuft kein Velmora-Spieler")) << fehler.toStdString();
+    EXPECT_TRUE(fehler.contains("no Velmora player runs for the lesson")) << fehler.toStdString();
 }
 
 TEST_F(Sendebefehl, SteuertDenLaufendenSpieler) {
