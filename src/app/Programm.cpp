@@ -1,6 +1,7 @@
 #include "app/Programm.h"
 
 #include "app/Kommandozeile.h"
+#include "app/KopfloserDialogDienst.h"
 #include "app/TAutorfenster.h"
 #include "app/TStartFenster.h"
 #include "platform/Protokoll.h"
@@ -167,8 +168,10 @@ int ProgrammAusfuehren(int argc, char** argv) {
     }
 
     QApplication anwendung(argc, argv);
-    QtDialogDienst dialoge;
-    DialogeSetzen(&dialoge);
+    QtDialogDienst fensterDialoge;
+    KopfloserDialogDienst kopflos; // a headless run has nobody to answer a box
+    const bool kopfloserLauf = !k.Bildschirmfoto.empty();
+    DialogeSetzen(kopfloserLauf ? static_cast<DialogDienst*>(&kopflos) : &fensterDialoge);
     ProgrammStarten(lektion, k.Seite);
     const int32_t seite = KommandozeilenSeite(k.Seite);
     if (!k.Bildschirmfoto.empty() && seite > 0 && !SeiteVorhanden(seite)) {
@@ -179,9 +182,11 @@ int ProgrammAusfuehren(int argc, char** argv) {
         return 3;
     }
     if (!k.Bildschirmfoto.empty()) BildschirmfotoVorbereiten(k.Bildschirmfoto);
-    const int status = QApplication::exec();
+    int status = QApplication::exec();
     ProgrammFreigeben();
     DialogeSetzen(nullptr);
     ProtokollSchliessen();
+    // The picture is there, but what it shows followed a message nobody read.
+    if (status == 0 && kopflos.Nachrichtenanzahl > 0) status = 4;
     return status;
 }

@@ -142,6 +142,43 @@ TEST_F(Programmaufruf, BildschirmfotoDesErstenFensters) {
         << e.Ausgabe;
 }
 
+// A headless run has nobody to press a button: a box that comes up while the page is built
+// is answered with its default, its text goes to standard error, and the picture is saved
+// with status 4. (The time-out only ends a run that would wait for ever.)
+TEST_F(Programmaufruf, BildschirmfotoBeantwortetMeldungenUndEndetMitStatus4) {
+    struct Fall {
+        const char* Name;
+        const char* Ini;
+        bool SeitenAlsVerzeichnis;
+        const char* Text;
+    };
+    for (const Fall& f :
+         {Fall{"zu breit", R"({"Lektion": {"Breite": "20000"}})", false, "Die Aufl\u00f6sung"},
+          Fall{"Verzeichnis States.tab", R"({"Lektion": {}})", true,
+               "Fehler beim Erstellen der Datei States.tab"}}) {
+        SCOPED_TRACE(f.Name);
+        const fs::path lektion = Verzeichnis / f.Name;
+        std::ostringstream meldungen;
+        ASSERT_EQ(vlmtab::LektionAusTextBauen(
+                      std::string(R"({"tables": {"States.tab": [{"nr": 1, "fields": {"100": "1"}}]},
+                                      "ini": )") + f.Ini + "}",
+                      "test", lektion, meldungen),
+                  0)
+            << meldungen.str();
+        if (f.SeitenAlsVerzeichnis) {
+            fs::remove(lektion / "States.tab");
+            fs::create_directory(lektion / "States.tab");
+        }
+        const fs::path bild = Verzeichnis / (std::string(f.Name) + ".png");
+        const Ergebnis e =
+            Ausfuehren("--lesson '" + lektion.string() + "' --screenshot '" + bild.string() + "'",
+                       "QT_QPA_PLATFORM=offscreen timeout 120");
+        EXPECT_EQ(e.Status, 4) << e.Ausgabe;
+        EXPECT_NE(e.Ausgabe.find(f.Text), std::string::npos) << e.Ausgabe;
+        EXPECT_EQ(DateiLesen(bild).substr(1, 3), "PNG");
+    }
+}
+
 TEST_F(Programmaufruf, BildschirmfotoEinerSeiteUndProtokoll) {
     const fs::path lektion = Verzeichnis / "lektion";
     std::ostringstream meldungen;
