@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QPainter>
 
+#include <algorithm>
 #include <charconv>
 #include <exception>
 
@@ -42,6 +43,16 @@ std::string& Kommandozeilenseite() {
 namespace {
 
 const QColor Silber(0xC0, 0xC0, 0xC0);
+
+// Places and sizes from lesson data are held to what a window system can show before the
+// window computes with them, so that no sum or difference of them can overflow.
+constexpr int32_t Bildschirmgrenze = 32767;
+int Lage(int32_t Wert) {
+    return std::clamp(Wert, -Bildschirmgrenze, Bildschirmgrenze);
+}
+int Ausdehnung(int32_t Wert) {
+    return std::clamp(Wert, 0, Bildschirmgrenze);
+}
 
 // Types the learner never sees; they take no part in the stacking order.
 bool Unsichtbar(int Typ) {
@@ -193,8 +204,8 @@ void THauptfenster::SeitenfelderLesen(TDatensatz* Seite) {
     VorherigeSeiteFeld = t.LeseZahl(Seite, 162);
     WiederaufnahmeSeite = t.LeseZahl(Seite, 163);
     Positionsart = static_cast<int16_t>(t.LeseZahl(Seite, 107));
-    Seitenrechteck = QRect(t.LeseKoordinate(Seite, 108), t.LeseKoordinate(Seite, 109),
-                           t.LeseZahl(Seite, 110), t.LeseZahl(Seite, 111));
+    Seitenrechteck = QRect(Lage(t.LeseKoordinate(Seite, 108)), Lage(t.LeseKoordinate(Seite, 109)),
+                           Ausdehnung(t.LeseZahl(Seite, 110)), Ausdehnung(t.LeseZahl(Seite, 111)));
     const int32_t farbe = t.LeseZahl(Seite, 112);
     QPalette farben = palette();
     farben.setColor(QPalette::Window, farbe == 0 ? Silber : Lektionsfarbe(farbe));
@@ -289,7 +300,8 @@ void THauptfenster::HintergrundAusSeite(TDatensatz* Seite) {
     Bildverzeichnis = seiten->LeseText(Seite, 123);
     HintergrundLaden(seiten->LeseText(Seite, 124));
     if (!Hintergrundname.empty())
-        Prgbitmap->move(seiten->LeseKoordinate(Seite, 125), seiten->LeseKoordinate(Seite, 126));
+        Prgbitmap->move(Lage(seiten->LeseKoordinate(Seite, 125)),
+                        Lage(seiten->LeseKoordinate(Seite, 126)));
 }
 
 void THauptfenster::HintergrundLaden(const std::string& Dateiname) {
