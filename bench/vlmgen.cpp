@@ -12,17 +12,17 @@
 namespace {
 
 const char* const Hilfe =
-    "Aufruf: vlmgen VERZEICHNIS [--pages N] [--objects N] [--texts N] [--seed N]\n"
+    "Usage: vlmgen DIRECTORY [--pages N] [--objects N] [--texts N] [--seed N]\n"
     "\n"
-    "Schreibt eine große Lektion nach VERZEICHNIS: States.tab mit N Seiten,\n"
-    "Objekte.tab mit N Objekten, Texte.tab mit N Texten, die übrigen Tabellen\n"
-    "leer und eine VLM.INI. Gleiche Zahlen und gleicher --seed ergeben dieselben Bytes.\n"
+    "Writes a large lesson to DIRECTORY: States.tab with N pages, Objekte.tab with\n"
+    "N objects, Texte.tab with N texts, the other tables empty, and a VLM.INI. The\n"
+    "same numbers and the same --seed give the same bytes.\n"
     "\n"
-    "  --pages N     Seiten (Vorgabe 5000)\n"
-    "  --objects N   Objekte (Vorgabe 100000)\n"
-    "  --texts N     Texte (Vorgabe 20000)\n"
-    "  --seed N      Startwert des Zufallsgenerators (Vorgabe 1)\n"
-    "  --help        diese Hilfe\n";
+    "  --pages N     pages (default 5000)\n"
+    "  --objects N   objects (default 100000)\n"
+    "  --texts N     texts (default 20000)\n"
+    "  --seed N      seed of the random generator (default 1)\n"
+    "  --help        this help\n";
 
 bool ZahlLesen(const char* Text, long long Hoechstens, long long& Wert) {
     char* ende = nullptr;
@@ -35,7 +35,7 @@ bool ZahlLesen(const char* Text, long long Hoechstens, long long& Wert) {
 
 int Fehler(const std::string& Text) {
     std::fprintf(stderr, "vlmgen: %s\n", Text.c_str());
-    std::fprintf(stderr, "vlmgen --help zeigt den Aufruf.\n");
+    std::fprintf(stderr, "vlmgen --help shows the usage.\n");
     return 2;
 }
 
@@ -58,17 +58,17 @@ int main(int argc, char** argv) {
         if (ziel) {
             const long long hoechstens = ziel == &startwert ? 0x7FFFFFFFFFFFFFFFll : 0x7FFFFFFF;
             if (i + 1 >= argc || !ZahlLesen(argv[i + 1], hoechstens, *ziel))
-                return Fehler("ungültige Zahl bei " + a);
+                return Fehler("invalid number for " + a);
             ++i;
         } else if (!a.empty() && a[0] == '-') {
-            return Fehler("unbekannte Option " + a);
+            return Fehler("unknown option " + a);
         } else if (verzeichnis.empty()) {
             verzeichnis = a;
         } else {
-            return Fehler("nur ein Verzeichnis erlaubt");
+            return Fehler("only one directory allowed");
         }
     }
-    if (verzeichnis.empty()) return Fehler("kein Verzeichnis angegeben");
+    if (verzeichnis.empty()) return Fehler("no directory given");
 
     const auto anfang = std::chrono::steady_clock::now();
     const LektionsGenerator generator(static_cast<int>(seiten), static_cast<int>(objekte),
@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - anfang;
-    std::printf("%s: %lld Seiten, %lld Objekte, %lld Texte in %.2f s\n", verzeichnis.c_str(),
+    std::printf("%s: %lld pages, %lld objects, %lld texts in %.2f s\n", verzeichnis.c_str(),
                 seiten, objekte, texte, dauer.count());
     return 0;
 }

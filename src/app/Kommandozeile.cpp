@@ -16,7 +16,7 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& Argumente) {
             if (a.size() > Option.size() && a.compare(0, Option.size() + 1, Option + "=") == 0)
                 return a.substr(Option.size() + 1);
             if (i + 1 < Argumente.size()) return Argumente[++i];
-            k.Fehler = Option + " braucht einen Wert";
+            k.Fehler = Option + " needs a value";
             return {};
         };
         if (a == "--help" || a == "-h") {
@@ -33,12 +33,12 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& Argumente) {
             k.Senden = true;
             k.Sendetyp = wert("--send");
         } else if (a.size() > 1 && a[0] == '-' && !(a[1] >= '0' && a[1] <= '9')) {
-            k.Fehler = "unbekannte Option " + a;
+            k.Fehler = "unknown option " + a;
         } else if (!seiteGelesen) {
             k.Seite = a;
             seiteGelesen = true;
         } else {
-            k.Fehler = "zu viele Argumente: " + a;
+            k.Fehler = "too many arguments: " + a;
         }
         if (!k.Fehler.empty()) break;
     }
@@ -48,11 +48,11 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& Argumente) {
         k.Seite.clear();
         int32_t argument = 0;
         if (Sendetyp(k.Sendetyp) == 0)
-            k.Fehler = "unbekannter Befehl " + k.Sendetyp;
+            k.Fehler = "unknown command " + k.Sendetyp;
         else if (!Sendeargument(k.Sendeargument, argument))
-            k.Fehler = "das Argument " + k.Sendeargument + " ist keine Zahl";
+            k.Fehler = "the argument " + k.Sendeargument + " is not a number";
         else if (!k.Bildschirmfoto.empty())
-            k.Fehler = "--send und --screenshot schließen einander aus";
+            k.Fehler = "--send and --screenshot exclude each other";
     }
     return k;
 }
@@ -88,23 +88,28 @@ int KommandozeilenSeite(const std::string& Seite) {
 }
 
 std::string Hilfetext() {
-    return "Aufruf: vlm [--lesson VERZEICHNIS] [SEITE]\n"
-           "       vlm --send BEFEHL [ARGUMENT] [--lesson VERZEICHNIS]\n"
+    return "Usage: vlm [--lesson DIRECTORY] [PAGE]\n"
+           "       vlm --send COMMAND [ARGUMENT] [--lesson DIRECTORY]\n"
            "\n"
-           "Zeigt das Lernprogramm im Lektionsverzeichnis (ohne --lesson: das Verzeichnis\n"
-           "des Programms) und beginnt bei SEITE, sonst bei der Wiederaufnahmeseite.\n"
-           "Mit --send erhält der laufende Spieler dieser Lektion einen Befehl:\n"
-           "  1 seite N, 2 auswerten, 3 weiter, 4 auswerten-seite N, 5 auswerten-weiter,\n"
-           "  6 beenden, 7 fenster N, 8 modal N, 9 drucken, 10 zuruecksetzen,\n"
-           "  11 aktualisieren, 12 lesezeichen, 13 zurueck, 14 zeigen N (Objektnummer).\n"
-           "Status 0: zugestellt; 1: kein Spieler läuft für die Lektion.\n"
+           "Shows the lesson in the lesson directory (without --lesson: the program's\n"
+           "directory), starting at PAGE, else at the resume page.\n"
+           "With --send the running player of that lesson receives a command (by number\n"
+           "or name):\n"
+           "  1 seite N (go to page), 2 auswerten (evaluate), 3 weiter (next),\n"
+           "  4 auswerten-seite N, 5 auswerten-weiter, 6 beenden (quit), 7 fenster N\n"
+           "  (window), 8 modal N, 9 drucken (print), 10 zuruecksetzen (reset),\n"
+           "  11 aktualisieren (refresh), 12 lesezeichen (bookmarks), 13 zurueck (back),\n"
+           "  14 zeigen N (show object N).\n"
+           "Status 0: delivered; 1: no player runs for the lesson.\n"
            "\n"
-           "  --lesson VERZEICHNIS   das Lektionsverzeichnis\n"
-           "  --screenshot DATEI     die erste Seite als PNG-Bild speichern und beenden\n"
-           "  --log DATEI            jede Seite, jedes Ereignis und jeden Befehl protokollieren\n"
-           "  --send BEFEHL          einen Befehl an den laufenden Spieler senden\n"
-           "  --help                 diese Hilfe\n"
-           "  --version              die Version\n";
+           "  --lesson DIRECTORY     the lesson directory\n"
+           "  --screenshot FILE      save the first page as a PNG picture and end; every\n"
+           "                         message box is answered with its default and printed\n"
+           "                         on standard error (status 4 when one came)\n"
+           "  --log FILE             log every page, event and command\n"
+           "  --send COMMAND         send a command to the running player\n"
+           "  --help                 this help\n"
+           "  --version              the version\n";
 }
 
 std::string Versionstext() { return "Velmora " VELMORA_VERSION "\n"; }
@@ -112,11 +117,11 @@ std::string Versionstext() { return "Velmora " VELMORA_VERSION "\n"; }
 std::string LektionsverzeichnisPruefen(const fs::path& Verzeichnis) {
     std::error_code fehler;
     if (!fs::exists(Verzeichnis, fehler))
-        return "Das Lektionsverzeichnis " + Verzeichnis.string() + " gibt es nicht.";
+        return "The lesson directory " + Verzeichnis.string() + " does not exist.";
     if (!fs::is_directory(Verzeichnis, fehler))
-        return Verzeichnis.string() + " ist kein Verzeichnis.";
+        return Verzeichnis.string() + " is not a directory.";
     DIR* d = ::opendir(Verzeichnis.c_str());
-    if (!d) return "Das Lektionsverzeichnis " + Verzeichnis.string() + " kann nicht gelesen werden.";
+    if (!d) return "The lesson directory " + Verzeichnis.string() + " cannot be read.";
     ::closedir(d);
     return {};
 }

@@ -1,6 +1,7 @@
 #include "app/Programm.h"
 
 #include "app/Kommandozeile.h"
+#include "app/KopfloserDialogDienst.h"
 #include "app/TAutorfenster.h"
 #include "app/TStartFenster.h"
 #include "platform/Protokoll.h"
@@ -53,7 +54,7 @@ void BildschirmfotoVorbereiten(const std::filesystem::path& Datei) {
             while (fenster->EffektLaeuft || fenster->Timer.isActive())
                 QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
             const bool gut = fenster->grab().save(QString::fromStdString(Datei.string()));
-            if (!gut) std::cerr << "vlm: " << Datei.string() << " kann nicht geschrieben werden\n";
+            if (!gut) std::cerr << "vlm: " << Datei.string() << " cannot be written\n";
             ArbeitskopienLoeschen();
             QCoreApplication::exit(gut ? 0 : 1);
         });
@@ -69,13 +70,12 @@ int BefehlZustellen(int argc, char** argv, const TKommandozeile& k, const fs::pa
     switch (FernbefehlSenden(Fernsteuerungsname(Lektion), befehl)) {
     case Zustellung::Zugestellt: return 0;
     case Zustellung::KeinSpieler:
-        std::cerr << "vlm: Für die Lektion " << Lektion.string()
-                  << " läuft kein Velmora-Spieler.\n";
+        std::cerr << "vlm: no Velmora player runs for the lesson " << Lektion.string() << ".\n";
         return 1;
     case Zustellung::KeineAntwort: break;
     }
-    std::cerr << "vlm: Der Velmora-Spieler der Lektion " << Lektion.string()
-              << " hat den Befehl nicht angenommen.\n";
+    std::cerr << "vlm: the Velmora player of the lesson " << Lektion.string()
+              << " did not take the command.\n";
     return 1;
 }
 
@@ -165,26 +165,30 @@ int ProgrammAusfuehren(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
 
     if (!k.Protokolldatei.empty() && !ProtokollOeffnen(k.Protokolldatei)) {
-        std::cerr << "vlm: " << k.Protokolldatei << " kann nicht geschrieben werden\n";
+        std::cerr << "vlm: " << k.Protokolldatei << " cannot be written\n";
         return 2;
     }
 
     QApplication anwendung(argc, argv);
-    QtDialogDienst dialoge;
-    DialogeSetzen(&dialoge);
+    QtDialogDienst fensterDialoge;
+    KopfloserDialogDienst kopflos; // a headless run has nobody to answer a box
+    const bool kopfloserLauf = !k.Bildschirmfoto.empty();
+    DialogeSetzen(kopfloserLauf ? static_cast<DialogDienst*>(&kopflos) : &fensterDialoge);
     ProgrammStarten(lektion, k.Seite);
     const int32_t seite = KommandozeilenSeite(k.Seite);
     if (!k.Bildschirmfoto.empty() && seite > 0 && !SeiteVorhanden(seite)) {
-        std::cerr << "vlm: die Seite " << seite << " gibt es in der Lektion nicht\n";
+        std::cerr << "vlm: the lesson has no page " << seite << "\n";
         ArbeitskopienLoeschen();
         ProgrammFreigeben();
         DialogeSetzen(nullptr);
         return 3;
     }
     if (!k.Bildschirmfoto.empty()) BildschirmfotoVorbereiten(k.Bildschirmfoto);
-    const int status = QApplication::exec();
+    int status = QApplication::exec();
     ProgrammFreigeben();
     DialogeSetzen(nullptr);
     ProtokollSchliessen();
+    // The picture is there, but what it shows followed a message nobody read.
+    if (status == 0 && kopflos.Nachrichtenanzahl > 0) status = 4;
     return status;
 }

@@ -9,7 +9,9 @@
 #include <QTimer>
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <string_view>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -85,19 +87,28 @@ TFernsteuerung::TFernsteuerung(QObject* Empfaenger, QObject* Eltern)
 
 TFernsteuerung::~TFernsteuerung() {
     Server->close();
+    if (Sperre >= 0) ::close(Sperre);
 }
 
 bool TFernsteuerung::Lauschen(const QString& Name) {
-    if (Name.isEmpty()) return false;
-    // Listening would silently take the name from a player that runs: ask first.
-    std::error_code fehler;
-    if (fs::exists(fs::symlink_status(Name.toStdString(), fehler))) {
-        QLocalSocket probe;
-        probe.connectToServer(Name);
-        if (probe.waitForConnected(500)) return false; // a running player owns it
-        QLocalServer::removeServer(Name);
+    if (Name.isEmpty() || Sperre >= 0) return false;
+    // The socket belongs to whoever holds the lock beside it, for as long as that player
+    // runs; the system releases it when the player ends, however it ends. Whether a probe
+    // connects says nothing: a busy player with a full queue does not answer either.
+    const std::string sperrname = Name.toStdString() + ".lock";
+    const int sperre = ::open(sperrname.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (sperre < 0) return false;
+    if (::flock(sperre, LOCK_EX | LOCK_NB) != 0) {
+        ::close(sperre);
+        return false; // a running player owns the socket
     }
-    return Server->listen(Name);
+    QLocalServer::removeServer(Name); // left behind by a player that ended abnormally
+    if (!Server->listen(Name)) {
+        ::close(sperre);
+        return false;
+    }
+    Sperre = sperre;
+    return true;
 }
 
 void TFernsteuerung::Annehmen() {

@@ -2,7 +2,8 @@
 // Remote commands from another program to the running player of a lesson. The player
 // listens on a local socket named after the lesson directory, in a directory only the
 // user can enter, and the socket itself admits only the user. A message is one line
-// "VLM1 <type> <argument>\n" of at most 64 bytes, both numbers decimal 32-bit; the player
+// "VLM1 <type> <argument>\n" of at most 64 bytes, both numbers decimal 32-bit (the player
+// acts on the low 16 bits of the type, as a window message would carry it); the player
 // answers "OK\n" when it has taken the command and closes the connection. Anything else
 // (a longer line, other text, a connection that stays silent) is dropped without effect.
 
@@ -40,9 +41,9 @@ public:
     explicit TFernsteuerung(QObject* Empfaenger, QObject* Eltern = nullptr);
     ~TFernsteuerung() override;
 
-    // Starts listening. A socket left behind by a player that ended abnormally is taken
-    // over; false when another player of the lesson listens already or the socket cannot
-    // be made.
+    // Starts listening. The player holds a lock on "<socket>.lock" for its lifetime; a
+    // socket without a holder of that lock was left behind and is taken over. False when
+    // another player of the lesson holds the lock or the socket cannot be made.
     bool Lauschen(const QString& Name);
 
     // Connections that send nothing are closed after this many milliseconds.
@@ -54,6 +55,7 @@ private:
 
     QObject* Empfaenger;
     QLocalServer* Server;
+    int Sperre = -1; // the lock file, held while listening
 };
 
 // Sends one command to the player listening on `Name`.

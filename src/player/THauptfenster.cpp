@@ -35,11 +35,22 @@
 #include <QLineEdit>
 #include <QPainter>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
 
 const QColor Silber(0xC0, 0xC0, 0xC0);
+
+// Places and sizes from lesson data are held to what a window system can show before the
+// window computes with them, so that no sum or difference of them can overflow.
+constexpr int32_t Bildschirmgrenze = 32767;
+int Lage(int32_t Wert) {
+    return std::clamp(Wert, -Bildschirmgrenze, Bildschirmgrenze);
+}
+int Ausdehnung(int32_t Wert) {
+    return std::clamp(Wert, 0, Bildschirmgrenze);
+}
 
 std::vector<std::string> Zeilen(const std::string& Text) {
     std::vector<std::string> zeilen;
@@ -170,9 +181,10 @@ void THauptfenster::SeitenfelderLesen(TDatensatz* Seite) {
     VorherigeSeiteFeld = t.LeseZahl(Seite, Feld::Seiten::VorherigerState);
     WiederaufnahmeSeite = t.LeseZahl(Seite, Feld::Seiten::WiederAufnahmeState);
     Positionsart = static_cast<int16_t>(t.LeseZahl(Seite, Feld::Seiten::Position));
-    Seitenrechteck = QRect(
-        t.LeseKoordinate(Seite, Feld::Seiten::left), t.LeseKoordinate(Seite, Feld::Seiten::top),
-        t.LeseZahl(Seite, Feld::Seiten::width), t.LeseZahl(Seite, Feld::Seiten::height));
+    Seitenrechteck = QRect(Lage(t.LeseKoordinate(Seite, Feld::Seiten::left)),
+                           Lage(t.LeseKoordinate(Seite, Feld::Seiten::top)),
+                           Ausdehnung(t.LeseZahl(Seite, Feld::Seiten::width)),
+                           Ausdehnung(t.LeseZahl(Seite, Feld::Seiten::height)));
     const int32_t farbe = t.LeseZahl(Seite, Feld::Seiten::Hintergrundfarbe);
     QPalette farben = palette();
     farben.setColor(QPalette::Window, farbe == 0 ? Silber : Lektionsfarbe(farbe));
@@ -268,8 +280,8 @@ void THauptfenster::HintergrundAusSeite(TDatensatz* Seite) {
     Bildverzeichnis = seiten->LeseText(Seite, Feld::Seiten::Pfadname);
     HintergrundLaden(seiten->LeseText(Seite, Feld::Seiten::Dateiname));
     if (!Hintergrundname.empty())
-        Prgbitmap->move(seiten->LeseKoordinate(Seite, Feld::Seiten::Dateiname_links),
-                        seiten->LeseKoordinate(Seite, Feld::Seiten::Dateiname_oben));
+        Prgbitmap->move(Lage(seiten->LeseKoordinate(Seite, Feld::Seiten::Dateiname_links)),
+                        Lage(seiten->LeseKoordinate(Seite, Feld::Seiten::Dateiname_oben)));
 }
 
 void THauptfenster::HintergrundLaden(const std::string& Dateiname) {

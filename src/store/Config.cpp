@@ -3,6 +3,7 @@
 #include "store/DialogDienst.h"
 #include "store/Feldnummern.h"
 #include "store/Lektionsdateien.h"
+#include "store/TDatei.h"
 #include "store/TTabelle.h"
 #include "store/Zahlen.h"
 #include "store/Zeichensatz.h"
@@ -71,38 +72,17 @@ std::vector<std::string> Zeilen(std::string_view Text) {
     return zeilen;
 }
 
-// The whole file; none when it cannot be opened (`Fehlernummer` tells why).
-std::optional<std::string> DateiInhalt(const fs::path& Datei, int& Fehlernummer) {
-    const int h = ::open(Datei.c_str(), O_RDONLY | O_CLOEXEC);
-    if (h < 0) {
-        Fehlernummer = errno;
-        return std::nullopt;
-    }
-    std::string inhalt;
-    char block[65536];
-    for (;;) {
-        const ssize_t n = ::read(h, block, sizeof block);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            Fehlernummer = errno;
-            ::close(h);
-            return std::nullopt;
-        }
-        if (n == 0) break;
-        inhalt.append(block, static_cast<size_t>(n));
-    }
-    ::close(h);
-    return inhalt;
-}
-
 // Keys and sections ignore letter case, the first of several equal keys counts, and
 // values stay the file's bytes.
 class TIniDatei {
 public:
     explicit TIniDatei(const fs::path& Datei) : Ini(false, true, false) {
-        int fehler = 0;
-        if (const auto inhalt = DateiInhalt(Datei, fehler))
+        TIniLesefehler fehler;
+        if (const auto inhalt = IniDateiLesen(Datei, fehler))
             Ini.LoadData(inhalt->data(), inhalt->size());
+        else if (fehler.Nummer != ENOENT) // a missing file means the defaults, silently
+            Dialoge().Fehler("Fehler beim Lesen in der Datei " + Datei.filename().string() +
+                             ": \n" + fehler.Text);
     }
 
     std::optional<std::string> Wert(std::string_view Abschnitt, std::string_view Schluessel) const {
@@ -259,10 +239,14 @@ int DateiErsetzen(const fs::path& Datei, std::string_view Bytes, const struct st
     return fehler;
 }
 
-bool Schreibfehler(const fs::path& Datei, int Nummer) {
+bool Schreibfehler(const fs::path& Datei, const std::string& Text) {
     Dialoge().Fehler("Fehler beim Zugreifen auf die Datei " + Datei.filename().string() + ": \n" +
-                     std::strerror(Nummer));
+                     Text);
     return false;
+}
+
+bool Schreibfehler(const fs::path& Datei, int Nummer) {
+    return Schreibfehler(Datei, std::strerror(Nummer));
 }
 
 bool GueltigerName(std::string_view Name, std::string_view Verboten) {
@@ -303,6 +287,32 @@ TDatensatz* BenutzersatzAnlegen(TTabelle& Tabelle) {
 }
 
 } // namespace
+
+std::optional<std::string> IniDateiLesen(const fs::path& Datei, TIniLesefehler& Fehler) {
+    TDatei datei(TDateizugriff::System());
+    if (!datei.Oeffnen(Datei, O_RDONLY)) {
+        Fehler = {datei.Fehlernummer, datei.Fehlertext};
+        return std::nullopt;
+    }
+    const auto groesse = datei.Groesse();
+    if (!groesse) {
+        Fehler = {datei.Fehlernummer, datei.Fehlertext};
+        return std::nullopt;
+    }
+    // One byte more than the size tells a file that has grown meanwhile.
+    std::string inhalt(std::min(static_cast<size_t>(*groesse), MaxIniGroesse + 1) + 1, '\0');
+    const auto gelesen = datei.LesenAn(inhalt.data(), inhalt.size(), 0);
+    if (!gelesen) {
+        Fehler = {datei.Fehlernummer, datei.Fehlertext};
+        return std::nullopt;
+    }
+    if (*gelesen > MaxIniGroesse) {
+        Fehler = {EFBIG, "Die Datei ist gr\u00f6\u00dfer als 1 MB und wird nicht gelesen."};
+        return std::nullopt;
+    }
+    inhalt.resize(*gelesen);
+    return inhalt;
+}
 
 TEinstellungen::TEinstellungen() : Zahl(Zahlvorgaben) {
     for (const int i : Schaltervorgaben)
@@ -388,9 +398,9 @@ bool IniWertSchreiben(const fs::path& Datei, std::string_view Abschnitt,
     if (vorhanden && Schreibgeschuetzt(st)) return Schreibfehler(Datei, EACCES);
     std::string alt;
     if (vorhanden) {
-        int fehler = 0;
-        const auto inhalt = DateiInhalt(Datei, fehler);
-        if (!inhalt) return Schreibfehler(Datei, fehler);
+        TIniLesefehler fehler;
+        const auto inhalt = IniDateiLesen(Datei, fehler);
+        if (!inhalt) return Schreibfehler(Datei, fehler.Text);
         alt = *inhalt;
     }
     const std::string neu = MitWert(alt, Abschnitt, Schluessel, OhneUmbrueche(Wert));

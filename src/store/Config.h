@@ -77,8 +77,20 @@ int32_t StartseiteLesen();
 // Writes key Nr of section State; false (after a message) when the file cannot be written.
 bool StartseiteSchreiben(int32_t Seite);
 
+// An initialisation file whole. Only a regular file of at most MaxIniGroesse bytes is read:
+// a pipe or device under the name would hold the program or feed it without end. None when
+// the file cannot be read; `Fehler` says why (errno ENOENT for a missing file).
+inline constexpr size_t MaxIniGroesse = 1 << 20;
+struct TIniLesefehler {
+    int Nummer = 0;
+    std::string Text;
+};
+std::optional<std::string> IniDateiLesen(const std::filesystem::path& Datei,
+                                         TIniLesefehler& Fehler);
+
 // One value of an initialisation file; none when the file, the section or the key is
-// missing. The first of several equal keys counts.
+// missing. A file that exists but cannot be read is reported. The first of several equal keys
+// counts.
 std::optional<std::string> IniWertLesen(const std::filesystem::path& Datei,
                                         std::string_view Abschnitt, std::string_view Schluessel);
 // Writes one value and keeps every other byte of the file; a missing file is created. The

@@ -4,6 +4,8 @@
 #include "store/Feldnummern.h"
 #include "store/Lektionsdateien.h"
 #include "store/Zahlen.h"
+#include "store/TDatei.h"
+#include "store/TJournal.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -32,77 +34,16 @@ uint32_t Betrag(int32_t Nr) {
 
 int32_t NummerAus(const char* p) {
     uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(p[i]);
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | static_cast<unsigned char>(p[i]);
     return static_cast<int32_t>(v);
 }
 
 void NummerSchreiben(char* p, int32_t Nr) {
     const auto v = static_cast<uint32_t>(Nr);
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+        p[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
 }
-
-// A table file opened for one operation and closed again when it goes out of scope.
-class TDatei {
-public:
-    bool Oeffnen(const fs::path& Pfad, int Modus) {
-        Handle = ::open(Pfad.c_str(), Modus | O_CLOEXEC, 0666);
-        if (Handle < 0) Fehlertext = std::strerror(errno);
-        return Handle >= 0;
-    }
-    ~TDatei() {
-        if (Handle >= 0) ::close(Handle);
-    }
-
-    // Reads up to `Anzahl` bytes at `Position`; fewer only at the end of the file.
-    std::optional<size_t> LesenAn(char* Ziel, size_t Anzahl, off_t Position) {
-        size_t gelesen = 0;
-        while (gelesen < Anzahl) {
-            const ssize_t n = ::pread(Handle, Ziel + gelesen, Anzahl - gelesen, Position + gelesen);
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) {
-                Fehlertext = std::strerror(errno);
-                return std::nullopt;
-            }
-            if (n == 0) break;
-            gelesen += static_cast<size_t>(n);
-        }
-        return gelesen;
-    }
-
-    // Writes all bytes at `Position`; a write that stops short is a failure.
-    bool SchreibenAn(std::string_view Bytes, off_t Position) {
-        size_t geschrieben = 0;
-        while (geschrieben < Bytes.size()) {
-            const ssize_t n = ::pwrite(Handle, Bytes.data() + geschrieben,
-                                       Bytes.size() - geschrieben, Position + geschrieben);
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) {
-                Fehlertext = std::strerror(n < 0 ? errno : ENOSPC);
-                return false;
-            }
-            geschrieben += static_cast<size_t>(n);
-        }
-        return true;
-    }
-
-    std::optional<off_t> Groesse() {
-        struct stat st {};
-        if (::fstat(Handle, &st) != 0) {
-            Fehlertext = std::strerror(errno);
-            return std::nullopt;
-        }
-        return st.st_size;
-    }
-
-    void Kuerzen(off_t Laenge) {
-        if (::ftruncate(Handle, Laenge) != 0) Fehlertext = std::strerror(errno);
-    }
-
-    std::string Fehlertext;
-
-private:
-    int Handle = -1;
-};
 
 // Where a record stands in the file and how much room it has there.
 struct TAlterPlatz {
@@ -110,6 +51,7 @@ struct TAlterPlatz {
     char Nummer[4] = {};  // the number bytes as they stand in the file
     size_t T = 0;         // length through its closing 0x1B
     size_t A = 0;         // T plus the free bytes that directly follow (counted up to a need)
+    std::string Bytes;    // the file from the record's start, at least through T and A
 };
 
 // Reads the record at `Position` in blocks until its end and the free run behind it are
@@ -153,6 +95,7 @@ std::optional<TAlterPlatz> AltenPlatzVermessen(TDatei& Datei, off_t Position, in
         ++a;
     }
     platz.A = a;
+    platz.Bytes = std::move(satz);
     return platz;
 }
 
@@ -170,9 +113,11 @@ TFreierPlatz ErsterFreierPlatz(std::string_view Inhalt, size_t Bedarf) {
     size_t i = TTabelle::Kopflaenge;
     auto laufPruefen = [&](size_t Oeffner, size_t& Weiter) -> std::optional<size_t> {
         size_t lauf = Oeffner + 1;
-        while (lauf < n && Inhalt[lauf] == Satzende && lauf - (Oeffner + 1) < Bedarf) ++lauf;
+        while (lauf < n && Inhalt[lauf] == Satzende && lauf - (Oeffner + 1) < Bedarf)
+            ++lauf;
         if (lauf - (Oeffner + 1) >= Bedarf || lauf == n) return Oeffner + 1;
-        while (lauf < n && Inhalt[lauf] == Satzende) ++lauf;
+        while (lauf < n && Inhalt[lauf] == Satzende)
+            ++lauf;
         Weiter = lauf;
         return std::nullopt;
     };
@@ -192,6 +137,9 @@ TFreierPlatz ErsterFreierPlatz(std::string_view Inhalt, size_t Bedarf) {
     }
     return {n, false};
 }
+
+constexpr const char* NummerStimmtNicht =
+    "Die Nummer des Datensatzes im Speicher stimmt nicht mit der auf der Festplatte \u00fcberein.";
 
 std::string Bereinigt(std::string_view Wert) {
     std::string s;
@@ -241,7 +189,8 @@ int NummernVergleichen(const TDatensatz* a, const TDatensatz* b) {
 size_t WertAnfang(std::string_view d, int Pos) {
     size_t s = 0;
     for (int k = 1; k < Pos; ++k) {
-        while (s < d.size() && d[s] != Wertende && d[s] != Satzende) ++s;
+        while (s < d.size() && d[s] != Wertende && d[s] != Satzende)
+            ++s;
         if (s >= d.size() || d[s] == Satzende) return std::string_view::npos;
         ++s;
     }
@@ -251,7 +200,8 @@ size_t WertAnfang(std::string_view d, int Pos) {
 
 std::string_view WertAb(std::string_view d, size_t s) {
     size_t e = s;
-    while (e < d.size() && d[e] != Wertende && d[e] != Satzende) ++e;
+    while (e < d.size() && d[e] != Wertende && d[e] != Satzende)
+        ++e;
     return d.substr(s, e - s);
 }
 
@@ -324,7 +274,9 @@ TTabelle::~TTabelle() {
     liste.erase(std::remove(liste.begin(), liste.end(), this), liste.end());
 }
 
-const std::vector<TTabelle*>& TTabelle::Tabellenliste() { return Liste(); }
+const std::vector<TTabelle*>& TTabelle::Tabellenliste() {
+    return Liste();
+}
 
 void TTabelle::Geaendert() {
     // Tables are used from the program's one thread only; a locked counter would cost more
@@ -333,7 +285,9 @@ void TTabelle::Geaendert() {
     Stand = ++zaehler;
 }
 
-std::string TTabelle::Dateiname() const { return NameFuerMeldungen; }
+std::string TTabelle::Dateiname() const {
+    return NameFuerMeldungen;
+}
 
 void TTabelle::FeldlisteAufbauen() {
     const TTabellenbeschreibung b = Tabellenbeschreibung(Art);
@@ -354,7 +308,7 @@ void TTabelle::FeldlisteAufbauen() {
 
 void TTabelle::DateiSicherstellen() {
     {
-        TDatei probe;
+        TDatei probe(*Zugriff);
         if (probe.Oeffnen(Datei, O_RDONLY)) return;
         auto& orte = Lektionsorte();
         if (!orte.NeuAnlegenOhneFrage) {
@@ -374,7 +328,7 @@ void TTabelle::DateiSicherstellen() {
 }
 
 bool TTabelle::DateiAnlegen() {
-    TDatei datei;
+    TDatei datei(*Zugriff);
     if (!datei.Oeffnen(Datei, O_WRONLY | O_CREAT | O_TRUNC)) {
         std::error_code fehler;
         fs::create_directories(Datei.parent_path(), fehler);
@@ -387,6 +341,8 @@ bool TTabelle::DateiAnlegen() {
         LetzterFehler = datei.Fehlertext;
         return false;
     }
+    // A journal left for the former file would put its bytes into the new one.
+    TJournal(*Zugriff, Datei).Entfernen();
     return true;
 }
 
@@ -470,7 +426,8 @@ void TTabelle::IndexEntfernen(TDatensatz* Satz) {
     if (it->second.Erster != Satz) return;
     // The next one in list order becomes first; it can only come after the removed one.
     TDatensatz* s = Satz->Naechster;
-    while (s && Betrag(s->Nr) != nr) s = s->Naechster;
+    while (s && Betrag(s->Nr) != nr)
+        s = s->Naechster;
     it->second.Erster = s;
 }
 
@@ -489,8 +446,7 @@ TDatensatz* TTabelle::Suche(uint16_t FeldId, std::string_view Wert) {
 int TTabelle::Zaehle(uint16_t FeldId, std::string_view Teiltext) {
     int anzahl = 0;
     for (TDatensatz* s = Kopf; s; s = s->Naechster) {
-        if (!Teiltext.empty() && Wert(s, FeldId).find(Teiltext) == std::string_view::npos)
-            continue;
+        if (!Teiltext.empty() && Wert(s, FeldId).find(Teiltext) == std::string_view::npos) continue;
         ++anzahl;
         if (s->Nr < 0 && s->Nr != std::numeric_limits<int32_t>::min()) {
             s->Nr = -s->Nr;
@@ -525,7 +481,8 @@ void TTabelle::Laden(int NeueStufe) {
     if (Stufe == 1 || NeueStufe == 0) {
         AllesVerwerfen();
     } else if (Stufe == 2 && NeueStufe == 1) {
-        for (TDatensatz* s = Kopf; s; s = s->Naechster) s->Daten.Freigeben();
+        for (TDatensatz* s = Kopf; s; s = s->Naechster)
+            s->Daten.Freigeben();
         Ladepuffer.clear();
     }
     if (NeueStufe < Stufe) {
@@ -534,7 +491,11 @@ void TTabelle::Laden(int NeueStufe) {
     }
     Stufe = NeueStufe;
 
-    TDatei datei;
+    // A save interrupted by a crash is rolled back before anything is read.
+    if (!JournalAufloesen())
+        Dialoge().Fehler("Fehler beim Lesen in der Datei " + NameFuerMeldungen + ": \n" +
+                         LetzterFehler);
+    TDatei datei(*Zugriff);
     // Left uninitialised: the read fills it, and clearing 20 MB first costs a fifth of a load.
     std::unique_ptr<char[]> inhalt;
     size_t laenge = 0;
@@ -591,7 +552,7 @@ void TTabelle::LadeDaten(TDatensatz* Satz) {
         Satz->Daten.Setzen(std::string(1, Satzende));
         return;
     }
-    TDatei datei;
+    TDatei datei(*Zugriff);
     std::string puffer(Puffergroesse, '\0');
     std::optional<size_t> gelesen;
     if (datei.Oeffnen(Datei, O_RDONLY))
@@ -678,6 +639,14 @@ int TTabelle::AnzahlWerte(TDatensatz* Satz) {
     return Satz->Daten.Vorhanden() ? static_cast<int>(Werte(Satz->Daten.Ansicht()).size()) : 0;
 }
 
+std::vector<std::string> TTabelle::AlleWerte(TDatensatz* Satz) {
+    if (!Satz) return {};
+    AktuellMachen(Satz);
+    if (!Satz->Daten.Vorhanden()) return {};
+    const std::vector<std::string_view> werte = Werte(Satz->Daten.Ansicht());
+    return {werte.begin(), werte.end()};
+}
+
 void TTabelle::SchriftstilDeuten(std::string_view Stil, TSchriftangaben& Schrift) {
     std::string s(Stil.substr(0, 4));
     s.resize(4, '0');
@@ -712,7 +681,8 @@ void TTabelle::SchreibeText(TDatensatz* Satz, uint16_t FeldId, std::string_view 
     if (static_cast<int>(werte.size()) < pos) werte.resize(pos);
     werte[pos - 1] = neu;
     size_t laenge = 1;
-    for (const auto& w : werte) laenge += w.size() + 1;
+    for (const auto& w : werte)
+        laenge += w.size() + 1;
     if (laenge > MaxFelddaten) {
         Dialoge().Fehler("Ein einzelner Datensatz darf h\u00f6chstens 64KBytes gro\u00df werden. "
                          "Die \u00c4nderungen wurden nicht \u00fcbernommen.");
@@ -745,6 +715,34 @@ bool TTabelle::SchreibfehlerMelden(const std::string& Text) {
     return false;
 }
 
+bool TTabelle::Aendern(TDatei& Datei, off_t AlteGroesse, const std::vector<TAenderung>& Aenderungen,
+                       bool MitJournal) {
+    // Every change is put back from memory when a write fails. A record saved in place is
+    // one write that a crash cannot split between records. Anything else is first recorded
+    // in the journal, so that a crash between the writes (or in the middle of a long one)
+    // leaves nothing a later load would misread: the next opening rolls it back.
+    TJournal journal(*Zugriff, this->Datei);
+    if (MitJournal && !journal.Schreiben(AlteGroesse, Aenderungen))
+        return SchreibfehlerMelden(journal.Fehlertext);
+    bool geschrieben = true;
+    for (const TAenderung& a : Aenderungen)
+        if (geschrieben) geschrieben = Datei.SchreibenAn(a.Neu, a.Position);
+    if (geschrieben && (!MitJournal || (Datei.Synchronisieren() && journal.Entfernen())))
+        return true;
+    const std::string text = Datei.Fehlertext.empty() ? journal.Fehlertext : Datei.Fehlertext;
+    // Put back what was there; should that fail too, the journal stays for the next opening.
+    if (Zuruecknehmen(Datei, AlteGroesse, Aenderungen) && MitJournal && Datei.Synchronisieren())
+        journal.Entfernen();
+    return SchreibfehlerMelden(text);
+}
+
+bool TTabelle::JournalAufloesen() {
+    TJournal journal(*Zugriff, Datei);
+    if (journal.Aufloesen()) return true;
+    LetzterFehler = journal.Fehlertext;
+    return false;
+}
+
 bool TTabelle::Speichern(TDatensatz* Satz) {
     if (!Satz) return false;
     if (!Satz->Daten.Vorhanden()) LadeDaten(Satz);
@@ -752,24 +750,22 @@ bool TTabelle::Speichern(TDatensatz* Satz) {
     const std::string_view daten = Satz->Daten.Ansicht();
     const size_t S = daten.size() + 5;
 
-    TDatei datei;
+    if (!JournalAufloesen()) return SchreibfehlerMelden(LetzterFehler);
+    TDatei datei(*Zugriff);
     if (!datei.Oeffnen(Datei, O_RDWR)) return SchreibfehlerMelden(datei.Fehlertext);
 
     std::optional<TAlterPlatz> alt;
     if (Satz->Dateiposition != 0) {
         alt = AltenPlatzVermessen(datei, Satz->Dateiposition, Satz->Nr, S);
         if (!alt) return SchreibfehlerMelden(datei.Fehlertext);
-        if (!alt->Gueltig)
-            return SchreibfehlerMelden("Die Nummer des Datensatzes im Speicher stimmt nicht mit "
-                                       "der auf der Festplatte \u00fcberein.");
+        if (!alt->Gueltig) return SchreibfehlerMelden(NummerStimmtNicht);
         if (S <= alt->A) {
             std::string satz(1, Wertende);
             satz.append(alt->Nummer, 4);
             satz.append(daten);
             if (S < alt->T) satz.append(alt->T - S, Satzende);
-            if (!datei.SchreibenAn(satz, Satz->Dateiposition))
-                return SchreibfehlerMelden(datei.Fehlertext);
-            return true;
+            TAenderung ort{Satz->Dateiposition, satz, alt->Bytes.substr(0, satz.size())};
+            return Aendern(datei, std::numeric_limits<off_t>::max(), {std::move(ort)}, false);
         }
     }
 
@@ -782,7 +778,9 @@ bool TTabelle::Speichern(TDatensatz* Satz) {
     inhalt.resize(*gelesen);
     const size_t altPos = alt ? static_cast<size_t>(Satz->Dateiposition) : 0;
     const size_t altEnde = alt ? std::min(altPos + alt->T, inhalt.size()) : 0;
+    const std::string altesSatzbild = inhalt.substr(altPos, altEnde - altPos);
     if (alt) std::fill(inhalt.begin() + altPos, inhalt.begin() + altEnde, Satzende);
+    const size_t dateiende = inhalt.size();
     if (inhalt.size() < static_cast<size_t>(Kopflaenge)) inhalt.resize(Kopflaenge, Satzende);
     const TFreierPlatz platz = ErsterFreierPlatz(inhalt, S);
     const size_t ziel = platz.Position;
@@ -800,42 +798,34 @@ bool TTabelle::Speichern(TDatensatz* Satz) {
     satz.append(daten);
     const size_t L = satz.size();
 
-    // Bytes that will be in the file afterwards, from `von` to `bis`: the new record, and
-    // the old place blanked. Writing the new copy before blanking the old one means a
-    // failed write never loses the record that was there.
-    const size_t von = alt ? std::min(ziel, altPos) : ziel;
-    const size_t bis = alt ? std::max(ziel + L, altEnde) : ziel + L;
-    const bool zusammen = alt && ziel < altEnde && altPos < ziel + L;
-    const off_t vorher = *groesse;
-    auto schreiben = [&](size_t a, size_t b) {
+    // The bytes from `a` to `b` as the file holds them now, and as it will afterwards.
+    auto vorher = [&](size_t a, size_t b) {
+        std::string bytes = a < dateiende ? inhalt.substr(a, std::min(b, dateiende) - a) : "";
+        if (alt && a < altEnde && altPos < b) {
+            const size_t s0 = std::max(a, altPos), s1 = std::min(b, altEnde);
+            bytes.replace(s0 - a, s1 - s0, altesSatzbild, s0 - altPos, s1 - s0);
+        }
+        return bytes;
+    };
+    auto nachher = [&](size_t a, size_t b) {
         std::string bytes(b - a, Satzende);
         if (ziel + L > a && ziel < b) {
-            const size_t s0 = std::max(ziel, a);
-            const size_t s1 = std::min(ziel + L, b);
-            bytes.replace(s0 - a, s1 - s0, satz.substr(s0 - ziel, s1 - s0));
+            const size_t s0 = std::max(ziel, a), s1 = std::min(ziel + L, b);
+            bytes.replace(s0 - a, s1 - s0, satz, s0 - ziel, s1 - s0);
         }
-        return datei.SchreibenAn(bytes, static_cast<off_t>(a));
+        return bytes;
     };
-    if (zusammen) {
-        // One region holds both: grow the file first, then rewrite what was there.
-        const size_t alteGroesse = static_cast<size_t>(vorher);
-        if (bis > alteGroesse && !schreiben(std::max(von, alteGroesse), bis)) {
-            datei.Kuerzen(vorher);
-            return SchreibfehlerMelden(datei.Fehlertext);
-        }
-        if (von < alteGroesse && !schreiben(von, std::min(bis, alteGroesse)))
-            return SchreibfehlerMelden(datei.Fehlertext);
+    std::vector<TAenderung> aenderungen;
+    auto aendern = [&](size_t a, size_t b) {
+        aenderungen.push_back({static_cast<off_t>(a), nachher(a, b), vorher(a, b)});
+    };
+    if (alt && ziel <= altEnde && altPos <= ziel + L) {
+        aendern(std::min(ziel, altPos), std::max(ziel + L, altEnde)); // one region holds both
     } else {
-        if (!schreiben(ziel, ziel + L)) {
-            const std::string text = datei.Fehlertext;
-            if (ziel + L > static_cast<size_t>(vorher)) datei.Kuerzen(vorher);
-            return SchreibfehlerMelden(text);
-        }
-        if (alt && !schreiben(altPos, altEnde)) {
-            Satz->Dateiposition = static_cast<int32_t>(ziel + vorsatz);
-            return SchreibfehlerMelden(datei.Fehlertext);
-        }
+        aendern(ziel, ziel + L);
+        if (alt) aendern(altPos, altEnde);
     }
+    if (!Aendern(datei, static_cast<off_t>(dateiende), aenderungen, true)) return false;
     Satz->Dateiposition = static_cast<int32_t>(ziel + vorsatz);
     return true;
 }
@@ -848,7 +838,11 @@ void TTabelle::Loeschen(TDatensatz*& Satz) {
     Aktuell = nullptr;
     Satz = nullptr;
     if (position == 0) return;
-    TDatei datei;
+    if (!JournalAufloesen()) {
+        SchreibfehlerMelden(LetzterFehler);
+        return;
+    }
+    TDatei datei(*Zugriff);
     if (!datei.Oeffnen(Datei, O_RDWR)) {
         SchreibfehlerMelden(datei.Fehlertext);
         return;
@@ -859,19 +853,24 @@ void TTabelle::Loeschen(TDatensatz*& Satz) {
         return;
     }
     if (!alt->Gueltig) {
-        SchreibfehlerMelden("Die Nummer des Datensatzes im Speicher stimmt nicht mit der auf "
-                            "der Festplatte \u00fcberein.");
+        SchreibfehlerMelden(NummerStimmtNicht);
         return;
     }
-    if (!datei.SchreibenAn(std::string(alt->T, Satzende), position))
+    // Blanking a long record may be cut short by a crash, and what is left of its values
+    // would read as records of their own: deleting goes through the journal too.
+    const auto groesse = datei.Groesse();
+    if (!groesse) {
         SchreibfehlerMelden(datei.Fehlertext);
+        return;
+    }
+    Aendern(datei, *groesse,
+            {{position, std::string(alt->T, Satzende), alt->Bytes.substr(0, alt->T)}}, true);
 }
 
 // ---------------------------------------------------------------------------------------
 // Sorting
 
 namespace {
-
 
 // Quicksort with the middle element as pivot and Hoare partitioning.
 void Quicksort(std::vector<TDatensatz*>& a, int L, int R, TTabelle& t,
@@ -880,8 +879,10 @@ void Quicksort(std::vector<TDatensatz*>& a, int L, int R, TTabelle& t,
         int i = L, j = R;
         TDatensatz* pivot = a[(L + R) / 2];
         do {
-            while (v(t, a[i], pivot) < 0) ++i;
-            while (v(t, a[j], pivot) > 0) --j;
+            while (v(t, a[i], pivot) < 0)
+                ++i;
+            while (v(t, a[j], pivot) > 0)
+                --j;
             if (i <= j) {
                 std::swap(a[i], a[j]);
                 ++i;
@@ -903,7 +904,8 @@ bool TTabelle::Sortieren(int (*v)(TTabelle&, TDatensatz*, TDatensatz*)) {
     }
     std::vector<TDatensatz*> a;
     a.reserve(static_cast<size_t>(Satzanzahl));
-    for (TDatensatz* s = Kopf; s; s = s->Naechster) a.push_back(s);
+    for (TDatensatz* s = Kopf; s; s = s->Naechster)
+        a.push_back(s);
     if (a.size() > 1) Quicksort(a, 0, static_cast<int>(a.size()) - 1, *this, v);
     Kopf = Ende = nullptr;
     for (TDatensatz* s : a) {
@@ -1005,7 +1007,7 @@ bool TabellendateiSchreiben(const fs::path& Datei, const std::vector<TNeuerSatz>
     // Written beside the target and renamed over it, so the file is whole or untouched.
     const fs::path neu = Datei.string() + ".neu";
     {
-        TDatei datei;
+        TDatei datei(TDateizugriff::System());
         if (!datei.Oeffnen(neu, O_WRONLY | O_CREAT | O_TRUNC) || !datei.SchreibenAn(inhalt, 0)) {
             Fehlertext = datei.Fehlertext;
             std::error_code e;
@@ -1020,5 +1022,7 @@ bool TabellendateiSchreiben(const fs::path& Datei, const std::vector<TNeuerSatz>
         fs::remove(neu, fehler);
         return false;
     }
+    // A journal left for the former file would put its bytes into the new one.
+    TJournal(TDateizugriff::System(), Datei).Entfernen();
     return true;
 }

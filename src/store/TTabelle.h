@@ -8,10 +8,14 @@
 // enough or at the end of the file, so files written here match those of the authoring
 // side byte for byte.
 //
-// Reads never fail: a missing record or field reads as "", 0 or false. File failures are
-// shown through the dialog service with the bare file name and the system's error text.
+// A save that is not one write in place goes through a rollback journal beside the file
+// (TJournal), so a crash or a failed write leaves either the old or the new record, never both
+// or a piece of one. Reads never fail: a missing record or field reads as "", 0 or false. File
+// failures are shown through the dialog service with the bare file name and the system's
+// error text; after a failed save the file and the record's place are as before.
 
 #include "store/Datenlexikon.h"
+#include "store/TDateizugriff.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -21,6 +25,9 @@
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+class TDatei;
+struct TAenderung;
 
 // The field data of one record: its values each followed by 0x00, closed by 0x1B. Either
 // not read yet, a view into the table's load buffer, or owned after a change. Kept small:
@@ -108,6 +115,10 @@ public:
     uint64_t Aenderungsstand() const { return Stand; }
     TDatensatz* AktuellerDatensatz() const { return Aktuell; }
 
+    // The system calls the table uses from now on (tests make chosen writes fail); the
+    // access is not owned and must outlive the table.
+    void DateizugriffVerwenden(TDateizugriff& Zugriff) { this->Zugriff = &Zugriff; }
+
     // Loading.
     void Laden(int NeueStufe);
     void LadeDaten(TDatensatz* Satz);
@@ -132,8 +143,9 @@ public:
     int32_t LeseSchriftgroesse(TDatensatz* Satz, uint16_t FeldId);
     std::optional<std::string> LeseTextPuffer(TDatensatz* Satz, uint16_t FeldId);
     TSchriftangaben LeseSchrift(TDatensatz* Satz);
-    // Number of values the record holds.
+    // Number of values the record holds, and the values themselves in one walk.
     int AnzahlWerte(TDatensatz* Satz);
+    std::vector<std::string> AlleWerte(TDatensatz* Satz);
 
     // Writing fields (memory only until Speichern). Bytes 0x00 and 0x1B cannot be part of
     // a value and are dropped.
@@ -180,8 +192,12 @@ private:
     bool Sortieren(int (*Vergleich)(TTabelle&, TDatensatz*, TDatensatz*));
     static int TextVergleichen(TTabelle& t, TDatensatz* a, TDatensatz* b);
     bool SchreibfehlerMelden(const std::string& Text);
+    bool JournalAufloesen();
+    bool Aendern(TDatei& Datei, off_t AlteGroesse, const std::vector<TAenderung>& Aenderungen,
+                 bool MitJournal);
 
     int Art;
+    TDateizugriff* Zugriff = &TDateizugriff::System();
     std::string Titel;
     std::filesystem::path Datei;
     std::string NameFuerMeldungen;

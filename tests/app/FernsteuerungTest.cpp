@@ -15,8 +15,12 @@
 #include <QProcess>
 #include <QTest>
 
+#include <cstring>
 #include <fstream>
 #include <sstream>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -121,6 +125,34 @@ TEST_F(Fernsteuerung, ZweiterSpielerDerselbenLektionLauschtNicht) {
     EXPECT_EQ(Schicken("VLM1 3 0\n"), "OK\n") << "the first one keeps it";
     EXPECT_EQ(Ziel.Befehle.size(), 1u);
     EXPECT_TRUE(anderer.Befehle.empty());
+}
+
+// A player whose connection queue is full does not answer a probe; a second player must
+// still leave its socket alone.
+TEST_F(Fernsteuerung, VolleWarteschlangeBehaeltIhrenSocket) {
+    std::vector<int> verbindungen;
+    sockaddr_un adresse{};
+    adresse.sun_family = AF_UNIX;
+    std::strncpy(adresse.sun_path, Name.toStdString().c_str(), sizeof adresse.sun_path - 1);
+    for (int i = 0; i < 4096; ++i) {
+        const int s = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        ASSERT_GE(s, 0);
+        verbindungen.push_back(s);
+        if (::connect(s, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse) != 0) break;
+    }
+    Empfaenger anderer;
+    TFernsteuerung zweite(&anderer);
+    EXPECT_FALSE(zweite.Lauschen(Name));
+    for (const int s : verbindungen)
+        ::close(s);
+    EXPECT_TRUE(fs::exists(fs::symlink_status(Name.toStdString())));
+    // The first player works off its queue of connections that are gone.
+    const QDeadlineTimer frist(10000);
+    do
+        QTest::qWait(200);
+    while (!frist.hasExpired() && !Server->findChildren<QLocalSocket*>().isEmpty());
+    EXPECT_EQ(Schicken("VLM1 3 0\n"), "OK\n") << "the first one keeps it";
+    EXPECT_EQ(Ziel.Befehle.size(), 1u);
 }
 
 TEST_F(Fernsteuerung, ZurueckgelassenerSocketWirdUebernommen) {
@@ -245,7 +277,7 @@ protected:
 TEST_F(Sendebefehl, OhneSpielerStatus1) {
     QString fehler;
     EXPECT_EQ(Senden({"weiter"}, &fehler), 1);
-    EXPECT_TRUE(fehler.contains("läuft kein Velmora-Spieler")) << fehler.toStdString();
+    EXPECT_TRUE(fehler.contains("no Velmora player runs for the lesson")) << fehler.toStdString();
 }
 
 TEST_F(Sendebefehl, SteuertDenLaufendenSpieler) {

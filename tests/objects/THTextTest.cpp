@@ -21,6 +21,7 @@
 #include <QTest>
 
 #include <functional>
+#include <stdexcept>
 
 namespace {
 
@@ -452,6 +453,24 @@ TEST_F(Text, BlendeOhneSchritteNimmtZehn) {
     text->ZeigenMitEffekt(false);
     EXPECT_TRUE(pausen.empty());
     EXPECT_TRUE(text->isHidden());
+}
+
+// An effect record with absurd values fades in at most 256 steps with a bounded pause and
+// still ends at the target colour (the pause hook stops a fade that would run on).
+TEST(Farbblende, SchritteUndPauseSindBegrenzt) {
+    struct TZaehlendeUhr : TEffektuhr {
+        std::vector<int32_t> Pausen;
+        void EffektPause(int32_t Einheiten) override {
+            Pausen.push_back(Einheiten);
+            if (Pausen.size() > 10000) throw std::length_error("Blende endet nicht");
+        }
+    } uhr;
+    TRollenersatz<TEffektuhr> ersatz{uhr};
+    QColor letzte;
+    EXPECT_NO_THROW(Farbblende(Qt::black, Qt::white, 999999999, 999999999,
+                               [&](const QColor& Farbe) { letzte = Farbe; }));
+    EXPECT_EQ(uhr.Pausen, std::vector<int32_t>(MaxBlendschritte, MaxBlendpause));
+    EXPECT_EQ(letzte, QColor(Qt::white));
 }
 
 TEST(Blendfarbe, GleicheSchritteGerundet) {

@@ -178,6 +178,21 @@ TEST_F(Lernerfenster, PlatzierungNachPositionsart) {
     EXPECT_EQ(Fenster->pos(), QPoint(30, 60)) << "the remembered window place is back";
 }
 
+// Places and sizes far beyond any screen are held to the screen's range before the window
+// computes with them: no overflow, and the window lands where the held values put it.
+TEST_F(Lernerfenster, RiesigeSeitenmasseWerdenBegrenzt) {
+    Bauen(R"("States.tab": [
+        {"nr": 1, "fields": {"100": "1", "107": "1", "108": "2147483647", "109": "-2147483648", "110": "300", "111": "200"}},
+        {"nr": 2, "fields": {"100": "2", "107": "3", "108": "0", "109": "0", "110": "-2147483648", "111": "-2147483648"}}])");
+    TFesterBildschirm bildschirm({1024, 768});
+    Zeigen();
+    Fenster->Oeffnerposition = QPoint(5, 7);
+    GeheZuSeite(*Fenster, 1);
+    EXPECT_EQ(Fenster->pos(), QPoint(5 + 32767, 7 - 32767));
+    GeheZuSeite(*Fenster, 2);
+    EXPECT_EQ(Fenster->pos(), QPoint(1024 / 2 - 50, 768 / 2));
+}
+
 class Hintergrund : public Lernerfenster {
 protected:
     void Bild(const std::string& Name, QColor Farbe, QSize Groesse = {20, 10}) {

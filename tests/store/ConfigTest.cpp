@@ -7,9 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <set>
+#include <sys/stat.h>
 #include <tuple>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
@@ -113,6 +116,34 @@ TEST_F(ConfigTest, SchlechteDateienLadenOhneAbsturz) {
     IniSchreiben(muell);
     KonfigurationLesen(Ini());
     EXPECT_EQ(StartseiteLesen(), 1);
+}
+
+// A pipe, a device or a directory under the name, or a file above 1 MB, is not read: the
+// defaults hold and the reason is shown. Nothing waits for a writer or reads without end
+// (the alarm ends a test that would).
+TEST_F(ConfigTest, NurGewoehnlicheDateienBisEinMegabyteWerdenGelesen) {
+    const std::string zuGross = "[Lektion]\nBreite=900\n" + std::string(MaxIniGroesse, ';');
+    const std::pair<const char*, std::function<void()>> faelle[] = {
+        {"Pipe", [&] { ASSERT_EQ(::mkfifo(Ini().c_str(), 0644), 0); }},
+        {"/dev/zero", [&] { fs::create_symlink("/dev/zero", Ini()); }},
+        {"Verzeichnis", [&] { fs::create_directory(Ini()); }},
+        {"zu gross", [&] { IniSchreiben(zuGross); }},
+    };
+    ::alarm(30);
+    for (const auto& [name, anlegen] : faelle) {
+        SCOPED_TRACE(name);
+        dialoge.Nachrichten.clear();
+        fs::remove_all(Ini());
+        anlegen();
+        EXPECT_EQ(KonfigurationLesen(Ini()).Breite, 800);
+        ASSERT_EQ(dialoge.Nachrichten.size(), 1u);
+        EXPECT_EQ(
+            dialoge.Nachrichten[0].Text.rfind("Fehler beim Lesen in der Datei VLM.INI: \n", 0), 0u)
+            << dialoge.Nachrichten[0].Text;
+    }
+    ::alarm(0);
+    IniSchreiben(zuGross.substr(0, MaxIniGroesse));
+    EXPECT_EQ(KonfigurationLesen(Ini()).Breite, 900);
 }
 
 TEST_F(ConfigTest, OrtDerDateiFolgtDemSchreibschutz) {

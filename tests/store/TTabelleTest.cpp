@@ -1,28 +1,22 @@
-#include "store/Lektionsdateien.h"
 #include "store/TTabelle.h"
+#include "Tabellenbytes.h"
+#include "store/Lektionsdateien.h"
 #include "support/AufzeichnenderDialogDienst.h"
 #include "support/Testverzeichnis.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
+#include <functional>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 using namespace std::string_literals;
-
-const std::string Frei(size_t n) { return std::string(n, '\x1B'); }
-
-// A record as it stands in the file.
-std::string Satz(int32_t Nr, const std::string& Felddaten) {
-    std::string s(1, '\0');
-    const auto v = static_cast<uint32_t>(Nr);
-    for (int i = 0; i < 4; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
-    return s + Felddaten;
-}
 
 class Tabelle : public Testverzeichnis {
 protected:
@@ -143,7 +137,7 @@ TEST_F(Tabelle, FeldadressierungUnbekannterUndKleinerKennungen) {
     EXPECT_EQ(s->Daten.Ansicht(), "eins\0zwei\0\x1B"s);
     EXPECT_EQ(t->LeseText(nullptr, 1000), "");
     EXPECT_FALSE(t->LeseTextPuffer(nullptr, 1000));
-    EXPECT_FALSE(t->LeseTextPuffer(s, 5));  // record ends before
+    EXPECT_FALSE(t->LeseTextPuffer(s, 5)); // record ends before
     EXPECT_EQ(t->LeseTextPuffer(s, 2), "zwei");
 }
 
@@ -168,10 +162,20 @@ TEST_F(Tabelle, SchreibenHinterDasEndeFuelltMitLeerenWerten) {
 
 TEST_F(Tabelle, ZahlenLesen) {
     const std::pair<std::string, int32_t> faelle[] = {
-        {"", 0},         {"12", 12},          {"-7", -7},          {"+3", 3},
-        {" 5", 5},       {"5 ", 0},           {"abc", 0},          {"1x", 0},
-        {"-", 0},        {"2147483647", 2147483647}, {"2147483648", 0},
-        {"-2147483648", INT32_MIN}, {"-2147483649", 0}, {"99999999999999999999", 0},
+        {"", 0},
+        {"12", 12},
+        {"-7", -7},
+        {"+3", 3},
+        {" 5", 5},
+        {"5 ", 0},
+        {"abc", 0},
+        {"1x", 0},
+        {"-", 0},
+        {"2147483647", 2147483647},
+        {"2147483648", 0},
+        {"-2147483648", INT32_MIN},
+        {"-2147483649", 0},
+        {"99999999999999999999", 0},
     };
     auto t = MitInhalt(Satz(1, "\x1B"s));
     TDatensatz* s = t->Erster();
@@ -183,7 +187,7 @@ TEST_F(Tabelle, ZahlenLesen) {
 
 TEST_F(Tabelle, KoordinatenUndSchriftgroesseFolgenDenAnzeigefaktoren) {
     auto t = MitInhalt(Satz(1, "5\0"
-                                "7\0\x1B"s));
+                               "7\0\x1B"s));
     TDatensatz* s = t->Erster();
     EXPECT_EQ(t->LeseKoordinate(s, 1000), 5);
     TTabelle::Anzeigefaktor1 = 0.5; // 5 * 0.5 = 2.5 and 7 * 0.5 = 3.5: halves to even
@@ -255,8 +259,8 @@ TEST_F(Tabelle, SpeicherortNachSchrumpfenWachsenUndNeuanlage) {
     t->SchreibeText(eins, 1000, "abcdef");
     ASSERT_TRUE(t->Speichern(eins));
     EXPECT_EQ(eins->Dateiposition, 124);
-    EXPECT_EQ(NachKopf(), Frei(8) + Satz(2, "\0\x1B\x1B"s) + Satz(3, "c\0\x1B"s) +
-                              Satz(1, "abcdef\0\x1B"s));
+    EXPECT_EQ(NachKopf(),
+              Frei(8) + Satz(2, "\0\x1B\x1B"s) + Satz(3, "c\0\x1B"s) + Satz(1, "abcdef\0\x1B"s));
 
     // A small new record fits the seven free bytes behind the first one.
     TDatensatz* vier = t->NeuerDatensatz(-4);
@@ -274,8 +278,8 @@ TEST_F(Tabelle, SpeicherortNachSchrumpfenWachsenUndNeuanlage) {
     t->SchreibeText(eins, 1000, "abcdefghij");
     ASSERT_TRUE(t->Speichern(eins));
     EXPECT_EQ(eins->Dateiposition, 124);
-    EXPECT_EQ(NachKopf(), Frei(1) + Satz(4, "\0\x1B"s) + Satz(2, "B\0\x1B"s) +
-                              Satz(3, "c\0\x1B"s) + Satz(1, "abcdefghij\0\x1B"s));
+    EXPECT_EQ(NachKopf(), Frei(1) + Satz(4, "\0\x1B"s) + Satz(2, "B\0\x1B"s) + Satz(3, "c\0\x1B"s) +
+                              Satz(1, "abcdefghij\0\x1B"s));
     EXPECT_TRUE(Dialoge.Nachrichten.empty());
 }
 
@@ -293,8 +297,8 @@ TEST_F(Tabelle, SatzVerschiebtSichInEinenFreienBereichDavor) {
 // A file that another program left ending inside a record (or in stray bytes): a record
 // appended there must not become part of them.
 TEST_F(Tabelle, AnhaengenAnEineOffeneDateiVerliertNichts) {
-    for (const std::string& offen : {Satz(1, "ohne Ende"), Satz(1, "x\0\x1B"s) + "Streu\0bytes"s,
-                                     "\0\x01"s, "\0\x1B"s}) {
+    for (const std::string& offen :
+         {Satz(1, "ohne Ende"), Satz(1, "x\0\x1B"s) + "Streu\0bytes"s, "\0\x01"s, "\0\x1B"s}) {
         auto t = MitInhalt(offen);
         TDatensatz* neu = t->NeuerDatensatz(2);
         t->SchreibeText(neu, 1000, "neu");
@@ -352,7 +356,8 @@ TEST_F(Tabelle, FremderSatzWirdNichtGeloescht) {
 
 TEST_F(Tabelle, SortierenBis16383Saetze) {
     auto t = MitInhalt("");
-    for (int i = TTabelle::MaxSortierbar; i >= 1; --i) t->NeuerDatensatz(i);
+    for (int i = TTabelle::MaxSortierbar; i >= 1; --i)
+        t->NeuerDatensatz(i);
     ASSERT_TRUE(t->SortiereNachZahl(0));
     EXPECT_EQ(t->Erster()->Nr, 1);
     EXPECT_TRUE(Dialoge.Nachrichten.empty());
@@ -367,7 +372,8 @@ TEST_F(Tabelle, SortierenBis16383Saetze) {
 
 std::vector<int32_t> Reihenfolge(const TTabelle& t) {
     std::vector<int32_t> r;
-    for (TDatensatz* s = t.Erster(); s; s = s->Naechster) r.push_back(s->Nr);
+    for (TDatensatz* s = t.Erster(); s; s = s->Naechster)
+        r.push_back(s->Nr);
     return r;
 }
 
@@ -384,8 +390,9 @@ TEST_F(Tabelle, SortiereNachTextFaltetUmlauteUndGrossschreibung) {
     auto t = MitInhalt(Satz(1, "Zebra\0\x1B"s) + Satz(6, "APFEL\0a\0\x1B"s) +
                        Satz(3, "apfel\0b\0\x1B"s) + Satz(4, "Apfel\0a\0\x1B"s) +
                        Satz(2, "\xC4pfel\0\x1B"s) + Satz(5, "Banane\0\x1B"s) +
-                       Satz(7, "apfelbaum\0\x1B"s) + Satz(8, "\xE4pfeL\0"
-                                                             "0\0\x1B"s));
+                       Satz(7, "apfelbaum\0\x1B"s) +
+                       Satz(8, "\xE4pfeL\0"
+                               "0\0\x1B"s));
     ASSERT_TRUE(t->SortiereNachText(1000));
     // "Äpfel" sorts as "apfel"; equal keys fall back to field 1001, then the number.
     EXPECT_EQ(Reihenfolge(*t), (std::vector<int32_t>{2, 8, 4, 6, 3, 7, 5, 1}));
@@ -491,14 +498,44 @@ TEST_F(Tabelle, VolleFestplatteLaesstDieDateiHeil) {
         t->SchreibeText(s, 1000, "waechst ueber die Grenze");
         const bool gespeichert = t->Speichern(s);
         const bool heil = NachKopf() == inhalt;
-        const bool gemeldet = Dialoge.Nachrichten.size() == 1 &&
-                              Dialoge.Nachrichten[0].Text ==
-                                  "Fehler beim Zugreifen auf die Datei Texte.tab: \n" +
-                                      std::string(std::strerror(EFBIG));
+        const bool gemeldet =
+            Dialoge.Nachrichten.size() == 1 &&
+            Dialoge.Nachrichten[0].Text == "Fehler beim Zugreifen auf die Datei Texte.tab: \n" +
+                                               std::string(std::strerror(EFBIG));
         const bool behalten = t->LeseText(s, 1000) == "waechst ueber die Grenze";
         return !gespeichert && heil && gemeldet && behalten;
     };
     EXPECT_EXIT(std::_Exit(versuchen() ? 0 : 1), ::testing::ExitedWithCode(0), "");
+}
+
+// A table whose name stands for a pipe, a device or a directory is never read or written:
+// loading and saving report it and nothing waits or reads without end (the alarm ends a
+// test that would).
+TEST_F(Tabelle, NurGewoehnlicheDateienSindTabellen) {
+    const std::pair<const char*, std::function<void()>> faelle[] = {
+        {"Pipe", [&] { ASSERT_EQ(::mkfifo(Pfad().c_str(), 0644), 0); }},
+        {"/dev/zero", [&] { std::filesystem::create_symlink("/dev/zero", Pfad()); }},
+        {"Verzeichnis", [&] { std::filesystem::create_directory(Pfad()); }},
+    };
+    ::alarm(30);
+    for (const auto& [name, anlegen] : faelle) {
+        SCOPED_TRACE(name);
+        Dialoge.Nachrichten.clear();
+        std::filesystem::remove_all(Pfad());
+        anlegen();
+        TTabelle t(ArtTexte, Pfad());
+        t.Laden(2);
+        EXPECT_EQ(t.Anzahl(), 0);
+        TDatensatz* s = t.NeuerDatensatz(1);
+        EXPECT_FALSE(t.Speichern(s));
+        ASSERT_EQ(Dialoge.Nachrichten.size(), 2u);
+        EXPECT_EQ(Dialoge.Nachrichten[0].Text.rfind("Fehler beim Lesen in der Datei Texte.tab", 0),
+                  0u);
+        EXPECT_EQ(
+            Dialoge.Nachrichten[1].Text.rfind("Fehler beim Zugreifen auf die Datei Texte.tab", 0),
+            0u);
+    }
+    ::alarm(0);
 }
 
 TEST_F(Tabelle, FehlendeDateiWirdNachRueckfrageAngelegt) {
@@ -511,8 +548,8 @@ TEST_F(Tabelle, FehlendeDateiWirdNachRueckfrageAngelegt) {
         ASSERT_EQ(Dialoge.Nachrichten.size(), 1u);
         EXPECT_EQ(Dialoge.Nachrichten[0].Art, Symbol::Warnung);
         EXPECT_EQ(Dialoge.Nachrichten[0].Knoepfe, KnopfOK | KnopfAbbrechen | KnopfAlle);
-        EXPECT_EQ(Dialoge.Nachrichten[0].Text, std::string(std::strerror(ENOENT)) +
-                                                   "\nDie Datei States.tab wird neu erstellt.");
+        EXPECT_EQ(Dialoge.Nachrichten[0].Text,
+                  std::string(std::strerror(ENOENT)) + "\nDie Datei States.tab wird neu erstellt.");
         EXPECT_EQ(DateiLesen(Verzeichnis / "States.tab"), Dateikopf());
         EXPECT_FALSE(orte.NeuAnlegenOhneFrage);
     }
@@ -537,8 +574,8 @@ TEST_F(Tabelle, DateiDieNichtAngelegtWerdenKannLaesstDieTabelleLeer) {
     orte.NeuAnlegenOhneFrage = true;
     TTabelle t(ArtTexte);
     ASSERT_EQ(Dialoge.Nachrichten.size(), 1u);
-    EXPECT_EQ(Dialoge.Nachrichten[0].Text, std::string(std::strerror(ENOTDIR)) +
-                                               "\nFehler beim Erstellen der Datei Texte.tab");
+    EXPECT_EQ(Dialoge.Nachrichten[0].Text,
+              std::string(std::strerror(ENOTDIR)) + "\nFehler beim Erstellen der Datei Texte.tab");
     t.Laden(2);
     EXPECT_EQ(t.Anzahl(), 0);
     orte = TLektionsorte{};
@@ -626,12 +663,11 @@ TEST_F(Tabelle, TabellendateiSchreibenGleichtEinzelnemSpeichern) {
         ASSERT_TRUE(t.Speichern(s));
     }
     std::string fehler;
-    ASSERT_TRUE(TabellendateiSchreiben(
-        Verzeichnis / "neu.tab",
-        {{3, FelddatenAus({"", "Gruppe 3"})},
-         {-1, FelddatenAus({"", "Gruppe -1"})},
-         {2, FelddatenAus({"", "Gruppe 2"})}},
-        fehler));
+    ASSERT_TRUE(TabellendateiSchreiben(Verzeichnis / "neu.tab",
+                                       {{3, FelddatenAus({"", "Gruppe 3"})},
+                                        {-1, FelddatenAus({"", "Gruppe -1"})},
+                                        {2, FelddatenAus({"", "Gruppe 2"})}},
+                                       fehler));
     EXPECT_EQ(DateiLesen(Verzeichnis / "neu.tab"), Datei());
     EXPECT_FALSE(std::filesystem::exists(Verzeichnis / "neu.tab.neu"));
 }

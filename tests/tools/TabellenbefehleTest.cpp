@@ -52,6 +52,20 @@ TEST_F(Tabellenbefehle, DumpSchreibtJedeZeileByteGenau) {
     EXPECT_EQ(meldungen.str(), "");
 }
 
+// A damaged record of 131072 zero bytes is 131072 empty values; the dump walks it once.
+TEST_F(Tabellenbefehle, DumpEinesSatzesAusNullbytes) {
+    constexpr size_t Anzahl = 131072;
+    DateiSchreiben(Pfad("Texte.tab"),
+                   Dateikopf() + SatzBytes(1, std::string(Anzahl, '\0') + "\x1B"));
+    std::ostringstream aus, meldungen;
+    EXPECT_EQ(vlmtab::TabelleAusgeben(Pfad("Texte.tab"), std::nullopt, aus, meldungen),
+              vlmtab::Erfolg);
+    std::string erwartet = "{\"nr\":1,\"offset\":100,\"values\":[\"\"";
+    for (size_t i = 1; i < Anzahl; ++i)
+        erwartet += ",\"\"";
+    EXPECT_EQ(aus.str(), erwartet + "]}\n");
+}
+
 TEST_F(Tabellenbefehle, DumpEinerLeerenTabelleGibtNichts) {
     DateiSchreiben(Pfad("Lerner.tab"), Dateikopf());
     const TLauf lauf = Vlmtab({"dump", Pfad("Lerner.tab")});

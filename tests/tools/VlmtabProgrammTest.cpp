@@ -7,8 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 namespace fs = std::filesystem;
@@ -18,8 +21,10 @@ namespace {
 class VlmtabProgramm : public Testverzeichnis {
 protected:
     // Runs the built executable; standard output and error go through files of the test
-    // directory, so neither pipe can fill up.
-    TLauf Starten(const std::vector<std::string>& Argumente) {
+    // directory, so neither pipe can fill up. A file-size limit, when given, holds for the
+    // program alone.
+    TLauf Starten(const std::vector<std::string>& Argumente,
+                  std::optional<rlim_t> Dateigroessengrenze = std::nullopt) {
         const std::string aus = (Verzeichnis / "stdout").string();
         const std::string fehler = (Verzeichnis / "stderr").string();
         posix_spawn_file_actions_t aktionen;
@@ -36,7 +41,14 @@ protected:
         argv.push_back(nullptr);
         pid_t pid = 0;
         TLauf lauf;
+        rlimit vorher{};
+        getrlimit(RLIMIT_FSIZE, &vorher);
+        if (Dateigroessengrenze) {
+            const rlimit grenze{*Dateigroessengrenze, vorher.rlim_max};
+            setrlimit(RLIMIT_FSIZE, &grenze);
+        }
         const int e = posix_spawn(&pid, VLMTAB_PROGRAMM, &aktionen, nullptr, argv.data(), environ);
+        setrlimit(RLIMIT_FSIZE, &vorher);
         posix_spawn_file_actions_destroy(&aktionen);
         EXPECT_EQ(e, 0) << VLMTAB_PROGRAMM;
         if (e != 0) return lauf;
@@ -71,6 +83,24 @@ TEST_F(VlmtabProgramm, SetGetDumpDelete) {
     EXPECT_EQ(Starten({"delete", datei, "3"}).Status, 0);
     EXPECT_EQ(DateiLesen(datei), Dateikopf() + std::string(15, '\x1B'));
     EXPECT_EQ(Starten({"dump", datei}).Aus, "");
+}
+
+// At a file-size limit the tool reports the failed write and ends with status 1 instead of
+// dying from the signal; the table keeps its old record.
+TEST_F(VlmtabProgramm, DateigroessengrenzeWirdGemeldet) {
+    const std::string datei = Pfad("Texte.tab");
+    ASSERT_EQ(Starten({"set", datei, "1", "1000", "kurz"}).Status, 0);
+    ASSERT_EQ(Starten({"set", datei, "2", "1000", "auch kurz"}).Status, 0);
+    const std::string vorher = DateiLesen(datei);
+    const TLauf lauf = Starten({"set", datei, "1", "1000", std::string(200, 'x')}, vorher.size());
+    EXPECT_EQ(lauf.Status, 1);
+    EXPECT_NE(lauf.Meldungen.find("Fehler beim Zugreifen auf die Datei Texte.tab"),
+              std::string::npos)
+        << lauf.Meldungen;
+    EXPECT_NE(lauf.Meldungen.find(std::strerror(EFBIG)), std::string::npos) << lauf.Meldungen;
+    EXPECT_EQ(DateiLesen(datei), vorher);
+    EXPECT_FALSE(fs::exists(datei + "-journal"));
+    EXPECT_EQ(Starten({"get", datei, "1", "1000"}).Aus, "kurz\n");
 }
 
 TEST_F(VlmtabProgramm, Exitstatus) {

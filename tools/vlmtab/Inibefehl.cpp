@@ -6,8 +6,6 @@
 #include "vlmtab/Tabellenwert.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <utility>
@@ -57,14 +55,6 @@ bool AbschnittVorhanden(std::string_view Inhalt, std::string_view Abschnitt) {
             return true;
     }
     return false;
-}
-
-std::optional<std::string> DateiInhalt(const fs::path& Datei) {
-    std::ifstream f(Datei, std::ios::binary);
-    if (!f) return std::nullopt;
-    std::string inhalt{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-    if (f.bad()) return std::nullopt;
-    return inhalt;
 }
 
 // False (after a message) when `Datei` is a directory, or when it is missing and `Muss`.
@@ -147,7 +137,8 @@ int IniWertAusgeben(const fs::path& Datei, std::string_view Abschnitt, std::stri
         Aus.flush();
         return Aus ? Erfolg : Fehlschlag;
     }
-    const auto inhalt = DateiInhalt(Datei);
+    TIniLesefehler fehler;
+    const auto inhalt = IniDateiLesen(Datei, fehler);
     if (!inhalt)
         Meldungen << Vorsatz(Datei) << "could not be read\n";
     else if (!AbschnittVorhanden(*inhalt, namen->AnsiAbschnitt))

@@ -9,6 +9,7 @@
 #include <QThread>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -44,6 +45,8 @@ QColor Blendfarbe(const QColor& Von, const QColor& Nach, int Schritt, int Schrit
 
 void Farbblende(const QColor& Von, const QColor& Nach, int Schritte, int32_t Pause,
                 const std::function<void(const QColor&)>& Schritt) {
+    Schritte = std::min(Schritte, MaxBlendschritte);
+    Pause = std::clamp(Pause, int32_t{0}, MaxBlendpause);
     for (int i = 1; i <= Schritte; ++i) {
         Schritt(Blendfarbe(Von, Nach, i, Schritte));
         EffektPause(Pause);

@@ -18,6 +18,8 @@ struct TEffektangaben {
     int32_t Schritte = 0;        // 1730
 };
 constexpr int32_t EffektFarbblende = 4;
+constexpr int MaxBlendschritte = 256;
+constexpr int32_t MaxBlendpause = 100;
 
 // Effect record `Nr` of the running lesson; not present when there is none.
 TEffektangaben EffektLesen(int32_t Nr);
@@ -31,7 +33,9 @@ bool EffekteSpielbar(const QWidget& Objekt);
 QColor Blendfarbe(const QColor& Von, const QColor& Nach, int Schritt, int Schritte);
 
 // Runs the fade: for i = 1 … `Schritte` hands the colour of the step to `Schritt` (which
-// repaints) and pauses `Pause` units.
+// repaints) and pauses `Pause` units. Lesson data bound neither: more steps than a colour
+// channel has values show nothing new, so the steps are cut to MaxBlendschritte and the
+// pause to MaxBlendpause, and a damaged effect record cannot freeze the player.
 void Farbblende(const QColor& Von, const QColor& Nach, int Schritte, int32_t Pause,
                 const std::function<void(const QColor&)>& Schritt);
 

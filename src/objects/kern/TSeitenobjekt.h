@@ -69,7 +69,6 @@ public:
     virtual void BegleiterHeben() {}
     // Shown as soon as it is created (containers, memo fields), not by the page build.
     virtual bool SofortSichtbar() const { return false; }
-    // The learner never sees it; it takes no part in the stacking order.
     // Painted objects without a window of their own lie under every windowed control.
     virtual bool Fensterlos() const { return false; }
     // A container's own object list; none for every other object.
