@@ -8,6 +8,7 @@
 #include "objects/TSeitenfenster.h"
 #include "objects/TSeitenobjekt.h"
 #include "objects/Webadressen.h"
+#include "objects/eingabe/THEditfeld.h"
 #include "platform/AnsiText.h"
 #include "platform/Befehle.h"
 #include "platform/Dokumente.h"
@@ -166,7 +167,8 @@ void Popupmenue() {
 
 void F4Hilfe(int32_t Objektnummer) {
     const TObjektliste* e = ObjektMitNummer(Seitenliste(), Objektnummer);
-    if (e && e->Typ == 6) Aktionsdienste().F4HilfeOeffnen(Objektnummer);
+    if (auto* feld = e && e->Typ == 6 ? qobject_cast<THEditfeld*>(e->Objekt) : nullptr)
+        feld->F4HilfeOeffnen();
 }
 
 void Ausfuehren(int Nr, int32_t TextNr, int32_t n, const std::string& Hilfedatei,

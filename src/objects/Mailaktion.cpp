@@ -5,6 +5,7 @@
 #include "objects/Aktionen.h"
 #include "objects/TObjektliste.h"
 #include "objects/TSeitenfenster.h"
+#include "objects/eingabe/THMaskEdit.h"
 #include "platform/AnsiText.h"
 #include "store/Config.h"
 #include "store/Lektionsdateien.h"
@@ -40,8 +41,10 @@ bool Angekreuzt(const QWidget* w) {
 std::optional<QString> Antwort(const TObjektliste& e) {
     QWidget* w = e.Objekt.data();
     switch (e.Typ) {
-    case 6:
     case 50:
+        if (auto* maske = qobject_cast<THMaskEdit*>(w)) return maske->Wert();
+        [[fallthrough]];
+    case 6:
         if (auto* feld = qobject_cast<QLineEdit*>(w)) return feld->text();
         break;
     case 27:

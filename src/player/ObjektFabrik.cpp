@@ -16,6 +16,8 @@
 #include "objects/THSpeedButton.h"
 #include "objects/THText.h"
 #include "objects/THVerzweigung.h"
+#include "objects/eingabe/THEditfeld.h"
+#include "objects/eingabe/THMaskEdit.h"
 
 #include <algorithm>
 #include <iterator>
@@ -37,6 +39,7 @@ constexpr TKlasse Klassen[] = {
     {1, Neu<THText>},
     {4, Neu<THVerzweigung>},
     {5, Neu<THBitmap>},
+    {6, Neu<THEditfeld>},
     {7, Neu<THLabel>},
     {9, Neu<THShape>},
     {11, Neu<THNavWeiter>},
@@ -48,6 +51,7 @@ constexpr TKlasse Klassen[] = {
     {41, Neu<THHyperSensitive>},
     {42, Neu<THSchatten>},
     {43, Neu<THMessage>},
+    {50, Neu<THMaskEdit>},
     {59, Neu<THFunktion>},
     {60, Neu<THSchaltflaeche>},
     {62, Neu<THFunktionsSchaltflaeche>},

@@ -8,6 +8,7 @@
 #include "objects/Aktionsdienste.h"
 #include "objects/THMessage.h"
 #include "objects/Webadressen.h"
+#include "objects/eingabe/THEditfeld.h"
 #include "platform/Befehle.h"
 #include "platform/Dokumente.h"
 #include "store/Config.h"
@@ -238,7 +239,7 @@ TEST_F(AktionenTest, GespeicherterCode1029SendetDieAntworten) {
 }
 
 TEST_F(AktionenTest, AktionenSpaetererTeileGehenAnIhreDienste) {
-    Objekt<QLineEdit>(4, 6);
+    Objekt<THEditfeld>(4, 6)->F4FensterNr = 1; // its F4 window comes from the services
     Objekt<QLabel>(5, 7);
     Aktion(14);
     Aktion(15);

@@ -11,6 +11,8 @@
 #include "objects/THSchatten.h"
 #include "objects/THShape.h"
 #include "objects/THText.h"
+#include "objects/eingabe/THEditfeld.h"
+#include "objects/eingabe/THMaskEdit.h"
 #include "player/ObjektFabrik.h"
 #include "player/Objektliste.h"
 #include "player/THauptfenster.h"
@@ -95,6 +97,8 @@ TEST(ObjektFabrik, TypenMitKlasse) {
     EXPECT_TRUE(istKlasse(29, static_cast<THBevel*>(nullptr)));
     EXPECT_TRUE(istKlasse(42, static_cast<THSchatten*>(nullptr)));
     EXPECT_TRUE(istKlasse(43, static_cast<THMessage*>(nullptr)));
+    EXPECT_TRUE(istKlasse(6, static_cast<THEditfeld*>(nullptr)));
+    EXPECT_TRUE(istKlasse(50, static_cast<THMaskEdit*>(nullptr)));
     for (int typ : {0, 2, 3, 10, 14, 19, 25, 39, 69, -5})
         EXPECT_EQ(ObjektFabrik(typ, &eltern), nullptr) << typ;
 }
