@@ -18,6 +18,8 @@
 #include "objects/THVerzweigung.h"
 #include "objects/eingabe/THEditfeld.h"
 #include "objects/eingabe/THMaskEdit.h"
+#include "objects/eingabe/THMemo.h"
+#include "objects/eingabe/THSB_Editfeld.h"
 
 #include <algorithm>
 #include <iterator>
@@ -51,7 +53,9 @@ constexpr TKlasse Klassen[] = {
     {41, Neu<THHyperSensitive>},
     {42, Neu<THSchatten>},
     {43, Neu<THMessage>},
+    {47, Neu<THMemo>},
     {50, Neu<THMaskEdit>},
+    {54, Neu<THSB_Editfeld>},
     {59, Neu<THFunktion>},
     {60, Neu<THSchaltflaeche>},
     {62, Neu<THFunktionsSchaltflaeche>},

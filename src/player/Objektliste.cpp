@@ -2,6 +2,7 @@
 
 #include "objects/TObjektliste.h"
 #include "objects/TSeitenobjekt.h"
+#include "objects/eingabe/Tabulatorfolge.h"
 #include "player/ObjektFabrik.h"
 #include "player/THauptfenster.h"
 #include "store/Lektion.h"
@@ -322,6 +323,7 @@ void ObjektlisteAufbauen(THauptfenster& Fenster, const std::vector<std::string>&
     ObenMitTyp(Fenster.ObjektlisteKopf, 34,
                [](TSeitenobjekt& o) { o.UeberschreibmodusUebernehmen(); });
     FensterloseNachUnten(Fenster);
+    TabulatorfolgeSetzen(Fenster.ObjektlisteKopf, Fenster.DummyButton);
 }
 
 void ContainerlisteAufbauen(THauptfenster& Fenster, TObjektliste*& Liste,
