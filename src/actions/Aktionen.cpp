@@ -3,6 +3,7 @@
 #include "actions/Datensatzaktionen.h"
 #include "actions/Dokumentaktion.h"
 #include "actions/Mailaktion.h"
+#include "objects/eingabe/THEditfeld.h"
 #include "objects/kern/TObjektliste.h"
 #include "objects/kern/TSeitenfenster.h"
 #include "objects/kern/TSeitenobjekt.h"
@@ -170,7 +171,9 @@ void Popupmenue() {
 
 void F4Hilfe(int32_t Objektnummer) {
     const TObjektliste* e = ObjektMitNummer(Seitenliste(), Objektnummer);
-    if (e && e->Typ == Objekttyp::Editfeld) Rolle<TWerkzeugfensterdienst>().F4HilfeOeffnen(Objektnummer);
+    if (auto* feld = e && e->Typ == Objekttyp::Editfeld ? qobject_cast<THEditfeld*>(e->Objekt)
+                                                        : nullptr)
+        feld->F4HilfeOeffnen();
 }
 
 void Nachricht() {

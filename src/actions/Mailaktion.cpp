@@ -2,6 +2,7 @@
 
 #include "mail/Mailzugang.h"
 #include "mail/TMailClient.h"
+#include "objects/eingabe/THMaskEdit.h"
 #include "objects/rollen/TAktionskontext.h"
 #include "objects/kern/TObjektliste.h"
 #include "objects/kern/TSeitenfenster.h"
@@ -42,8 +43,10 @@ bool Angekreuzt(const QWidget* w) {
 std::optional<QString> Antwort(const TObjektliste& e) {
     QWidget* w = e.Objekt.data();
     switch (static_cast<Objekttyp>(e.Typ)) {
-    case Objekttyp::Editfeld:
     case Objekttyp::MaskEdit:
+        if (auto* maske = qobject_cast<THMaskEdit*>(w)) return maske->Wert();
+        [[fallthrough]];
+    case Objekttyp::Editfeld:
         if (auto* feld = qobject_cast<QLineEdit*>(w)) return feld->text();
         break;
     case Objekttyp::SAPComboBox:

@@ -17,6 +17,10 @@
 #include "objects/knoepfe/THSpeedButton.h"
 #include "objects/texte/THText.h"
 #include "objects/knoepfe/THVerzweigung.h"
+#include "objects/eingabe/THEditfeld.h"
+#include "objects/eingabe/THMaskEdit.h"
+#include "objects/eingabe/THMemo.h"
+#include "objects/eingabe/THSB_Editfeld.h"
 #include "store/Objekttyp.h"
 
 #include <algorithm>
@@ -39,6 +43,7 @@ constexpr TKlasse Klassen[] = {
     {Objekttyp::Text, Neu<THText>},
     {Objekttyp::Verzweigung, Neu<THVerzweigung>},
     {Objekttyp::Bitmap, Neu<THBitmap>},
+    {Objekttyp::Editfeld, Neu<THEditfeld>},
     {Objekttyp::Label, Neu<THLabel>},
     {Objekttyp::Shape, Neu<THShape>},
     {Objekttyp::NavWeiter, Neu<THNavWeiter>},
@@ -50,6 +55,9 @@ constexpr TKlasse Klassen[] = {
     {Objekttyp::HyperSensitive, Neu<THHyperSensitive>},
     {Objekttyp::Schatten, Neu<THSchatten>},
     {Objekttyp::Message, Neu<THMessage>},
+    {Objekttyp::Memo, Neu<THMemo>},
+    {Objekttyp::MaskEdit, Neu<THMaskEdit>},
+    {Objekttyp::SB_Editfeld, Neu<THSB_Editfeld>},
     {Objekttyp::Funktion, Neu<THFunktion>},
     {Objekttyp::Schaltflaeche, Neu<THSchaltflaeche>},
     {Objekttyp::FunktionsSchaltflaeche, Neu<THFunktionsSchaltflaeche>},

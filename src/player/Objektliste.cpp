@@ -3,6 +3,7 @@
 #include "objects/kern/TObjektliste.h"
 #include "objects/kern/TSeitenobjekt.h"
 #include "mail/Mailzugang.h"
+#include "objects/eingabe/Tabulatorfolge.h"
 #include "player/ObjektFabrik.h"
 #include "player/THauptfenster.h"
 #include "store/Feldnummern.h"
@@ -308,6 +309,7 @@ void ObjektlisteAufbauen(THauptfenster& Fenster, const std::vector<std::string>&
     ObenMitTyp(Fenster.ObjektlisteKopf, Objekttyp::SAPStatuszeile,
                [](TSeitenobjekt& o) { o.UeberschreibmodusUebernehmen(); });
     FensterloseNachUnten(Fenster);
+    TabulatorfolgeSetzen(Fenster.ObjektlisteKopf, Fenster.DummyButton);
 }
 
 void ContainerlisteAufbauen(THauptfenster& Fenster, TObjektliste*& Liste,

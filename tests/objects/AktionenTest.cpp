@@ -19,6 +19,7 @@
 #include "store/TAnwendungskontext.h"
 #include "objects/ereignisse/THMessage.h"
 #include "actions/Webadressen.h"
+#include "objects/eingabe/THEditfeld.h"
 #include "platform/Befehle.h"
 #include "platform/Dokumente.h"
 #include "store/Config.h"
@@ -255,7 +256,7 @@ TEST_F(AktionenTest, GespeicherterCode1029SendetDieAntworten) {
 }
 
 TEST_F(AktionenTest, AktionenSpaetererTeileGehenAnIhreDienste) {
-    Objekt<QLineEdit>(4, 6);
+    Objekt<THEditfeld>(4, 6)->F4FensterNr = 1; // its F4 window comes from the services
     Objekt<QLabel>(5, 7);
     Aktion(14);
     Aktion(15);

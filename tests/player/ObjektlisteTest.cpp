@@ -12,6 +12,10 @@
 #include "objects/texte/THSchatten.h"
 #include "objects/bilder/THShape.h"
 #include "objects/texte/THText.h"
+#include "objects/eingabe/THEditfeld.h"
+#include "objects/eingabe/THMaskEdit.h"
+#include "objects/eingabe/THMemo.h"
+#include "objects/eingabe/THSB_Editfeld.h"
 #include "player/ObjektFabrik.h"
 #include "player/Objektliste.h"
 #include "player/THauptfenster.h"
@@ -98,6 +102,10 @@ TEST(ObjektFabrik, TypenMitKlasse) {
     EXPECT_TRUE(istKlasse(29, static_cast<THBevel*>(nullptr)));
     EXPECT_TRUE(istKlasse(42, static_cast<THSchatten*>(nullptr)));
     EXPECT_TRUE(istKlasse(43, static_cast<THMessage*>(nullptr)));
+    EXPECT_TRUE(istKlasse(6, static_cast<THEditfeld*>(nullptr)));
+    EXPECT_TRUE(istKlasse(47, static_cast<THMemo*>(nullptr)));
+    EXPECT_TRUE(istKlasse(50, static_cast<THMaskEdit*>(nullptr)));
+    EXPECT_TRUE(istKlasse(54, static_cast<THSB_Editfeld*>(nullptr)));
     for (int typ : {0, 2, 3, 10, 14, 19, 25, 39, 69, -5})
         EXPECT_EQ(ObjektFabrik(typ, &eltern), nullptr) << typ;
 }

@@ -1,0 +1,28 @@
+#include "objects/eingabe/THMaskEdit.h"
+
+#include "platform/AnsiText.h"
+#include "store/TTabelle.h"
+
+THMaskEdit::THMaskEdit(QWidget* Eltern) : THEingabezeile(Eltern) {}
+
+void THMaskEdit::EditMaskeSetzen(const QString& Maske) {
+    Editmaske = EditmaskeUebersetzen(Maske);
+    setInputMask(Editmaske.Qtmaske);
+}
+
+QString THMaskEdit::Wert() const {
+    if (Editmaske.LiteraleSpeichern || Editmaske.Qtmaske.isEmpty()) return text();
+    const QChar leer = Editmaske.Qtmaske.back();
+    return OhneLiterale(displayText(), Editmaske.Qtmaske).remove(leer);
+}
+
+void THMaskEdit::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
+    switch (FeldId) {
+    case 1259:
+        Anzeige = Tabelle.LeseZahl(Satz, FeldId);
+        if (Anzeige != 0) SystemwertZeigen(Anzeige);
+        break;
+    case 1272: EditMaskeSetzen(AnsiNachQString(Tabelle.LeseText(Satz, FeldId))); break;
+    default: THEingabezeile::FeldAnwenden(Tabelle, Satz, FeldId); break;
+    }
+}
