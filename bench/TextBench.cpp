@@ -34,7 +34,8 @@ std::string LangerText() {
 
 void TextZerlegenUndRendern(benchmark::State& state) {
     SchriftersatzRegistrieren();
-    SystemwertlieferantSetzen([](int32_t) { return std::string("42"); });
+    SystemwertlieferantSetzen(
+        [](int32_t, int32_t, int32_t) { return std::optional<std::string>("42"); });
     const std::string text = LangerText();
     THText objekt;
     objekt.setGeometry(0, 0, 720, 400);
@@ -55,7 +56,8 @@ BENCHMARK(TextZerlegenUndRendern)
 
 // The two halves on their own.
 void NurZerlegen(benchmark::State& state) {
-    SystemwertlieferantSetzen([](int32_t) { return std::string("42"); });
+    SystemwertlieferantSetzen(
+        [](int32_t, int32_t, int32_t) { return std::optional<std::string>("42"); });
     const std::string text = LangerText();
     for (auto _ : state)
         benchmark::DoNotOptimize(TextZerlegen(text, {}));

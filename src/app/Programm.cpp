@@ -3,6 +3,7 @@
 #include "app/Kommandozeile.h"
 #include "app/TAutorfenster.h"
 #include "app/TStartFenster.h"
+#include "app/TSystemwertanbindung.h"
 #include "platform/Protokoll.h"
 #include "platform/QtDialogDienst.h"
 #include "platform/Befehle.h"
@@ -170,6 +171,8 @@ int ProgrammAusfuehren(int argc, char** argv) {
     QApplication anwendung(argc, argv);
     QtDialogDienst dialoge;
     DialogeSetzen(&dialoge);
+    const TUhr uhr;
+    TSystemwertanbindung systemwerte(uhr);
     ProgrammStarten(lektion, k.Seite);
     const int32_t seite = KommandozeilenSeite(k.Seite);
     if (!k.Bildschirmfoto.empty() && seite > 0 && !SeiteVorhanden(seite)) {

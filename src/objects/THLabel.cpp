@@ -25,43 +25,13 @@ void THLabel::VerschiebbarSetzen(bool Wert) {
     CursorSetzen(*this, Wert ? HandzeigerVerschiebbar : 0);
 }
 
-void THLabel::AutoSizeSetzen(bool Wert) {
-    AutoSize = Wert;
-    Anpassen();
-}
-
-void THLabel::TransparentSetzen(bool Wert) {
-    Transparent = Wert;
-    setAutoFillBackground(!Wert);
-    update();
-}
-
-void THLabel::Anpassen() {
-    if (AutoSize) resize(sizeHint());
-}
-
 void THLabel::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     switch (FeldId) {
-    case 1209:
-        HintergrundfarbeSetzen(*this, FeldFarbe(Tabelle, Satz, FeldId));
-        setAutoFillBackground(!Transparent);
-        break;
     case 1217: VerschiebbarSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
     case 1218: Ziel = Tabelle.LeseZahl(Satz, FeldId); break;
-    case 1220: AutoSizeSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
-    case 1221:
-        setText(AnsiNachQString(Tabelle.LeseText(Satz, FeldId)));
-        Anpassen();
-        break;
-    case 1222: TransparentSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
     case 1279: EffektAnzeigen = Tabelle.LeseZahl(Satz, FeldId); break;
     case 1281: EffektEntfernen = Tabelle.LeseZahl(Satz, FeldId); break;
-    case 1245:
-    case 1268:
-        THXLabel::FeldAnwenden(Tabelle, Satz, FeldId);
-        Anpassen();
-        break;
-    default: THXLabel::FeldAnwenden(Tabelle, Satz, FeldId); break;
+    default: BeschriftungsfeldAnwenden(Tabelle, Satz, FeldId); break;
     }
 }
 

@@ -32,6 +32,42 @@ void THXLabel::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId
     }
 }
 
+void THXLabel::GroesseanpassenSetzen(bool Wert) {
+    Groesseanpassen = Wert;
+    Anpassen();
+}
+
+void THXLabel::DurchsichtigSetzen(bool Wert) {
+    Durchsichtig = Wert;
+    setAutoFillBackground(!Wert);
+    update();
+}
+
+void THXLabel::Anpassen() {
+    if (Groesseanpassen) resize(sizeHint());
+}
+
+void THXLabel::BeschriftungsfeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
+    switch (FeldId) {
+    case 1209:
+        HintergrundfarbeSetzen(*this, FeldFarbe(Tabelle, Satz, FeldId));
+        setAutoFillBackground(!Durchsichtig);
+        break;
+    case 1220: GroesseanpassenSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case 1221:
+        setText(AnsiNachQString(Tabelle.LeseText(Satz, FeldId)));
+        Anpassen();
+        break;
+    case 1222: DurchsichtigSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case 1245:
+    case 1268:
+        THXLabel::FeldAnwenden(Tabelle, Satz, FeldId);
+        Anpassen();
+        break;
+    default: THXLabel::FeldAnwenden(Tabelle, Satz, FeldId); break;
+    }
+}
+
 void THXLabel::ZeigenMitEffekt(bool Wert) {
     if (Wert && !isHidden()) return;
     if (!EffekteSpielbar(*this)) {

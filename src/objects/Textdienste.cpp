@@ -20,8 +20,12 @@ TSystemwertlieferant SystemwertlieferantSetzen(TSystemwertlieferant Neu) {
     return std::exchange(Lieferant(), std::move(Neu));
 }
 
+std::optional<std::string> Systemwert(int32_t Nr, int32_t Ziel, int32_t Objektnummer) {
+    return Lieferant() ? Lieferant()(Nr, Ziel, Objektnummer) : std::nullopt;
+}
+
 std::string Systemwert(int32_t Nr) {
-    return Lieferant() ? Lieferant()(Nr) : std::string();
+    return Systemwert(Nr, 0, 0).value_or(std::string());
 }
 
 TBegriffsfensterOeffner BegriffsfensterOeffnerSetzen(TBegriffsfensterOeffner Neu) {

@@ -16,6 +16,7 @@
 #include "objects/THSpeedButton.h"
 #include "objects/THText.h"
 #include "objects/THVerzweigung.h"
+#include "objects/systemlabel/THSystemLabel.h"
 
 #include <algorithm>
 #include <iterator>
@@ -48,6 +49,7 @@ constexpr TKlasse Klassen[] = {
     {41, Neu<THHyperSensitive>},
     {42, Neu<THSchatten>},
     {43, Neu<THMessage>},
+    {45, Neu<THSystemLabel>},
     {59, Neu<THFunktion>},
     {60, Neu<THSchaltflaeche>},
     {62, Neu<THFunktionsSchaltflaeche>},

@@ -1,6 +1,8 @@
 #include "player/Seitendienste.h"
 
+#include "objects/systemlabel/THSystemLabel.h"
 #include "player/Navigationsknoepfe.h"
+#include "player/THauptfenster.h"
 
 // The object classes and windows these duties act on join the program one by one; until
 // a kind exists, its duty has nothing to act on.
@@ -13,7 +15,9 @@ void NotizenZeigen(int32_t) {}
 void AbhakmarkenAktualisieren(THauptfenster&) {}
 void LernfortschrittErfassen(THauptfenster&) {}
 void AnimationenStarten(THauptfenster&) {}
-void SystemanzeigenAktualisieren(THauptfenster&) {}
+void SystemanzeigenAktualisieren(THauptfenster& Fenster) {
+    THSystemLabel::AlleAktualisieren(Fenster.ObjektlisteKopf);
+}
 void ZeitgeberAnhalten(THauptfenster&, bool) {}
 void StatuszeilenUmschalten(THauptfenster&) {}
 void StatuszeilenBreiteAnpassen(THauptfenster&) {}

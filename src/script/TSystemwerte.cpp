@@ -93,8 +93,6 @@ std::optional<std::string> TSystemwerte::Systemwert(int32_t Wert, int32_t Ziel,
 }
 
 std::optional<std::string> TSystemwerte::Zeitwert(int32_t Wert) const {
-    if (!(Wert >= 5 && Wert <= 18) && Wert != 29 && !(Wert >= 35 && Wert <= 46 && Wert != 39))
-        return std::nullopt;
     return Kalenderwert(Wert, Uhr.Jetzt());
 }
 

@@ -202,7 +202,9 @@ TEST_F(Text, SteuerzeichenZeigenNichts) {
 TEST_F(Text, PlatzhalterWerdenBeimSetzenErsetzt) {
     MitText("{12}. {12}.. {0} @5@ @1@, <3>!",
             R"("Daten.tab": [{"nr": 1, "fields": {"301": "sieben"}}])");
-    SystemwertlieferantSetzen([](int32_t Nr) { return "Wert" + std::to_string(Nr); });
+    SystemwertlieferantSetzen([](int32_t Nr, int32_t, int32_t) -> std::optional<std::string> {
+        return "Wert" + std::to_string(Nr);
+    });
     auto* feld = new TTesteingabe(&Fenster);
     feld->setText(QString::fromUtf8("Müller"));
     Fenster.Eintragen(feld, 3, 6);

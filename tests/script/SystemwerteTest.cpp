@@ -1,6 +1,6 @@
 // The system values over fixed dates and a fake of what they read from the player.
 
-#include "TTestuhr.h"
+#include "support/TTestuhr.h"
 
 #include "script/Kalender.h"
 #include "script/TSystemwerte.h"
