@@ -36,6 +36,12 @@ template <class Klasse> Klasse* ObjektDerKlasse(int32_t Nr) {
     return e ? qobject_cast<Klasse*>(e->Objekt.data()) : nullptr;
 }
 
+// A field of the current learner window; 0 without one.
+template <class Wert> int AusFenster(Wert THauptfenster::*Feld) {
+    const THauptfenster* f = AktuellesFenster();
+    return f ? f->*Feld : 0;
+}
+
 bool Gesetzt(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     return Satz && Tabelle.LeseSchalter(Satz, FeldId);
 }
@@ -78,23 +84,19 @@ TSystemwertquellen::Fensterzustand TSystemwertanbindung::Zustand() {
 }
 
 int32_t TSystemwertanbindung::Seitennummer() {
-    const THauptfenster* f = AktuellesFenster();
-    return f ? f->Seitennummer : 0;
+    return AusFenster(&THauptfenster::Seitennummer);
 }
 
 int32_t TSystemwertanbindung::VorherigeSeitennummer() {
-    const THauptfenster* f = AktuellesFenster();
-    return f ? f->VorherigeSeitennummer : 0;
+    return AusFenster(&THauptfenster::VorherigeSeitennummer);
 }
 
 int TSystemwertanbindung::Fortschritt() {
-    const THauptfenster* f = AktuellesFenster();
-    return f ? f->FortschrittProzent : 0;
+    return AusFenster(&THauptfenster::FortschrittProzent);
 }
 
 int TSystemwertanbindung::Versuchszaehler() {
-    const THauptfenster* f = AktuellesFenster();
-    return f ? f->Versuchszaehler : 0;
+    return AusFenster(&THauptfenster::Versuchszaehler);
 }
 
 int TSystemwertanbindung::Fensteranzahl() {
