@@ -13,6 +13,7 @@
 #include "objects/knoepfe/THNavKnopf.h"
 #include "objects/knoepfe/THSchaltflaeche.h"
 #include "objects/texte/THSchatten.h"
+#include "objects/texte/THSystemLabel.h"
 #include "objects/bilder/THShape.h"
 #include "objects/knoepfe/THSpeedButton.h"
 #include "objects/texte/THText.h"
@@ -50,6 +51,7 @@ constexpr TKlasse Klassen[] = {
     {Objekttyp::HyperSensitive, Neu<THHyperSensitive>},
     {Objekttyp::Schatten, Neu<THSchatten>},
     {Objekttyp::Message, Neu<THMessage>},
+    {Objekttyp::SystemLabel, Neu<THSystemLabel>},
     {Objekttyp::Funktion, Neu<THFunktion>},
     {Objekttyp::Schaltflaeche, Neu<THSchaltflaeche>},
     {Objekttyp::FunktionsSchaltflaeche, Neu<THFunktionsSchaltflaeche>},
