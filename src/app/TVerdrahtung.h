@@ -10,6 +10,9 @@
 // built in order, so participants are called in the order they are listed.
 
 #include "actions/TAktionsausfuehrer.h"
+#include "app/TSystemwertanbindung.h"
+#include "objects/rollen/TSeitenteilnahme.h"
+#include "objects/texte/TSystemlabelteilnehmer.h"
 #include "player/Spielerrollen.h"
 #include "store/TAnwendungskontext.h"
 
@@ -25,4 +28,10 @@ private:
     // The object actions carry out what the objects request.
     TAktionsausfuehrer Aktionen;
     TRollenersatz<TAktionsausfuehrung> AktionenErsatz{Aktionen};
+    // The system values read the clock and the running player; system labels show them
+    // anew last in every page build.
+    TSystemwertanbindung Systemwerte;
+    TRollenersatz<TSystemwertdienst> SystemwertErsatz{Systemwerte};
+    TSystemlabelteilnehmer Systemlabels;
+    TSeitenteilnahme SystemlabelTeilnahme{Systemlabels};
 };

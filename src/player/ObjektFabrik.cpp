@@ -13,6 +13,7 @@
 #include "objects/knoepfe/THNavKnopf.h"
 #include "objects/knoepfe/THSchaltflaeche.h"
 #include "objects/texte/THSchatten.h"
+#include "objects/texte/THSystemLabel.h"
 #include "objects/bilder/THShape.h"
 #include "objects/knoepfe/THSpeedButton.h"
 #include "objects/texte/THText.h"
@@ -58,6 +59,7 @@ constexpr TKlasse Klassen[] = {
     {Objekttyp::Memo, Neu<THMemo>},
     {Objekttyp::MaskEdit, Neu<THMaskEdit>},
     {Objekttyp::SB_Editfeld, Neu<THSB_Editfeld>},
+    {Objekttyp::SystemLabel, Neu<THSystemLabel>},
     {Objekttyp::Funktion, Neu<THFunktion>},
     {Objekttyp::Schaltflaeche, Neu<THSchaltflaeche>},
     {Objekttyp::FunktionsSchaltflaeche, Neu<THFunktionsSchaltflaeche>},

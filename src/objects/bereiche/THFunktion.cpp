@@ -130,6 +130,7 @@ void THFunktion::Melden(int EreignisNr) {
 
 void THFunktion::MausGedrueckt(QMouseEvent& Ereignis) {
     Start = Ende = Ereignis.position().toPoint();
+    Benutzt = true;
     const bool links = Ereignis.button() == Qt::LeftButton;
     const bool umschalt = Ereignis.modifiers() & Qt::ShiftModifier;
     Ziehen = links && ((Layout == 0 && umschalt) || Layout == 1);

@@ -22,6 +22,7 @@ public:
     QPoint Start;
     QPoint Ende;
     bool Ziehen = false;
+    bool Benutzt = false; // a mouse button went down on it: its values stand
 
     // Where the drag went: "mitte", "rechts", "rechts oben", "oben", ... "rechts unten".
     std::string Richtung() const;

@@ -40,10 +40,12 @@ void THMouseSensitive::GruppeFreigeben() {
 
 void THMouseSensitive::MausGedrueckt(QMouseEvent& Ereignis) {
     const QPointer<QWidget> lebt(this);
+    // System labels learn the clicked area with the refresh the new mark brings, or else
+    // with one of their own: one refresh per click.
+    ZuletztGeklickt = Tag;
     GruppeFreigeben();
     MarkiertSetzen(!Marke);
-    ZuletztGeklickt = Tag;
-    Rolle<TSystemwertdienst>().SystemanzeigenAktualisieren();
+    if (!Bewertung) Rolle<TSystemwertdienst>().SystemanzeigenAktualisieren();
     TSeitenfenster* fenster = Fenster();
     if (!lebt || !fenster) return;
     fenster->FormMouseDown(this, Ereignis.button(), Ereignis.modifiers(),

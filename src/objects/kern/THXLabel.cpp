@@ -33,6 +33,42 @@ void THXLabel::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId
     }
 }
 
+void THXLabel::GroesseanpassenSetzen(bool Wert) {
+    Groesseanpassen = Wert;
+    Anpassen();
+}
+
+void THXLabel::DurchsichtigSetzen(bool Wert) {
+    Durchsichtig = Wert;
+    setAutoFillBackground(!Wert);
+    update();
+}
+
+void THXLabel::Anpassen() {
+    if (Groesseanpassen) resize(sizeHint());
+}
+
+void THXLabel::BeschriftungsfeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
+    switch (FeldId) {
+    case Feld::Objekte::Farbe:
+        HintergrundfarbeSetzen(*this, FeldFarbe(Tabelle, Satz, FeldId));
+        setAutoFillBackground(!Durchsichtig);
+        break;
+    case Feld::Objekte::AutoSize: GroesseanpassenSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case Feld::Objekte::Text:
+        setText(AnsiNachQString(Tabelle.LeseText(Satz, FeldId)));
+        Anpassen();
+        break;
+    case Feld::Objekte::Transparent: DurchsichtigSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case Feld::Objekte::Schriftfarbe:
+    case Feld::Objekte::Datensatznummer:
+        THXLabel::FeldAnwenden(Tabelle, Satz, FeldId);
+        Anpassen();
+        break;
+    default: THXLabel::FeldAnwenden(Tabelle, Satz, FeldId); break;
+    }
+}
+
 void THXLabel::ZeigenMitEffekt(bool Wert) {
     if (Wert && !isHidden()) return;
     if (!EffekteSpielbar(*this)) {

@@ -19,6 +19,8 @@ public:
     int32_t Datensatznummer = 0; // data record whose text the label shows
     int32_t EffektAnzeigen = 0;  // effect records for showing and hiding
     int32_t EffektEntfernen = 0;
+    bool Groesseanpassen = true; // the caption label takes the size of its caption
+    bool Durchsichtig = true;    // without a background the page shows through
 
     // 0 left, 1 centred, 2 right; any other code is kept but changes nothing.
     void AusrichtungSetzen(int32_t Code);
@@ -33,4 +35,12 @@ public:
 protected:
     // 1245 (font), 1266 (alignment), 1268 (data record), then the common fields.
     void FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) override;
+    // The fields of a caption label (lesson label and system label): 1209 (colour), 1220
+    // (auto size), 1221 (caption), 1222 (transparent), 1245 and 1268 fitting the size; then
+    // the fields above.
+    void BeschriftungsfeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId);
+    void GroesseanpassenSetzen(bool Wert);
+    void DurchsichtigSetzen(bool Wert);
+    // With `Groesseanpassen` the label takes the size of its caption.
+    void Anpassen();
 };

@@ -26,43 +26,13 @@ void THLabel::VerschiebbarSetzen(bool Wert) {
     CursorSetzen(*this, Wert ? HandzeigerVerschiebbar : 0);
 }
 
-void THLabel::AutoSizeSetzen(bool Wert) {
-    AutoSize = Wert;
-    Anpassen();
-}
-
-void THLabel::TransparentSetzen(bool Wert) {
-    Transparent = Wert;
-    setAutoFillBackground(!Wert);
-    update();
-}
-
-void THLabel::Anpassen() {
-    if (AutoSize) resize(sizeHint());
-}
-
 void THLabel::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     switch (FeldId) {
-    case Feld::Objekte::Farbe:
-        HintergrundfarbeSetzen(*this, FeldFarbe(Tabelle, Satz, FeldId));
-        setAutoFillBackground(!Transparent);
-        break;
     case Feld::Objekte::Verschiebbar: VerschiebbarSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
     case Feld::Objekte::Ziel: Ziel = Tabelle.LeseZahl(Satz, FeldId); break;
-    case Feld::Objekte::AutoSize: AutoSizeSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
-    case Feld::Objekte::Text:
-        setText(AnsiNachQString(Tabelle.LeseText(Satz, FeldId)));
-        Anpassen();
-        break;
-    case Feld::Objekte::Transparent: TransparentSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
     case Feld::Objekte::Effekt_Anzeigen: EffektAnzeigen = Tabelle.LeseZahl(Satz, FeldId); break;
     case Feld::Objekte::Effekt_Entfernen: EffektEntfernen = Tabelle.LeseZahl(Satz, FeldId); break;
-    case Feld::Objekte::Schriftfarbe:
-    case Feld::Objekte::Datensatznummer:
-        THXLabel::FeldAnwenden(Tabelle, Satz, FeldId);
-        Anpassen();
-        break;
-    default: THXLabel::FeldAnwenden(Tabelle, Satz, FeldId); break;
+    default: BeschriftungsfeldAnwenden(Tabelle, Satz, FeldId); break;
     }
 }
 

@@ -15,14 +15,8 @@ public:
 
     bool IstVerschiebbar() const { return Verschiebung.Verschiebbar; }
     void VerschiebbarSetzen(bool Wert);
-    // The label takes the size of its caption whenever caption or font change.
-    void AutoSizeSetzen(bool Wert);
-    // Without a background the page shows through.
-    void TransparentSetzen(bool Wert);
 
     int32_t Ziel = 0; // page a double click goes to, 0 for none
-    bool AutoSize = true;
-    bool Transparent = true;
 
 protected:
     void FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) override;
@@ -35,7 +29,5 @@ protected:
     void Doppelklick(QMouseEvent& Ereignis) override;
 
 private:
-    void Anpassen();
-
     TVerschiebung Verschiebung;
 };

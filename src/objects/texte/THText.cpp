@@ -154,7 +154,7 @@ QString THText::TextStringLesen() const {
 
 void THText::Zerlegen(std::string_view Text) {
     TPlatzhalterquellen quellen;
-    quellen.Systemwert = Systemwert;
+    quellen.Systemwert = [](int32_t Nr) { return Systemwert(Nr); };
     quellen.Datensatz = Datensatzinhalt;
     quellen.Objektinhalt = [this](int32_t Nr) { return Objektinhalt(Fenster(), Nr); };
     Tokenliste = TextZerlegen(Text, quellen);

@@ -1,0 +1,192 @@
+#include "app/TSystemwertanbindung.h"
+
+#include "mail/MailPruefen.h"
+#include "mail/Mailzugang.h"
+#include "objects/bereiche/THFunktion.h"
+#include "objects/bereiche/THMouseSensitive.h"
+#include "objects/kern/TObjektliste.h"
+#include "objects/kern/TZielbereich.h"
+#include "objects/knoepfe/Klang.h"
+#include "objects/texte/THSystemLabel.h"
+#include "platform/Bildschirm.h"
+#include "player/TFensterliste.h"
+#include "player/THauptfenster.h"
+#include "player/Werkzeugfenster.h"
+#include "store/Config.h"
+#include "store/Datenlexikon.h"
+#include "store/Lektion.h"
+#include "store/TAnwendungskontext.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+constexpr int Lesezeichenfenster = 17;
+// Lessons are laid out at 96 dots per inch whatever the monitor, and so they are shown.
+constexpr int LektionsDpi = 96;
+
+TObjektliste* Seitenobjekte() {
+    const THauptfenster* f = AktuellesFenster();
+    return f ? f->ObjektlisteKopf : nullptr;
+}
+
+template <class Klasse> Klasse* ObjektDerKlasse(int32_t Nr) {
+    const TObjektliste* e = ObjektMitNummer(Seitenobjekte(), Nr);
+    return e ? qobject_cast<Klasse*>(e->Objekt.data()) : nullptr;
+}
+
+// A field of the current learner window; 0 without one.
+template <class Wert> int AusFenster(Wert THauptfenster::*Feld) {
+    const THauptfenster* f = AktuellesFenster();
+    return f ? f->*Feld : 0;
+}
+
+bool Gesetzt(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
+    return Satz && Tabelle.LeseSchalter(Satz, FeldId);
+}
+
+} // namespace
+
+QDateTime TSystemwertanbindung::TKontextuhr::Jetzt() const {
+    return Rolle<TUhr>().Jetzt();
+}
+
+std::string TSystemwertanbindung::Systemwert(int32_t Nr) {
+    return Werte.Systemwert(Nr, 0, 0).value_or(std::string());
+}
+
+std::optional<std::string> TSystemwertanbindung::SystemwertFuer(int32_t Nr, int32_t Ziel,
+                                                                int32_t Objektnummer) {
+    return Werte.Systemwert(Nr, Ziel, Objektnummer);
+}
+
+void TSystemwertanbindung::SystemanzeigenAktualisieren() {
+    THSystemLabel::AlleAktualisieren(Seitenobjekte());
+}
+
+QSize TSystemwertanbindung::Bildschirmgroesse() {
+    return ::Bildschirmgroesse();
+}
+
+int TSystemwertanbindung::BildpunkteProZoll() {
+    return LektionsDpi;
+}
+
+int TSystemwertanbindung::Farbtiefe() {
+    const QScreen* schirm = QGuiApplication::primaryScreen();
+    return schirm ? schirm->depth() : 0;
+}
+
+QSize TSystemwertanbindung::Fenstergroesse() {
+    const THauptfenster* f = AktuellesFenster();
+    return f ? f->size() : QSize();
+}
+
+TSystemwertquellen::Fensterzustand TSystemwertanbindung::Zustand() {
+    const THauptfenster* f = AktuellesFenster();
+    if (f && f->isMinimized()) return Fensterzustand::Minimiert;
+    if (f && f->isMaximized()) return Fensterzustand::Maximiert;
+    return Fensterzustand::Normal;
+}
+
+int32_t TSystemwertanbindung::Seitennummer() {
+    return AusFenster(&THauptfenster::Seitennummer);
+}
+
+int32_t TSystemwertanbindung::VorherigeSeitennummer() {
+    return AusFenster(&THauptfenster::VorherigeSeitennummer);
+}
+
+int TSystemwertanbindung::Fortschritt() {
+    return AusFenster(&THauptfenster::FortschrittProzent);
+}
+
+int TSystemwertanbindung::Versuchszaehler() {
+    return AusFenster(&THauptfenster::Versuchszaehler);
+}
+
+int TSystemwertanbindung::Fensteranzahl() {
+    return TFensterliste::Liste().Fensteranzahl();
+}
+
+int TSystemwertanbindung::Fensterposition() {
+    return TFensterliste::Liste().Position(AktuellesFenster());
+}
+
+int32_t TSystemwertanbindung::SeiteImErstenFenster() {
+    const THauptfenster* f = TFensterliste::Liste().Fenster(1);
+    return f ? f->Seitennummer : 0;
+}
+
+bool TSystemwertanbindung::LesezeichenfensterOffen() {
+    return FensterSichtbar(Lesezeichenfenster);
+}
+
+bool TSystemwertanbindung::KlangAn() {
+    return Klangschalter();
+}
+
+bool TSystemwertanbindung::MailserverErreichbar() {
+    TMailClient* client = Mailclient();
+    return client && MailPruefen(*client, Konfiguration().MailServer);
+}
+
+TSystemwertquellen::TGruppenseiten TSystemwertanbindung::Gruppenseiten() {
+    TGruppenseiten zahl;
+    TTabelle* seiten = Tabelle(ArtSeiten);
+    TTabelle* lerner = Tabelle(ArtLerner);
+    if (!seiten || !lerner) return zahl;
+    for (TDatensatz* s = seiten->Erster(); s; s = s->Naechster) {
+        if (seiten->LeseText(s, 115) != "1") continue;
+        TDatensatz* satz = lerner->Datensatz(seiten->LeseZahl(s, 100));
+        const bool endgueltig = Gesetzt(*lerner, satz, 2300);
+        ++zahl.Alle;
+        if (!endgueltig && !Gesetzt(*lerner, satz, 2301)) ++zahl.Offen;
+        if (!endgueltig) ++zahl.Unerledigt;
+    }
+    return zahl;
+}
+
+bool TSystemwertanbindung::EndgueltigAbgehakt(int32_t Seite) {
+    TTabelle* lerner = Tabelle(ArtLerner);
+    return lerner && Gesetzt(*lerner, lerner->Datensatz(Seite), 2300);
+}
+
+std::optional<std::string> TSystemwertanbindung::GeschriebenerWert(int Wert, int32_t Nr) {
+    if (Wert == 1006) {
+        const int32_t flaeche = THMouseSensitive::ZuletztGeklickt;
+        if (flaeche == 0 || !ObjektDerKlasse<THMouseSensitive>(flaeche)) return std::nullopt;
+        return std::to_string(flaeche);
+    }
+    if (Wert < 220 || Wert > 228) return std::nullopt;
+    const THFunktion* band = ObjektDerKlasse<THFunktion>(Nr);
+    if (!band || !band->Benutzt) return std::nullopt;
+    return band->Systemwert(Wert);
+}
+
+int TSystemwertanbindung::LeereZielbereiche() {
+    int leer = 0;
+    TiefDurchlaufen(Seitenobjekte(), [&](TObjektliste& e) {
+        const auto* bereich = dynamic_cast<const TZielbereich*>(e.Seitenobjekt());
+        if (bereich && bereich->Belegung == 0) ++leer;
+        return true;
+    });
+    return leer;
+}
+
+std::vector<TSystemwertquellen::TAuswahl> TSystemwertanbindung::Auswahlobjekte() {
+    std::vector<TAuswahl> auswahl;
+    TiefDurchlaufen(Seitenobjekte(), [&](TObjektliste& e) {
+        if (const auto* flaeche = qobject_cast<const THMouseSensitive*>(e.Objekt.data()))
+            auswahl.push_back({flaeche->Bewertung, flaeche->Markiert()});
+        return true;
+    });
+    return auswahl;
+}
+
+std::optional<QPoint> TSystemwertanbindung::Objektposition(int32_t Nr) {
+    const TObjektliste* e = ObjektMitNummer(Seitenobjekte(), Nr);
+    if (!e || !e->Objekt) return std::nullopt;
+    return e->Objekt->pos();
+}

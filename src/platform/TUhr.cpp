@@ -1,0 +1,5 @@
+#include "platform/TUhr.h"
+
+QDateTime TUhr::Jetzt() const {
+    return QDateTime::currentDateTime();
+}
