@@ -183,17 +183,13 @@ constexpr std::array<Objekttyp, 6> Typfolge = {TypText, TypBild,  TypBeschriftun
 
 const char* Typname(Objekttyp Typ) {
     switch (Typ) {
-    case TypText:
-        return "Text";
+    case TypText: return "Text";
     case TypKnopf:
         return "Schaltfl\xE4"
                "che";
-    case TypBild:
-        return "Bild";
-    case TypBeschriftung:
-        return "Beschriftung";
-    case TypForm:
-        return "Form";
+    case TypBild: return "Bild";
+    case TypBeschriftung: return "Beschriftung";
+    case TypForm: return "Form";
     }
     return "";
 }

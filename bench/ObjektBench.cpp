@@ -31,8 +31,12 @@ void* operator new(std::size_t Groesse) {
     if (void* p = std::malloc(Groesse ? Groesse : 1)) return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 namespace {
 
@@ -44,14 +48,15 @@ std::string Lektionsquelle() {
     std::ostringstream s;
     auto nummern = [&] {
         std::ostringstream n;
-        for (int i = 1; i <= Objektanzahl; ++i) n << (i > 1 ? "," : "") << '"' << i << '"';
+        for (int i = 1; i <= Objektanzahl; ++i)
+            n << (i > 1 ? "," : "") << '"' << i << '"';
         return n.str();
     };
     s << R"({"tables": {"States.tab": [)"
       << R"({"nr": 1, "fields": {"100": "1", "161": [)" << nummern() << "]}},"
       << R"({"nr": 2, "fields": {"100": "2", "161": [)" << nummern() << "]}},"
       << R"({"nr": 3, "fields": {"100": "3", "161": ""}}], "Objekte.tab": [)";
-    const char* formen[] = {"stRectangle", "stSquare", "stRoundRect",
+    const char* formen[] = {"stRectangle",   "stSquare",  "stRoundRect",
                             "stRoundSquare", "stEllipse", "stCircle"};
     for (int i = 1; i <= Objektanzahl; ++i) {
         const int x = 10 + (i % 20) * 38, y = 10 + (i / 20) * 50;
@@ -59,15 +64,12 @@ std::string Lektionsquelle() {
           << R"("1205": ")" << x << R"(", "1206": ")" << y
           << R"(", "1207": "34", "1208": "40", "1252": "Objekt )" << i << '"';
         switch (i % 3) {
-        case 0:
-            s << R"(, "1200": "5", "1210": "bild.png", "1219": ")" << (i % 2) << '"';
-            break;
+        case 0: s << R"(, "1200": "5", "1210": "bild.png", "1219": ")" << (i % 2) << '"'; break;
         case 1:
             s << R"(, "1200": "9", "1209": "5294335", "1227": "8388608", "1229": "1", "1223": ")"
               << formen[i % 6] << '"';
             break;
-        default:
-            s << R"(, "1200": "29")";
+        default: s << R"(, "1200": "29")";
         }
         s << "}}";
     }
@@ -147,7 +149,8 @@ void ObjektNachNummer(benchmark::State& state) {
     GeheZuSeite(*u.Fenster, 1);
     TObjektliste* kopf = u.Fenster->Objektliste();
     const long vorher = Anforderungen.load();
-    for (auto _ : state) benchmark::DoNotOptimize(ObjektMitNummer(kopf, Objektanzahl));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ObjektMitNummer(kopf, Objektanzahl));
     state.counters["Anforderungen"] = benchmark::Counter(
         static_cast<double>(Anforderungen.load() - vorher), benchmark::Counter::kAvgIterations);
 }

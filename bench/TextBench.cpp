@@ -1,9 +1,9 @@
 // A text object's work on a long formatted text: cutting it into tokens (with placeholders)
 // and rendering it with word wrap into an off-screen picture of the object's size.
 
+#include "objects/rollen/TSystemwertdienst.h"
 #include "objects/texte/THText.h"
 #include "objects/texte/Textdienste.h"
-#include "objects/rollen/TSystemwertdienst.h"
 #include "platform/Schriften.h"
 #include "store/TAnwendungskontext.h"
 

@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - anfang;
-    std::printf("%s: %lld pages, %lld objects, %lld texts in %.2f s\n", verzeichnis.c_str(),
-                seiten, objekte, texte, dauer.count());
+    std::printf("%s: %lld pages, %lld objects, %lld texts in %.2f s\n", verzeichnis.c_str(), seiten,
+                objekte, texte, dauer.count());
     return 0;
 }

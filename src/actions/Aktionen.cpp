@@ -3,6 +3,8 @@
 #include "actions/Datensatzaktionen.h"
 #include "actions/Dokumentaktion.h"
 #include "actions/Mailaktion.h"
+#include "actions/Webadressen.h"
+#include "mail/Mailzugang.h"
 #include "objects/eingabe/THEditfeld.h"
 #include "objects/kern/TObjektliste.h"
 #include "objects/kern/TSeitenfenster.h"
@@ -17,8 +19,6 @@
 #include "objects/rollen/TSystemwertdienst.h"
 #include "objects/rollen/TWerkzeugfensterdienst.h"
 #include "objects/rollen/TZeichenrasterdienst.h"
-#include "mail/Mailzugang.h"
-#include "actions/Webadressen.h"
 #include "platform/AnsiText.h"
 #include "platform/Befehle.h"
 #include "platform/Dokumente.h"
@@ -171,8 +171,8 @@ void Popupmenue() {
 
 void F4Hilfe(int32_t Objektnummer) {
     const TObjektliste* e = ObjektMitNummer(Seitenliste(), Objektnummer);
-    if (auto* feld = e && e->Typ == Objekttyp::Editfeld ? qobject_cast<THEditfeld*>(e->Objekt)
-                                                        : nullptr)
+    if (auto* feld =
+            e && e->Typ == Objekttyp::Editfeld ? qobject_cast<THEditfeld*>(e->Objekt) : nullptr)
         feld->F4HilfeOeffnen();
 }
 
@@ -193,56 +193,56 @@ using THandler = void (*)(A);
 
 // One handler per action 0-49, in the order of their numbers.
 constexpr THandler Handler[] = {
-    [](A a) { KeineFunktion(a.Objektnummer); },                              // 0
-    [](A a) { TextZeigen(a.TextNr); },                                       // 1
-    [](A a) { Meldungsfenster(a.TextNr); },                                  // 2
-    [](A a) { Fensterbefehl(FensterSeite, a.Ziel); },                        // 3
-    [](A) { Fensterbefehl(FensterAuswerten); },                              // 4
-    [](A) { Fensterbefehl(FensterWeiter); },                                 // 5
-    [](A a) { Fensterbefehl(FensterAuswertenUndSeite, a.Ziel); },            // 6
-    [](A) { Fensterbefehl(FensterAuswertenUndWeiter); },                     // 7
-    [](A) { Hostbefehl(HostBeenden); },                                      // 8
-    [](A a) { Fensterbefehl(FensterNeuesFenster, a.Ziel); },                 // 9
-    [](A a) { Fensterbefehl(FensterModalesFenster, a.Ziel); },               // 10
-    [](A a) { FensterSchliessen(a.Ziel); },                                  // 11
-    [](A) { Fensterbefehl(FensterDrucken); },                                // 12
-    [](A) { Zuruecksetzen(); },                                              // 13
-    [](A) { Rolle<TSystemwertdienst>().SystemanzeigenAktualisieren(); },     // 14
-    [](A) { Rolle<TWerkzeugfensterdienst>().LesezeichenfensterOeffnen(); },  // 15
-    [](A) { Fensterbefehl(FensterZurueck); },                                // 16
+    [](A a) { KeineFunktion(a.Objektnummer); },                                   // 0
+    [](A a) { TextZeigen(a.TextNr); },                                            // 1
+    [](A a) { Meldungsfenster(a.TextNr); },                                       // 2
+    [](A a) { Fensterbefehl(FensterSeite, a.Ziel); },                             // 3
+    [](A) { Fensterbefehl(FensterAuswerten); },                                   // 4
+    [](A) { Fensterbefehl(FensterWeiter); },                                      // 5
+    [](A a) { Fensterbefehl(FensterAuswertenUndSeite, a.Ziel); },                 // 6
+    [](A) { Fensterbefehl(FensterAuswertenUndWeiter); },                          // 7
+    [](A) { Hostbefehl(HostBeenden); },                                           // 8
+    [](A a) { Fensterbefehl(FensterNeuesFenster, a.Ziel); },                      // 9
+    [](A a) { Fensterbefehl(FensterModalesFenster, a.Ziel); },                    // 10
+    [](A a) { FensterSchliessen(a.Ziel); },                                       // 11
+    [](A) { Fensterbefehl(FensterDrucken); },                                     // 12
+    [](A) { Zuruecksetzen(); },                                                   // 13
+    [](A) { Rolle<TSystemwertdienst>().SystemanzeigenAktualisieren(); },          // 14
+    [](A) { Rolle<TWerkzeugfensterdienst>().LesezeichenfensterOeffnen(); },       // 15
+    [](A) { Fensterbefehl(FensterZurueck); },                                     // 16
     [](A a) { Rolle<TLernfensterdienst>().ObjektZeigen(a.Objektnummer, false); }, // 17
-    [](A a) { DatensatzInObjekt(a.Objektnummer, a.Datensatznummer); },       // 18
-    [](A a) { ObjektInDatensatz(a.Objektnummer, a.Datensatznummer); },       // 19
-    [](A a) { AuswahlInDatensatz(a.Objektnummer, a.Datensatznummer); },      // 20
-    [](A a) { DatensatzInListe(a.Objektnummer, a.Datensatznummer); },        // 21
-    [](A a) { ObjektLeeren(a.Objektnummer); },                               // 22
-    [](A a) { AuswahlLoeschen(a.Objektnummer); },                            // 23
-    [](A a) {                                                                // 24
+    [](A a) { DatensatzInObjekt(a.Objektnummer, a.Datensatznummer); },            // 18
+    [](A a) { ObjektInDatensatz(a.Objektnummer, a.Datensatznummer); },            // 19
+    [](A a) { AuswahlInDatensatz(a.Objektnummer, a.Datensatznummer); },           // 20
+    [](A a) { DatensatzInListe(a.Objektnummer, a.Datensatznummer); },             // 21
+    [](A a) { ObjektLeeren(a.Objektnummer); },                                    // 22
+    [](A a) { AuswahlLoeschen(a.Objektnummer); },                                 // 23
+    [](A a) {                                                                     // 24
         if (Abhaken(a.Ziel, 2300)) Rolle<TLernerdatendienst>().AbhakmarkenAktualisieren();
     },
-    [](A a) { Abhaken(a.Ziel, 2301); },                                      // 25
-    [](A) { HeuteAbgehaktZuruecksetzen(); },                                 // 26
-    [](A a) { HilfeAnzeigen(a.Hilfedatei, a.HilfeContext); },                // 27
-    [](A a) { Fensterbefehl(FensterDialogfenster, a.Ziel); },                // 28
-    [](A) { AntwortenSenden(); },                                            // 29
-    [](A) { Rolle<TWerkzeugfensterdienst>().FragebogenOeffnen(); },          // 30
-    [](A a) { F4Hilfe(a.Objektnummer); },                                    // 31
-    [](A) { Popupmenue(); },                                                 // 32
-    [](A) { Hostbefehl(HostScript); },                                       // 33
-    [](A a) { Verbergen(a.Objektnummer); },                                  // 34
-    [](A) { Rolle<TKlangdienst>().KlangSchalten(false); },                   // 35
-    [](A) { Rolle<TKlangdienst>().KlangSchalten(true); },                    // 36
-    [](A) { DokumentAnzeigen(); },                                           // 37
-    [](A) { Zeichenraster(); },                                              // 38
-    [](A) { Webseite(Informationsportal, true); },                           // 39
-    [](A) { Webseite(Lernportal, true); },                                   // 40
-    [](A) { Webseite(Forum, false); },                                       // 41
-    [](A) { Nachricht(); },                                                  // 42
-    [](A) { Rolle<TWerkzeugfensterdienst>().NotizfensterOeffnen(); },        // 43
-    [](A) { Informationsfenster(); },                                        // 44
-    [](A a) { Fensterbefehl(FensterSeite, a.Ziel); },                        // 45
-    [](A a) { MenuestatusAnheben(a.Ziel, 50); },                             // 46
-    [](A a) { MenuestatusAnheben(a.Ziel, 100); },                            // 47
+    [](A a) { Abhaken(a.Ziel, 2301); },                                             // 25
+    [](A) { HeuteAbgehaktZuruecksetzen(); },                                        // 26
+    [](A a) { HilfeAnzeigen(a.Hilfedatei, a.HilfeContext); },                       // 27
+    [](A a) { Fensterbefehl(FensterDialogfenster, a.Ziel); },                       // 28
+    [](A) { AntwortenSenden(); },                                                   // 29
+    [](A) { Rolle<TWerkzeugfensterdienst>().FragebogenOeffnen(); },                 // 30
+    [](A a) { F4Hilfe(a.Objektnummer); },                                           // 31
+    [](A) { Popupmenue(); },                                                        // 32
+    [](A) { Hostbefehl(HostScript); },                                              // 33
+    [](A a) { Verbergen(a.Objektnummer); },                                         // 34
+    [](A) { Rolle<TKlangdienst>().KlangSchalten(false); },                          // 35
+    [](A) { Rolle<TKlangdienst>().KlangSchalten(true); },                           // 36
+    [](A) { DokumentAnzeigen(); },                                                  // 37
+    [](A) { Zeichenraster(); },                                                     // 38
+    [](A) { Webseite(Informationsportal, true); },                                  // 39
+    [](A) { Webseite(Lernportal, true); },                                          // 40
+    [](A) { Webseite(Forum, false); },                                              // 41
+    [](A) { Nachricht(); },                                                         // 42
+    [](A) { Rolle<TWerkzeugfensterdienst>().NotizfensterOeffnen(); },               // 43
+    [](A) { Informationsfenster(); },                                               // 44
+    [](A a) { Fensterbefehl(FensterSeite, a.Ziel); },                               // 45
+    [](A a) { MenuestatusAnheben(a.Ziel, 50); },                                    // 46
+    [](A a) { MenuestatusAnheben(a.Ziel, 100); },                                   // 47
     [](A a) { Rolle<TAnimationsdienst>().PfadanimationAbspielen(a.Objektnummer); }, // 48
     [](A a) { Rolle<TLernfensterdienst>().ObjektZeigen(a.Objektnummer, true); },    // 49
 };

@@ -146,8 +146,7 @@ const TDatenzugriff* Zugriff(int Typ) {
     case Objekttyp::SystemLabel: return &Systembeschriftung;
     case Objekttyp::Memo: return &Memo;
     case Objekttyp::ListBox: return &Listenfeld;
-    default:
-        return nullptr;
+    default: return nullptr;
     }
 }
 

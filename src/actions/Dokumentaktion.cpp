@@ -1,8 +1,8 @@
 #include "actions/Dokumentaktion.h"
 
-#include "objects/rollen/TAktionskontext.h"
 #include "objects/ereignisse/Seitenereignisse.h"
 #include "objects/kern/TSeitenfenster.h"
+#include "objects/rollen/TAktionskontext.h"
 #include "platform/AnsiText.h"
 #include "platform/Dokumente.h"
 #include "store/Datensaetze.h"

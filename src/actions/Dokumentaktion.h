@@ -8,11 +8,10 @@
 // number without a record stays as written.
 std::string PlatzhalterErsetzen(const std::string& Name);
 
-// Opens the document of the action context (its placeholders replaced first, which it keeps) with the
-// program the desktop associates with it. Only files below the lesson or working directory
-// and http or https addresses are opened; anything else counts as a file not found. On
-// failure event 217 is raised, and when no event object of the page listens to it the
-// failure is shown.
+// Opens the document of the action context (its placeholders replaced first, which it keeps) with
+// the program the desktop associates with it. Only files below the lesson or working directory and
+// http or https addresses are opened; anything else counts as a file not found. On failure event
+// 217 is raised, and when no event object of the page listens to it the failure is shown.
 void DokumentAnzeigen();
 
 // The help file becomes `Hilfedatei` in the lesson directory and is opened at topic

@@ -3,15 +3,15 @@
 #include "mail/Mailzugang.h"
 #include "mail/TMailClient.h"
 #include "objects/eingabe/THMaskEdit.h"
-#include "objects/rollen/TAktionskontext.h"
 #include "objects/kern/TObjektliste.h"
 #include "objects/kern/TSeitenfenster.h"
+#include "objects/rollen/TAktionskontext.h"
 #include "platform/AnsiText.h"
 #include "store/Config.h"
 #include "store/Lektionsdateien.h"
 #include "store/Meldungen.h"
-#include "store/TAnwendungskontext.h"
 #include "store/Objekttyp.h"
+#include "store/TAnwendungskontext.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -68,8 +68,7 @@ std::optional<QString> Antwort(const TObjektliste& e) {
             return auswahl;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return std::nullopt;
 }

@@ -2,8 +2,8 @@
 
 #include "store/Zahlen.h"
 
-#include <iterator>
 #include <dirent.h>
+#include <iterator>
 
 namespace fs = std::filesystem;
 
@@ -61,8 +61,8 @@ namespace {
 
 // The names of the remote command types, in type order from 1.
 const char* const Befehlsnamen[] = {
-    "seite",        "auswerten", "weiter",      "auswerten-seite", "auswerten-weiter",
-    "beenden",      "fenster",   "modal",       "drucken",         "zuruecksetzen",
+    "seite",         "auswerten",   "weiter",  "auswerten-seite", "auswerten-weiter",
+    "beenden",       "fenster",     "modal",   "drucken",         "zuruecksetzen",
     "aktualisieren", "lesezeichen", "zurueck", "zeigen",
 };
 
@@ -112,7 +112,9 @@ std::string Hilfetext() {
            "  --version              the version\n";
 }
 
-std::string Versionstext() { return "Velmora " VELMORA_VERSION "\n"; }
+std::string Versionstext() {
+    return "Velmora " VELMORA_VERSION "\n";
+}
 
 std::string LektionsverzeichnisPruefen(const fs::path& Verzeichnis) {
     std::error_code fehler;

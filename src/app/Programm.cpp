@@ -4,9 +4,9 @@
 #include "app/KopfloserDialogDienst.h"
 #include "app/TAutorfenster.h"
 #include "app/TStartFenster.h"
+#include "platform/Befehle.h"
 #include "platform/Protokoll.h"
 #include "platform/QtDialogDienst.h"
-#include "platform/Befehle.h"
 #include "platform/TFernsteuerung.h"
 #include "player/Navigation.h"
 #include "player/TFensterliste.h"
@@ -118,8 +118,7 @@ TStart ProgrammStarten(const fs::path& Lektionsverzeichnis, const std::string& S
     auto* fenster = new THauptfenster();
     liste.Anhaengen(fenster);
     liste.AktuellSetzen(fenster);
-    QObject::connect(fenster, &THauptfenster::ErstmalsGezeigt, start.Startfenster,
-                     &QWidget::close);
+    QObject::connect(fenster, &THauptfenster::ErstmalsGezeigt, start.Startfenster, &QWidget::close);
 
     // The host form's first show comes when the event loop runs.
     QTimer::singleShot(0, start.Host, &TAutorfenster::ErstesZeigen);

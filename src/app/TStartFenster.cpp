@@ -37,9 +37,13 @@ TStartFenster::TStartFenster()
     ++Offen;
 }
 
-TStartFenster::~TStartFenster() { --Offen; }
+TStartFenster::~TStartFenster() {
+    --Offen;
+}
 
-bool TStartFenster::StartLaeuft() { return Offen > 0; }
+bool TStartFenster::StartLaeuft() {
+    return Offen > 0;
+}
 
 void TStartFenster::StatusSetzen(const QString& Text) {
     Status->setText(Text);

@@ -1,3 +1,5 @@
 #include "app/Programm.h"
 
-int main(int argc, char** argv) { return ProgrammAusfuehren(argc, argv); }
+int main(int argc, char** argv) {
+    return ProgrammAusfuehren(argc, argv);
+}

@@ -91,11 +91,11 @@ QCursor Standardcursor(int Nr) {
     if (Nr >= 10 && Nr <= 15) return CursorSlot(Nr);
     // Index −Nr; the toolkit's crSize (−5) and crNo (−18) have no own shape here.
     static const Qt::CursorShape formen[] = {
-        Qt::ArrowCursor,     Qt::BlankCursor,     Qt::ArrowCursor,      Qt::CrossCursor,
-        Qt::IBeamCursor,     Qt::SizeAllCursor,   Qt::SizeBDiagCursor,  Qt::SizeVerCursor,
-        Qt::SizeFDiagCursor, Qt::SizeHorCursor,   Qt::UpArrowCursor,    Qt::WaitCursor,
-        Qt::DragMoveCursor,  Qt::ForbiddenCursor, Qt::SplitHCursor,     Qt::SplitVCursor,
-        Qt::DragCopyCursor,  Qt::BusyCursor,      Qt::ForbiddenCursor,  Qt::BusyCursor,
+        Qt::ArrowCursor,     Qt::BlankCursor,        Qt::ArrowCursor,     Qt::CrossCursor,
+        Qt::IBeamCursor,     Qt::SizeAllCursor,      Qt::SizeBDiagCursor, Qt::SizeVerCursor,
+        Qt::SizeFDiagCursor, Qt::SizeHorCursor,      Qt::UpArrowCursor,   Qt::WaitCursor,
+        Qt::DragMoveCursor,  Qt::ForbiddenCursor,    Qt::SplitHCursor,    Qt::SplitVCursor,
+        Qt::DragCopyCursor,  Qt::BusyCursor,         Qt::ForbiddenCursor, Qt::BusyCursor,
         Qt::WhatsThisCursor, Qt::PointingHandCursor, Qt::SizeAllCursor,
     };
     const int index = -Nr;

@@ -32,7 +32,9 @@ void ProtokollSchliessen() {
     p.Datei = nullptr;
 }
 
-bool ProtokollAktiv() { return Protokoll().Datei != nullptr; }
+bool ProtokollAktiv() {
+    return Protokoll().Datei != nullptr;
+}
 
 void Protokollieren(const std::string& Zeile) {
     auto& p = Protokoll();

@@ -29,16 +29,11 @@ constexpr TKnopfart Knopfarten[] = {
 
 QMessageBox::Icon Bild(Symbol Art) {
     switch (Art) {
-    case Symbol::Information:
-        return QMessageBox::Information;
-    case Symbol::Warnung:
-        return QMessageBox::Warning;
-    case Symbol::Fehler:
-        return QMessageBox::Critical;
-    case Symbol::Frage:
-        return QMessageBox::Question;
-    case Symbol::Keins:
-        break;
+    case Symbol::Information: return QMessageBox::Information;
+    case Symbol::Warnung: return QMessageBox::Warning;
+    case Symbol::Fehler: return QMessageBox::Critical;
+    case Symbol::Frage: return QMessageBox::Question;
+    case Symbol::Keins: break;
     }
     return QMessageBox::NoIcon;
 }

@@ -19,7 +19,8 @@ void SchriftersatzRegistrieren() {
         QFont::insertSubstitution(QString::fromLatin1(name), QStringLiteral("Liberation Mono"));
     for (const char* name : {"FixedSys", "Fixedsys"})
         QFont::insertSubstitution(QString::fromLatin1(name), QStringLiteral("DejaVu Sans Mono"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
 }
 
 int PixelgroesseAusPunkten(int32_t Punkte) {

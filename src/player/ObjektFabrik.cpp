@@ -1,27 +1,27 @@
 #include "player/ObjektFabrik.h"
 
-#include "objects/bilder/THBevel.h"
-#include "objects/kern/TSeitenobjekt.h"
-#include "objects/bilder/THBitmap.h"
 #include "objects/bereiche/THFunktion.h"
-#include "objects/knoepfe/THFunktionsSchaltflaeche.h"
 #include "objects/bereiche/THHyperSensitive.h"
-#include "objects/texte/THILabel.h"
-#include "objects/texte/THLabel.h"
-#include "objects/ereignisse/THMessage.h"
 #include "objects/bereiche/THMouseSensitive.h"
-#include "objects/knoepfe/THNavKnopf.h"
-#include "objects/knoepfe/THSchaltflaeche.h"
-#include "objects/texte/THSchatten.h"
-#include "objects/texte/THSystemLabel.h"
+#include "objects/bilder/THBevel.h"
+#include "objects/bilder/THBitmap.h"
 #include "objects/bilder/THShape.h"
-#include "objects/knoepfe/THSpeedButton.h"
-#include "objects/texte/THText.h"
-#include "objects/knoepfe/THVerzweigung.h"
 #include "objects/eingabe/THEditfeld.h"
 #include "objects/eingabe/THMaskEdit.h"
 #include "objects/eingabe/THMemo.h"
 #include "objects/eingabe/THSB_Editfeld.h"
+#include "objects/ereignisse/THMessage.h"
+#include "objects/kern/TSeitenobjekt.h"
+#include "objects/knoepfe/THFunktionsSchaltflaeche.h"
+#include "objects/knoepfe/THNavKnopf.h"
+#include "objects/knoepfe/THSchaltflaeche.h"
+#include "objects/knoepfe/THSpeedButton.h"
+#include "objects/knoepfe/THVerzweigung.h"
+#include "objects/texte/THILabel.h"
+#include "objects/texte/THLabel.h"
+#include "objects/texte/THSchatten.h"
+#include "objects/texte/THSystemLabel.h"
+#include "objects/texte/THText.h"
 #include "store/Objekttyp.h"
 
 #include <algorithm>
@@ -29,8 +29,7 @@
 
 namespace {
 
-template <class Klasse>
-QWidget* Neu(QWidget* Eltern) {
+template <class Klasse> QWidget* Neu(QWidget* Eltern) {
     return new Klasse(Eltern);
 }
 

@@ -1,9 +1,9 @@
 #include "player/Objektliste.h"
 
-#include "objects/kern/TObjektliste.h"
-#include "objects/kern/TSeitenobjekt.h"
 #include "mail/Mailzugang.h"
 #include "objects/eingabe/Tabulatorfolge.h"
+#include "objects/kern/TObjektliste.h"
+#include "objects/kern/TSeitenobjekt.h"
 #include "player/ObjektFabrik.h"
 #include "player/THauptfenster.h"
 #include "store/Feldnummern.h"
@@ -249,7 +249,8 @@ void AlleNachgeladenenVerbergen(TObjektliste* Kopf) {
 
 void Anhaengen(TObjektliste*& Kopf, TObjektliste* Eintrag) {
     TObjektliste** ende = &Kopf;
-    while (*ende) ende = &(*ende)->Naechster;
+    while (*ende)
+        ende = &(*ende)->Naechster;
     *ende = Eintrag;
 }
 

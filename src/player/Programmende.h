@@ -15,5 +15,6 @@ void FensterSchliessen(THauptfenster* Fenster);
 
 // The end of the lesson: confirmation 8 (unless already given), the objects of the current
 // page freed, the resume page written, the working directory cleaned up for a
-// write-protected lesson, the working copies deleted, and the event loop told to end. False when the learner said "Nein".
+// write-protected lesson, the working copies deleted, and the event loop told to end. False when
+// the learner said "Nein".
 bool Beenden(bool Bestaetigen = true);

@@ -33,8 +33,9 @@ void TDebug::Aktualisieren() {
     std::vector<std::pair<QString, QString>> zeilen;
     const QWidgetList formen = QApplication::topLevelWidgets();
     for (const QWidget* form : formen)
-        zeilen.emplace_back(form->objectName(), form->isVisible() ? QStringLiteral("sichtbar")
-                                                                  : QStringLiteral("nicht sichtbar"));
+        zeilen.emplace_back(form->objectName(), form->isVisible()
+                                                    ? QStringLiteral("sichtbar")
+                                                    : QStringLiteral("nicht sichtbar"));
     zeilen.emplace_back(QStringLiteral("Fensteranzahl"), QString::number(formen.size()));
     const QWidget* aktiv = QApplication::activeWindow();
     const QRect r = aktiv ? aktiv->geometry() : QRect();

@@ -46,6 +46,5 @@ int TFensterliste::Position(const THauptfenster* Fenster) const {
 }
 
 THauptfenster* TFensterliste::Fenster(int Position) const {
-    return Position >= 1 && Position <= Fensteranzahl() ? Eintraege[Position - 1].Fenster
-                                                         : nullptr;
+    return Position >= 1 && Position <= Fensteranzahl() ? Eintraege[Position - 1].Fenster : nullptr;
 }

@@ -45,4 +45,6 @@ private:
 };
 
 // The current learner window; none before the first one exists.
-inline THauptfenster* AktuellesFenster() { return TFensterliste::Liste().Aktuell(); }
+inline THauptfenster* AktuellesFenster() {
+    return TFensterliste::Liste().Aktuell();
+}

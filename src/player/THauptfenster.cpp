@@ -1,6 +1,11 @@
 #include "player/THauptfenster.h"
 
 #include "objects/kern/TObjektliste.h"
+#include "objects/kern/TSeitenobjekt.h"
+#include "objects/rollen/TFensterdienst.h"
+#include "objects/rollen/TSeitenfensterwahl.h"
+#include "objects/rollen/TSeitenteilnahme.h"
+#include "objects/rollen/TSystemwertdienst.h"
 #include "platform/AnsiText.h"
 #include "platform/Befehle.h"
 #include "platform/Bildschirm.h"
@@ -8,14 +13,8 @@
 #include "platform/Farben.h"
 #include "platform/Protokoll.h"
 #include "platform/Tastencodes.h"
-#include "platform/Befehle.h"
 #include "player/Fenstergeometrie.h"
 #include "player/Objektliste.h"
-#include "objects/kern/TSeitenobjekt.h"
-#include "objects/rollen/TFensterdienst.h"
-#include "objects/rollen/TSeitenfensterwahl.h"
-#include "objects/rollen/TSeitenteilnahme.h"
-#include "objects/rollen/TSystemwertdienst.h"
 #include "player/TFensterliste.h"
 #include "player/TSpielerstand.h"
 #include "player/Werkzeugfenster.h"
@@ -286,7 +285,8 @@ void THauptfenster::HintergrundAusSeite(TDatensatz* Seite) {
 
 void THauptfenster::HintergrundLaden(const std::string& Dateiname) {
     const size_t trenner = Dateiname.find_last_of("\\/");
-    const std::string name = trenner == std::string::npos ? Dateiname : Dateiname.substr(trenner + 1);
+    const std::string name =
+        trenner == std::string::npos ? Dateiname : Dateiname.substr(trenner + 1);
     if (name == Hintergrundname && Kacheln == GeladenGekachelt) return;
     GeladenGekachelt = Kacheln;
     // The media directory, the page's picture directory and the name, joined as stored.
@@ -396,8 +396,7 @@ std::filesystem::path THauptfenster::Drucken() {
 // ---------------------------------------------------------------------------------------
 // Mouse
 
-void THauptfenster::FormMouseDown(QObject*, Qt::MouseButton Knopf, Qt::KeyboardModifiers,
-                                  QPoint) {
+void THauptfenster::FormMouseDown(QObject*, Qt::MouseButton Knopf, Qt::KeyboardModifiers, QPoint) {
     Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.MausGedrueckt(*this); });
     EreignisAusloesen(0, 101);
     if (Knopf == Qt::LeftButton) EreignisAusloesen(0, 111);
@@ -474,14 +473,12 @@ bool THauptfenster::TasteGedrueckt(QKeyEvent* Taste) {
         Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.Einfuegetaste(*this); });
     } else if (taste == Qt::Key_Left || taste == Qt::Key_Right) {
         Rasterrichtung = 0;
-        Seitenteilnehmer([&](TSeitenteilnehmer& t) {
-            t.Pfeiltaste(*this, true, taste == Qt::Key_Right);
-        });
+        Seitenteilnehmer(
+            [&](TSeitenteilnehmer& t) { t.Pfeiltaste(*this, true, taste == Qt::Key_Right); });
     } else if (taste == Qt::Key_Up || taste == Qt::Key_Down) {
         Rasterrichtung = 1;
-        Seitenteilnehmer([&](TSeitenteilnehmer& t) {
-            t.Pfeiltaste(*this, false, taste == Qt::Key_Down);
-        });
+        Seitenteilnehmer(
+            [&](TSeitenteilnehmer& t) { t.Pfeiltaste(*this, false, taste == Qt::Key_Down); });
     } else if (altStrg && (taste == Qt::Key_A || taste == Qt::Key_N)) {
         WerkzeugfensterZeigen(18);
     } else if (altStrg && taste == Qt::Key_T) {

@@ -44,8 +44,8 @@ public:
     QWidget* Fensterwidget() override { return this; }
     void FormMouseDown(QObject* Sender, Qt::MouseButton Knopf, Qt::KeyboardModifiers Umschalter,
                        QPoint Position) override;
-    void FormMouseMove(QObject* Sender, Qt::MouseButtons Knoepfe,
-                       Qt::KeyboardModifiers Umschalter, QPoint Position) override;
+    void FormMouseMove(QObject* Sender, Qt::MouseButtons Knoepfe, Qt::KeyboardModifiers Umschalter,
+                       QPoint Position) override;
     void FormMouseUp(QObject* Sender, Qt::MouseButton Knopf, Qt::KeyboardModifiers Umschalter,
                      QPoint Position) override;
     void EreignisAusloesen(int32_t Quelle, int EreignisNr) override;

@@ -12,7 +12,9 @@ QPointer<QWidget>& Testfenster() {
 }
 
 // The window of a tag, none when it does not exist.
-QWidget* Werkzeug(int Tag) { return Tag == TDebug::Formtag ? Testfenster().data() : nullptr; }
+QWidget* Werkzeug(int Tag) {
+    return Tag == TDebug::Formtag ? Testfenster().data() : nullptr;
+}
 
 } // namespace
 

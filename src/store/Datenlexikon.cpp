@@ -366,9 +366,17 @@ const TArt Arten[] = {
     {"States.tab", "StateTabelle", Keine, FelderSeiten},
     {"Texte.tab", "Texte", Keine, FelderTexte},
     {"Lerner.tab", "Lernerdaten", Keine, FelderLernerdaten},
-    {"Begriffe.tab", "Begriffserkl" "\xE4" "rungen", Keine, FelderBegriffe},
+    {"Begriffe.tab",
+     "Begriffserkl"
+     "\xE4"
+     "rungen",
+     Keine, FelderBegriffe},
     {"Objekte.tab", "Objektliste", Keine, FelderObjekte},
-    {"Menues.tab", "Men" "\xFC" "s", Keine, FelderMenues},
+    {"Menues.tab",
+     "Men"
+     "\xFC"
+     "s",
+     Keine, FelderMenues},
     {"F4Hilfe.tab", "F4-Hilfe", Keine, FelderF4Hilfe},
     {"Leszeich.tab", "Lesezeichen", Keine, FelderLesezeichen},
     {"Lernweg.tab", "", Keine, Keine},
@@ -385,10 +393,18 @@ const TArt Arten[] = {
     {"Texte.tmp", "Texte", Keine, FelderTexte},
     {"Objekte.tmp", "Objektliste", Keine, FelderObjekte},
     {"StringJT.tmp", "Answercode Objekt", Keine, FelderAntwortcodes},
-    {"Menues.tmp", "Men" "\xFC" "s", Keine, FelderMenues},
+    {"Menues.tmp",
+     "Men"
+     "\xFC"
+     "s",
+     Keine, FelderMenues},
     {"Notizen.tmp", "Aufgaben", Keine, FelderAufgaben},
     {"Animatio.tmp", "Effekte/Animationen", Keine, FelderEffekte},
-    {"Begriff1.tmp", "Begriffserkl" "\xE4" "rungen", Keine, FelderBegriffe},
+    {"Begriff1.tmp",
+     "Begriffserkl"
+     "\xE4"
+     "rungen",
+     Keine, FelderBegriffe},
     {"Daten.tmp", "DatenTabelle", Keine, FelderDaten},
     {"F4Hilfe.tmp", "F4-Hilfe", Keine, FelderF4Hilfe},
     {"Leszeich.tmp", "Lesezeichen", Keine, FelderLesezeichen},

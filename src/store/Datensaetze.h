@@ -11,8 +11,8 @@
 class TTabelle;
 
 // Recomputes every formula record in one pass by ascending record number, saves each
-// one, then refreshes what shows data records on the current page (`TDatenanzeige`). False when a record
-// could not be saved (the table engine has reported it).
+// one, then refreshes what shows data records on the current page (`TDatenanzeige`). False when a
+// record could not be saved (the table engine has reported it).
 bool Berechnen(TTabelle& DatenTabelle);
 // The same on the open data table of the running lesson; nothing when none is open.
 bool Berechnen();

@@ -25,12 +25,16 @@ const char* Kennung(Symbol Art) {
 
 } // namespace
 
-DialogDienst& Dialoge() { return Aktuell ? *Aktuell : Konsole(); }
+DialogDienst& Dialoge() {
+    return Aktuell ? *Aktuell : Konsole();
+}
 
-void DialogeSetzen(DialogDienst* Dienst) { Aktuell = Dienst; }
+void DialogeSetzen(DialogDienst* Dienst) {
+    Aktuell = Dienst;
+}
 
-Knopf KonsolenDialogDienst::Nachricht(Symbol Art, const std::string& Titel,
-                                      const std::string& Text, unsigned, Knopf Vorgabe) {
+Knopf KonsolenDialogDienst::Nachricht(Symbol Art, const std::string& Titel, const std::string& Text,
+                                      unsigned, Knopf Vorgabe) {
     if (Art == Symbol::Fehler) ++Fehleranzahl;
     std::fprintf(stderr, "%s%s%s: %s\n", Titel.c_str(), Titel.empty() ? "" : " - ", Kennung(Art),
                  Text.c_str());
@@ -41,4 +45,6 @@ bool KonsolenDialogDienst::Eingabe(const std::string&, const std::string&, std::
     return false;
 }
 
-void KonsolenDialogDienst::SofortBeenden(int Status) { std::exit(Status); }
+void KonsolenDialogDienst::SofortBeenden(int Status) {
+    std::exit(Status);
+}

@@ -43,9 +43,7 @@ public:
     virtual void SofortBeenden(int Status) = 0;
 
     // Shorthand for the file-error box: error icon, OK.
-    void Fehler(const std::string& Text) {
-        Nachricht(Symbol::Fehler, "", Text, KnopfOK, KnopfOK);
-    }
+    void Fehler(const std::string& Text) { Nachricht(Symbol::Fehler, "", Text, KnopfOK, KnopfOK); }
 };
 
 // The service in use; the console fallback until one is installed.
@@ -58,8 +56,8 @@ void DialogeSetzen(DialogDienst* Dienst);
 // error boxes so that a tool can tell a failed operation by its exit status.
 class KonsolenDialogDienst : public DialogDienst {
 public:
-    Knopf Nachricht(Symbol Art, const std::string& Titel, const std::string& Text,
-                    unsigned Knoepfe, Knopf Vorgabe) override;
+    Knopf Nachricht(Symbol Art, const std::string& Titel, const std::string& Text, unsigned Knoepfe,
+                    Knopf Vorgabe) override;
     bool Eingabe(const std::string& Titel, const std::string& Aufforderung,
                  std::string& Wert) override;
     void WarteCursor(bool) override {}

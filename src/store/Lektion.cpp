@@ -22,9 +22,8 @@ std::array<std::unique_ptr<TTabelle>, HoechsteTabellenart + 1>& Tabellen() {
 }
 
 // The kinds in the order in which they are opened; -1 marks the glossary sort.
-constexpr int Oeffnungsreihenfolge[] = {11, 14, 0,  1,  2,  3,  -1, 4,  7,  8,  9,  5,
-                                        6,  13, 15, 10, 16, 17, 18, 20, 21, 22, 19, 24,
-                                        25, 26, 27, 28, 23};
+constexpr int Oeffnungsreihenfolge[] = {11, 14, 0,  1,  2,  3,  -1, 4,  7,  8,  9,  5,  6,  13, 15,
+                                        10, 16, 17, 18, 20, 21, 22, 19, 24, 25, 26, 27, 28, 23};
 
 // Where the tables of the running lesson live.
 fs::path Tabellenverzeichnis() {
@@ -107,7 +106,8 @@ void LektionOeffnen(const std::function<void(int)>& Fortschritt) {
 }
 
 void LektionSchliessen() {
-    for (auto& t : Tabellen()) t.reset();
+    for (auto& t : Tabellen())
+        t.reset();
 }
 
 bool KopiereDatei(const fs::path& Quelle, const fs::path& Ziel, std::string* Fehlertext) {
@@ -115,7 +115,8 @@ bool KopiereDatei(const fs::path& Quelle, const fs::path& Ziel, std::string* Feh
         Meldung(68);
         return false;
     }
-    struct stat q {}, z {};
+    struct stat q {
+    }, z{};
     if (::stat(Quelle.c_str(), &q) == 0 && ::stat(Ziel.c_str(), &z) == 0 &&
         q.st_mtim.tv_sec == z.st_mtim.tv_sec && q.st_mtim.tv_nsec == z.st_mtim.tv_nsec)
         return false;

@@ -16,8 +16,7 @@ public:
     TAnwendungskontext& operator=(const TAnwendungskontext&) = delete;
 
     // The implementation of role `R` in use.
-    template <class R>
-    R& Rolle() {
+    template <class R> R& Rolle() {
         TEintrag& e = Eintraege[std::type_index(typeid(R))];
         if (e.Eingesetzt) return *static_cast<R*>(e.Eingesetzt);
         if (!e.Vorgabe) e.Vorgabe = std::make_shared<R>();
@@ -25,12 +24,10 @@ public:
     }
 
 private:
-    template <class R>
-    friend class TRollenersatz;
+    template <class R> friend class TRollenersatz;
 
     // Puts `Neu` in place (none: the default again); answers the one before.
-    template <class R>
-    R* Einsetzen(R* Neu) {
+    template <class R> R* Einsetzen(R* Neu) {
         TEintrag& e = Eintraege[std::type_index(typeid(R))];
         R* vorher = static_cast<R*>(e.Eingesetzt);
         e.Eingesetzt = Neu;
@@ -38,8 +35,8 @@ private:
     }
 
     struct TEintrag {
-        void* Eingesetzt = nullptr;     // not owned
-        std::shared_ptr<void> Vorgabe;  // owned, keeps the deleter of its type
+        void* Eingesetzt = nullptr;    // not owned
+        std::shared_ptr<void> Vorgabe; // owned, keeps the deleter of its type
     };
     std::unordered_map<std::type_index, TEintrag> Eintraege;
 };
@@ -47,15 +44,13 @@ private:
 // The context of the running program.
 TAnwendungskontext& Anwendungskontext();
 
-template <class R>
-R& Rolle() {
+template <class R> R& Rolle() {
     return Anwendungskontext().Rolle<R>();
 }
 
 // Puts `Ersatz` (not owned) in place of role `R` for as long as the guard lives: the
 // program's wiring in `src/app`, and tests that replace one role.
-template <class R>
-class TRollenersatz {
+template <class R> class TRollenersatz {
 public:
     explicit TRollenersatz(R& Ersatz) : Vorher(Anwendungskontext().Einsetzen<R>(&Ersatz)) {}
     ~TRollenersatz() { Anwendungskontext().Einsetzen<R>(Vorher); }

@@ -3,9 +3,9 @@
 #include "store/DialogDienst.h"
 #include "store/Feldnummern.h"
 #include "store/Lektionsdateien.h"
-#include "store/Zahlen.h"
 #include "store/TDatei.h"
 #include "store/TJournal.h"
+#include "store/Zahlen.h"
 
 #include <algorithm>
 #include <cerrno>

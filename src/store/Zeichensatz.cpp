@@ -11,7 +11,9 @@ constexpr std::array<uint16_t, 32> Bereich80 = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-uint32_t Codepunkt(unsigned char c) { return c >= 0x80 && c < 0xA0 ? Bereich80[c - 0x80] : c; }
+uint32_t Codepunkt(unsigned char c) {
+    return c >= 0x80 && c < 0xA0 ? Bereich80[c - 0x80] : c;
+}
 
 void Utf8Anhaengen(std::string& Ziel, uint32_t cp) {
     if (cp < 0x80) {
@@ -87,7 +89,8 @@ template <typename Ersetzen> std::optional<std::string> Umwandeln(std::string_vi
 std::string AnsiNachUtf8(std::string_view Ansi) {
     std::string Ziel;
     Ziel.reserve(Ansi.size() + Ansi.size() / 8);
-    for (const char c : Ansi) Utf8Anhaengen(Ziel, Codepunkt(static_cast<unsigned char>(c)));
+    for (const char c : Ansi)
+        Utf8Anhaengen(Ziel, Codepunkt(static_cast<unsigned char>(c)));
     return Ziel;
 }
 

@@ -57,10 +57,14 @@ TEST(Kommandozeile, SendenMitTypUndArgument) {
         {{"--send", "15"}, 0, "", "unknown command 15"},
         {{"--send", "0"}, 0, "", "unknown command 0"},
         {{"--send", "seite", "zwölf"}, 1, "zwölf", "the argument zwölf is not a number"},
-        {{"--send", "seite", "99999999999"}, 1, "99999999999",
+        {{"--send", "seite", "99999999999"},
+         1,
+         "99999999999",
          "the argument 99999999999 is not a number"},
         {{"--send"}, 0, "", "--send needs a value"},
-        {{"--send", "3", "--screenshot", "a.png"}, 3, "",
+        {{"--send", "3", "--screenshot", "a.png"},
+         3,
+         "",
          "--send and --screenshot exclude each other"},
     };
     for (const Fall& f : faelle) {
@@ -77,7 +81,8 @@ TEST(Kommandozeile, SendenMitTypUndArgument) {
 TEST(Kommandozeile, SeiteIstEineZahlUeberNull) {
     const std::pair<const char*, int> faelle[] = {
         {"", 0}, {"7", 7}, {"0", 0}, {"-3", 0}, {"12a", 0}, {"abc", 0}, {"99999999999", 0}};
-    for (const auto& [text, seite] : faelle) EXPECT_EQ(KommandozeilenSeite(text), seite) << text;
+    for (const auto& [text, seite] : faelle)
+        EXPECT_EQ(KommandozeilenSeite(text), seite) << text;
 }
 
 struct Ergebnis {
@@ -91,7 +96,8 @@ Ergebnis Ausfuehren(const std::string& Argumente, const std::string& Umgebung = 
     FILE* rohr = ::popen(befehl.c_str(), "r");
     std::string ausgabe;
     std::array<char, 512> puffer{};
-    while (size_t n = std::fread(puffer.data(), 1, puffer.size(), rohr)) ausgabe.append(puffer.data(), n);
+    while (size_t n = std::fread(puffer.data(), 1, puffer.size(), rohr))
+        ausgabe.append(puffer.data(), n);
     const int status = ::pclose(rohr);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ausgabe};
 }
@@ -129,7 +135,8 @@ TEST_F(Programmaufruf, BildschirmfotoDesErstenFensters) {
                   "test", lektion, meldungen),
               0);
     const fs::path bild = Verzeichnis / "seite.png";
-    const std::string aufruf = "--lesson '" + lektion.string() + "' --screenshot '" + bild.string() + "'";
+    const std::string aufruf =
+        "--lesson '" + lektion.string() + "' --screenshot '" + bild.string() + "'";
     Ergebnis e = Ausfuehren(aufruf, "QT_QPA_PLATFORM=offscreen");
     EXPECT_EQ(e.Status, 0) << e.Ausgabe;
     EXPECT_EQ(DateiLesen(bild).substr(1, 3), "PNG");
@@ -138,8 +145,7 @@ TEST_F(Programmaufruf, BildschirmfotoDesErstenFensters) {
 
     e = Ausfuehren(aufruf + " 99", "QT_QPA_PLATFORM=offscreen");
     EXPECT_EQ(e.Status, 3);
-    EXPECT_NE(e.Ausgabe.find("the lesson has no page 99"), std::string::npos)
-        << e.Ausgabe;
+    EXPECT_NE(e.Ausgabe.find("the lesson has no page 99"), std::string::npos) << e.Ausgabe;
 }
 
 // A headless run has nobody to press a button: a box that comes up while the page is built
@@ -161,7 +167,8 @@ TEST_F(Programmaufruf, BildschirmfotoBeantwortetMeldungenUndEndetMitStatus4) {
         std::ostringstream meldungen;
         ASSERT_EQ(vlmtab::LektionAusTextBauen(
                       std::string(R"({"tables": {"States.tab": [{"nr": 1, "fields": {"100": "1"}}]},
-                                      "ini": )") + f.Ini + "}",
+                                      "ini": )") +
+                          f.Ini + "}",
                       "test", lektion, meldungen),
                   0)
             << meldungen.str();
@@ -202,7 +209,8 @@ TEST_F(Programmaufruf, BildschirmfotoEinerSeiteUndProtokoll) {
     // "<ms> page 2", then the page's closing event.
     std::istringstream zeilen(DateiLesen(protokoll));
     std::vector<std::string> gelesen;
-    for (std::string z; std::getline(zeilen, z);) gelesen.push_back(z.substr(z.find(' ') + 1));
+    for (std::string z; std::getline(zeilen, z);)
+        gelesen.push_back(z.substr(z.find(' ') + 1));
     const auto seite = std::find(gelesen.begin(), gelesen.end(), "page 2");
     ASSERT_NE(seite, gelesen.end()) << DateiLesen(protokoll);
     ASSERT_NE(seite + 1, gelesen.end());

@@ -7,11 +7,11 @@
 #include "player/TFensterliste.h"
 #include "player/THauptfenster.h"
 #include "player/TSpielerstand.h"
-#include "store/TAnwendungskontext.h"
 #include "store/Config.h"
 #include "store/Lektion.h"
 #include "store/Lektionsdateien.h"
 #include "store/Meldungen.h"
+#include "store/TAnwendungskontext.h"
 #include "support/AufzeichnenderDialogDienst.h"
 #include "support/QtAnwendung.h"
 #include "support/Testverzeichnis.h"
@@ -30,15 +30,14 @@ namespace fs = std::filesystem;
 
 auto* const qt = ::testing::AddGlobalTestEnvironment(new QtAnwendung);
 
-const char* const Arbeitskopien[] = {"States.tmp",   "Texte.tmp",    "Objekte.tmp",
-                                     "StringJT.tmp", "Menues.tmp",   "Animatio.tmp",
-                                     "Begriff1.tmp", "Daten.tmp",    "F4Hilfe.tmp",
-                                     "Leszeich.tmp", "Notizen.tmp"};
+const char* const Arbeitskopien[] = {"States.tmp",  "Texte.tmp",    "Objekte.tmp",  "StringJT.tmp",
+                                     "Menues.tmp",  "Animatio.tmp", "Begriff1.tmp", "Daten.tmp",
+                                     "F4Hilfe.tmp", "Leszeich.tmp", "Notizen.tmp"};
 
 const char* const Tabellendateien[] = {
-    "States.tab",  "Texte.tab",    "Lerner.tab",   "Begriffe.tab", "Objekte.tab", "Menues.tab",
-    "F4Hilfe.tab", "Leszeich.tab", "Lernweg.tab",  "StringJT.tab", "Animatio.tab", "Vlm2.tab",
-    "Bloecke.tab", "VLM2.OBJ",     "Daten.tab",    "Notizen.tab",  "Muster.tab"};
+    "States.tab",  "Texte.tab",    "Lerner.tab",  "Begriffe.tab", "Objekte.tab",  "Menues.tab",
+    "F4Hilfe.tab", "Leszeich.tab", "Lernweg.tab", "StringJT.tab", "Animatio.tab", "Vlm2.tab",
+    "Bloecke.tab", "VLM2.OBJ",     "Daten.tab",   "Notizen.tab",  "Muster.tab"};
 
 class Programm : public Testverzeichnis {
 protected:
@@ -66,7 +65,8 @@ protected:
                            {"nr": 2, "fields": {"100": "2", "117": "1"}}],
             "Lerner.tab": [{"nr": 1, "fields": {"2300": "1", "2301": "1"}},
                            {"nr": 2, "fields": {"2301": "0"}}]},
-            "ini": {"Lektion": {)" + Ini + R"(, "MailServer": "127.0.0.1:1"},
+            "ini": {"Lektion": {)" +
+                                   Ini + R"(, "MailServer": "127.0.0.1:1"},
                     "State": {"Nr": "1"}}})";
         std::ostringstream meldungen;
         ASSERT_EQ(vlmtab::LektionAusTextBauen(quelle, "test", Lektion, meldungen), 0)
@@ -92,7 +92,8 @@ TEST_F(Programm, StartOeffnetDieLektionUndZeigtDasLernerfenster) {
     Bauen();
     const TStart start = Starten();
 
-    for (const char* name : Tabellendateien) EXPECT_TRUE(fs::exists(Lektion / name)) << name;
+    for (const char* name : Tabellendateien)
+        EXPECT_TRUE(fs::exists(Lektion / name)) << name;
     for (const char* name : Arbeitskopien) {
         EXPECT_EQ(DateiLesen(Lektion / name), Dateikopf()) << name;
         ASSERT_NE(Tabelle(TabellenartVonDateiname(name)), nullptr) << name;
@@ -140,8 +141,10 @@ TEST_F(Programm, BeendenSchreibtDieWiederaufnahmeseiteUndLoeschtDieArbeitskopien
 
     Dialoge.NaechsteAntwort(KnopfJa);
     EXPECT_TRUE(Beenden());
-    for (const char* name : Arbeitskopien) EXPECT_FALSE(fs::exists(Lektion / name)) << name;
-    for (const char* name : Tabellendateien) EXPECT_TRUE(fs::exists(Lektion / name)) << name;
+    for (const char* name : Arbeitskopien)
+        EXPECT_FALSE(fs::exists(Lektion / name)) << name;
+    for (const char* name : Tabellendateien)
+        EXPECT_TRUE(fs::exists(Lektion / name)) << name;
     EXPECT_EQ(IniWertLesen(Lektion / "VLM.INI", "State", "Nr"), "1");
 }
 
@@ -189,8 +192,10 @@ TEST_F(Programm, SchreibgeschuetzteLektionArbeitetImTemporaerenVerzeichnis) {
     const fs::path arbeit = Temp / "vlmtemp" / "Lektion1Grundlagen";
     EXPECT_TRUE(Lektionsorte().SchreibgeschuetzteLektion);
     EXPECT_EQ(Lektionsorte().Arbeitsverzeichnis, arbeit);
-    for (const char* name : Tabellendateien) EXPECT_TRUE(fs::exists(arbeit / name)) << name;
-    for (const char* name : Arbeitskopien) EXPECT_TRUE(fs::exists(arbeit / name)) << name;
+    for (const char* name : Tabellendateien)
+        EXPECT_TRUE(fs::exists(arbeit / name)) << name;
+    for (const char* name : Arbeitskopien)
+        EXPECT_TRUE(fs::exists(arbeit / name)) << name;
     EXPECT_TRUE(fs::exists(arbeit / "VLM.INI"));
     EXPECT_EQ(DateiLesen(Lektion / "Lerner.tab"), lernerVorher) << "the lesson stays untouched";
     EXPECT_EQ(fs::status(arbeit / "Lerner.tab").permissions() & fs::perms::owner_write,

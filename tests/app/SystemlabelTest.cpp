@@ -9,11 +9,11 @@
 #include "objects/texte/THSystemLabel.h"
 #include "player/TFensterliste.h"
 #include "player/THauptfenster.h"
+#include "store/TAnwendungskontext.h"
 #include "support/AufzeichnenderDialogDienst.h"
 #include "support/QtAnwendung.h"
 #include "support/TTestuhr.h"
 #include "support/Testverzeichnis.h"
-#include "store/TAnwendungskontext.h"
 #include "vlmtab/LektionBauen.h"
 
 #include <QApplication>

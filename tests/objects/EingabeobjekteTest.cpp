@@ -5,12 +5,12 @@
 
 #include "actions/Datensatzaktionen.h"
 #include "actions/Mailaktion.h"
-#include "objects/texte/THText.h"
 #include "objects/eingabe/THEditfeld.h"
 #include "objects/eingabe/THMaskEdit.h"
 #include "objects/eingabe/THMemo.h"
 #include "objects/eingabe/THSB_Editfeld.h"
 #include "objects/eingabe/Tabulatorfolge.h"
+#include "objects/texte/THText.h"
 #include "store/Datensaetze.h"
 #include "support/QtAnwendung.h"
 

@@ -5,11 +5,11 @@
 #include "ObjektTesthilfe.h"
 
 #include "actions/Aktionen.h"
-#include "objects/ereignisse/Seitenereignisse.h"
 #include "objects/bilder/THBevel.h"
+#include "objects/bilder/THShape.h"
+#include "objects/ereignisse/Seitenereignisse.h"
 #include "objects/ereignisse/THMessage.h"
 #include "objects/kern/THPanel.h"
-#include "objects/bilder/THShape.h"
 #include "objects/kern/THXLabel.h"
 #include "support/QtAnwendung.h"
 
@@ -33,7 +33,8 @@ protected:
     }
     std::vector<int32_t> Ziele() const {
         std::vector<int32_t> ziele;
-        for (const auto& a : Aufrufe) ziele.push_back(a.Ziel);
+        for (const auto& a : Aufrufe)
+            ziele.push_back(a.Ziel);
         return ziele;
     }
 

@@ -4,13 +4,13 @@
 
 #include "ObjektTesthilfe.h"
 
-#include "objects/kern/Feldregeln.h"
 #include "objects/bilder/THBevel.h"
-#include "objects/kern/THBitBtn.h"
 #include "objects/bilder/THBitmap.h"
-#include "objects/ereignisse/THMessage.h"
-#include "objects/kern/THPanel.h"
 #include "objects/bilder/THShape.h"
+#include "objects/ereignisse/THMessage.h"
+#include "objects/kern/Feldregeln.h"
+#include "objects/kern/THBitBtn.h"
+#include "objects/kern/THPanel.h"
 #include "objects/kern/THXLabel.h"
 #include "store/Lektion.h"
 #include "support/QtAnwendung.h"
@@ -42,7 +42,8 @@ TEST_F(Felder, PositionGroesseBeschreibungUndHinweis) {
     EXPECT_EQ(form.geometry(), QRect(10, 20, 30, 40));
     EXPECT_EQ(form.Heimat, QPoint(10, 20));
     EXPECT_EQ(form.property("Beschreibung").toString(), QString::fromUtf8("Große Form"));
-    EXPECT_EQ(form.Beschreibung, "Gro\xDF" "e Form");
+    EXPECT_EQ(form.Beschreibung, "Gro\xDF"
+                                 "e Form");
     EXPECT_EQ(form.toolTip(), QString::fromUtf8("Zur nächsten Seite"));
 }
 
@@ -93,7 +94,8 @@ class Schriftstile : public Felder, public ::testing::WithParamInterface<Schrift
 TEST_P(Schriftstile, StilzeichenSchaltenDieSchriftarten) {
     const Schriftfall f = GetParam();
     LektionBauen(std::string(R"("Objekte.tab": [{"nr": 1, "fields": {"1245": "255",
-        "1246": "Arial", "1247": "12", "1248": ")") + f.Stil + R"("}}])");
+        "1246": "Arial", "1247": "12", "1248": ")") +
+                 f.Stil + R"("}}])");
     THXLabel label(&Fenster);
     Anwenden(label, 1);
     const QFont s = label.font();
@@ -206,18 +208,16 @@ TEST_P(Figuren, FigurBestimmtDieGefuellteFlaeche) {
     EXPECT_EQ(p == QColor(Qt::red), GetParam().Gefuellt) << p.name().toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Felder, Figuren,
-                         ::testing::Values(Figurfall{"stRectangle", {2, 2}, true},
-                                           Figurfall{"stRectangle", {95, 55}, true},
-                                           Figurfall{"stSquare", {5, 30}, false},
-                                           Figurfall{"stSquare", {25, 5}, true},
-                                           Figurfall{"stEllipse", {2, 2}, false},
-                                           Figurfall{"stEllipse", {10, 30}, true},
-                                           Figurfall{"stCircle", {25, 30}, true},
-                                           Figurfall{"stCircle", {10, 30}, false},
-                                           Figurfall{"stRoundRect", {0, 0}, false},
-                                           Figurfall{"stRoundRect", {5, 30}, true},
-                                           Figurfall{"stRoundSquare", {5, 30}, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Felder, Figuren,
+    ::testing::Values(Figurfall{"stRectangle", {2, 2}, true},
+                      Figurfall{"stRectangle", {95, 55}, true},
+                      Figurfall{"stSquare", {5, 30}, false}, Figurfall{"stSquare", {25, 5}, true},
+                      Figurfall{"stEllipse", {2, 2}, false}, Figurfall{"stEllipse", {10, 30}, true},
+                      Figurfall{"stCircle", {25, 30}, true}, Figurfall{"stCircle", {10, 30}, false},
+                      Figurfall{"stRoundRect", {0, 0}, false},
+                      Figurfall{"stRoundRect", {5, 30}, true},
+                      Figurfall{"stRoundSquare", {5, 30}, false}));
 
 TEST_F(Felder, DurchsichtigeFormIstNichtGefuellt) {
     Fenster.setAutoFillBackground(true);

@@ -5,19 +5,19 @@
 #include "ObjektTesthilfe.h"
 
 #include "actions/Aktionen.h"
-#include "objects/knoepfe/Klang.h"
 #include "objects/bereiche/THFunktion.h"
-#include "objects/knoepfe/THFunktionsSchaltflaeche.h"
 #include "objects/bereiche/THHyperSensitive.h"
-#include "objects/texte/THILabel.h"
-#include "objects/ereignisse/THMessage.h"
 #include "objects/bereiche/THMouseSensitive.h"
-#include "objects/knoepfe/THNavKnopf.h"
 #include "objects/bilder/THBitmap.h"
-#include "objects/knoepfe/THSchaltflaeche.h"
 #include "objects/bilder/THShape.h"
+#include "objects/ereignisse/THMessage.h"
+#include "objects/knoepfe/Klang.h"
+#include "objects/knoepfe/THFunktionsSchaltflaeche.h"
+#include "objects/knoepfe/THNavKnopf.h"
+#include "objects/knoepfe/THSchaltflaeche.h"
 #include "objects/knoepfe/THSpeedButton.h"
 #include "objects/knoepfe/THVerzweigung.h"
+#include "objects/texte/THILabel.h"
 #include "platform/Befehle.h"
 #include "platform/Dokumente.h"
 #include "platform/Mauszeiger.h"
@@ -32,8 +32,8 @@ namespace {
 
 auto* const qt = ::testing::AddGlobalTestEnvironment(new QtAnwendung);
 
-void Maus(QWidget* w, QEvent::Type Art, QPoint p, Qt::MouseButton Knopf,
-          Qt::MouseButtons Knoepfe, Qt::KeyboardModifiers Umschalter = {}) {
+void Maus(QWidget* w, QEvent::Type Art, QPoint p, Qt::MouseButton Knopf, Qt::MouseButtons Knoepfe,
+          Qt::KeyboardModifiers Umschalter = {}) {
     QMouseEvent e(Art, QPointF(p), QPointF(w->mapToGlobal(p)), Knopf, Knoepfe, Umschalter);
     QApplication::sendEvent(w, &e);
 }
@@ -76,8 +76,7 @@ protected:
     }
 
     // Creates the object of class K for record `Nr` on the page and applies its fields.
-    template <class K>
-    K* Objekt(int32_t Nr, int16_t Typ) {
+    template <class K> K* Objekt(int32_t Nr, int16_t Typ) {
         auto* o = new K(&Fenster);
         Fenster.Eintragen(o, Nr, Typ);
         o->AlleFelderUebernehmen(Objekte(), Objektsatz(Nr));
@@ -324,8 +323,8 @@ TEST_F(Knoepfe, VerlaufsknopfZeigtSeinenZustandUndSchicktDenSchritt) {
     Loslassen(zurueck, {20, 5});
     EXPECT_EQ(zurueck->GezeigtesStueck(), 0);
     Klicken(vor, {20, 5});
-    EXPECT_EQ(Fenster.Befehle, (std::vector<std::pair<int, int32_t>>{
-                                   {FensterVerlaufZurueck, 0}, {FensterVerlaufVor, 0}}));
+    EXPECT_EQ(Fenster.Befehle, (std::vector<std::pair<int, int32_t>>{{FensterVerlaufZurueck, 0},
+                                                                     {FensterVerlaufVor, 0}}));
     // The hover move was kept; presses and releases went on to the window.
     EXPECT_EQ(Fenster.Maus.size(), 4u);
 }
@@ -365,8 +364,8 @@ class Navigation : public Knoepfe, public ::testing::WithParamInterface<Navfall>
 
 TEST_P(Navigation, KlickSchicktDenFensterbefehl) {
     const Navfall f = GetParam();
-    THNavKnopf* knopf = f.Weiter ? static_cast<THNavKnopf*>(new THNavWeiter(&Fenster))
-                                 : new THNavZurueck(&Fenster);
+    THNavKnopf* knopf =
+        f.Weiter ? static_cast<THNavKnopf*>(new THNavWeiter(&Fenster)) : new THNavZurueck(&Fenster);
     knopf->Typ = f.Typ;
     knopf->Ziel = f.Ziel;
     knopf->show();
@@ -375,14 +374,13 @@ TEST_P(Navigation, KlickSchicktDenFensterbefehl) {
     EXPECT_EQ(Fenster.Maus.size(), 2u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Knoepfe, Navigation,
-    ::testing::Values(Navfall{true, 0, 0, FensterAuswertenUndWeiter, 0},
-                      Navfall{true, 0, 7, FensterAuswertenUndSeite, 7},
-                      Navfall{true, 1, 7, FensterVerlaufVor, 0},
-                      Navfall{false, 0, 5, FensterSeite, 5},
-                      Navfall{false, 0, 0, FensterZurueck, 0},
-                      Navfall{false, 1, 5, FensterVerlaufZurueck, 0}));
+INSTANTIATE_TEST_SUITE_P(Knoepfe, Navigation,
+                         ::testing::Values(Navfall{true, 0, 0, FensterAuswertenUndWeiter, 0},
+                                           Navfall{true, 0, 7, FensterAuswertenUndSeite, 7},
+                                           Navfall{true, 1, 7, FensterVerlaufVor, 0},
+                                           Navfall{false, 0, 5, FensterSeite, 5},
+                                           Navfall{false, 0, 0, FensterZurueck, 0},
+                                           Navfall{false, 1, 5, FensterVerlaufZurueck, 0}));
 
 TEST_F(Knoepfe, NavigationsknoepfeFolgenDerLage) {
     THNavWeiter weiter, verlaufVor;
@@ -391,7 +389,7 @@ TEST_F(Knoepfe, NavigationsknoepfeFolgenDerLage) {
     anders.Typ = 2;
     const auto setzen = [&](TNavigationslage Lage) {
         for (THNavKnopf* k : std::initializer_list<THNavKnopf*>{&weiter, &verlaufVor, &zurueck,
-                                                               &verlaufZurueck, &anders})
+                                                                &verlaufZurueck, &anders})
             k->NavigationSetzen(Lage);
     };
     setzen({true, false, false, true});
@@ -545,7 +543,8 @@ TEST_F(Knoepfe, GummibandMisstDenZugUndMeldetSelbst) {
     Loslassen(band, {60, 40}, Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_FALSE(band->Frame()->isVisible());
     EXPECT_FALSE(band->Schrift()->isVisible());
-    for (const auto& a : Aufrufe) ereignisse.push_back(a.TextNr);
+    for (const auto& a : Aufrufe)
+        ereignisse.push_back(a.TextNr);
     EXPECT_EQ(ereignisse, (std::vector<int>{101, 102, 103}));
     EXPECT_TRUE(Fenster.Maus.empty());
 }
@@ -570,17 +569,16 @@ TEST_P(Richtungen, RichtungUndBeschriftung) {
     EXPECT_EQ(band.Bezeichnung(), QString::fromUtf8(GetParam().Text));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Knoepfe, Richtungen,
-    ::testing::Values(Richtungsfall{{50, 50}, "mitte", "Zentrieren"},
-                      Richtungsfall{{60, 50}, "rechts", "Zentrieren"},
-                      Richtungsfall{{60, 40}, "rechts oben", "Kleiner"},
-                      Richtungsfall{{50, 40}, "oben", "Zentrieren"},
-                      Richtungsfall{{40, 40}, "links oben", "Letzte Ansicht"},
-                      Richtungsfall{{40, 50}, "links", "Zentrieren"},
-                      Richtungsfall{{40, 60}, "links unten", "Abbrechen"},
-                      Richtungsfall{{50, 60}, "unten", "Zentrieren"},
-                      Richtungsfall{{60, 60}, "rechts unten", "Größer"}));
+INSTANTIATE_TEST_SUITE_P(Knoepfe, Richtungen,
+                         ::testing::Values(Richtungsfall{{50, 50}, "mitte", "Zentrieren"},
+                                           Richtungsfall{{60, 50}, "rechts", "Zentrieren"},
+                                           Richtungsfall{{60, 40}, "rechts oben", "Kleiner"},
+                                           Richtungsfall{{50, 40}, "oben", "Zentrieren"},
+                                           Richtungsfall{{40, 40}, "links oben", "Letzte Ansicht"},
+                                           Richtungsfall{{40, 50}, "links", "Zentrieren"},
+                                           Richtungsfall{{40, 60}, "links unten", "Abbrechen"},
+                                           Richtungsfall{{50, 60}, "unten", "Zentrieren"},
+                                           Richtungsfall{{60, 60}, "rechts unten", "Größer"}));
 
 TEST_F(Knoepfe, GummibandMitLayoutEinsZiehtOhneUmschaltUndOhneBeschriftung) {
     LektionBauen(

@@ -4,10 +4,10 @@
 
 #include "ObjektTesthilfe.h"
 
-#include "mail/TMailzugang.h"
-#include "mail/TMailClient.h"
-#include "mail/TSmtpSenke.h"
 #include "actions/Aktionen.h"
+#include "mail/TMailClient.h"
+#include "mail/TMailzugang.h"
+#include "mail/TSmtpSenke.h"
 #include "objects/ereignisse/THMessage.h"
 #include "store/Config.h"
 #include "store/Lektion.h"

@@ -1,7 +1,7 @@
 #include "ObjektTesthilfe.h"
 
-#include "objects/kern/Feldregeln.h"
 #include "objects/ereignisse/Seitenereignisse.h"
+#include "objects/kern/Feldregeln.h"
 #include "store/Lektion.h"
 #include "store/Lektionsdateien.h"
 #include "vlmtab/LektionBauen.h"
@@ -52,7 +52,8 @@ TObjektliste& TTestfenster::Eintragen(TObjektliste*& Liste, QWidget* Objekt, int
     e->Nummer = Nummer;
     e->Typ = Typ;
     TObjektliste** ende = &Liste;
-    while (*ende) ende = &(*ende)->Naechster;
+    while (*ende)
+        ende = &(*ende)->Naechster;
     *ende = e;
     if (TSeitenobjekt* o = TSeitenobjekt::Von(Objekt)) o->Tag = Nummer;
     return *e;
@@ -70,8 +71,8 @@ void Lektionstest::TearDown() {
 
 void Lektionstest::LektionBauen(const std::string& Tabellen) {
     std::ostringstream meldungen;
-    ASSERT_EQ(vlmtab::LektionAusTextBauen(R"({"tables": {)" + Tabellen + "}}", "test",
-                                          Verzeichnis, meldungen),
+    ASSERT_EQ(vlmtab::LektionAusTextBauen(R"({"tables": {)" + Tabellen + "}}", "test", Verzeichnis,
+                                          meldungen),
               0)
         << meldungen.str();
     auto& orte = Lektionsorte();

@@ -9,8 +9,8 @@
 #include "objects/kern/TZielbereich.h"
 #include "objects/rollen/TAktionshorcher.h"
 #include "objects/rollen/TAktionskontext.h"
-#include "platform/Dokumente.h"
 #include "objects/rollen/TSeitenfensterwahl.h"
+#include "platform/Dokumente.h"
 #include "store/TAnwendungskontext.h"
 #include "support/AufzeichnenderDialogDienst.h"
 #include "support/Testverzeichnis.h"
@@ -38,8 +38,8 @@ public:
     QWidget* Fensterwidget() override { return this; }
     void FormMouseDown(QObject* Sender, Qt::MouseButton Knopf, Qt::KeyboardModifiers Umschalter,
                        QPoint Position) override;
-    void FormMouseMove(QObject* Sender, Qt::MouseButtons Knoepfe,
-                       Qt::KeyboardModifiers Umschalter, QPoint Position) override;
+    void FormMouseMove(QObject* Sender, Qt::MouseButtons Knoepfe, Qt::KeyboardModifiers Umschalter,
+                       QPoint Position) override;
     void FormMouseUp(QObject* Sender, Qt::MouseButton Knopf, Qt::KeyboardModifiers Umschalter,
                      QPoint Position) override;
     void EreignisAusloesen(int32_t Quelle, int EreignisNr) override;

@@ -4,16 +4,16 @@
 #include "ObjektTesthilfe.h"
 
 #include "objects/kern/Farbblende.h"
-#include "objects/texte/THSchatten.h"
-#include "objects/texte/THText.h"
-#include "objects/texte/Textdienste.h"
 #include "objects/rollen/TBegriffsdienst.h"
 #include "objects/rollen/TEffektuhr.h"
 #include "objects/rollen/TSystemwertdienst.h"
-#include "store/TAnwendungskontext.h"
+#include "objects/texte/THSchatten.h"
+#include "objects/texte/THText.h"
+#include "objects/texte/Textdienste.h"
 #include "platform/Schriften.h"
 #include "store/Config.h"
 #include "store/Lektion.h"
+#include "store/TAnwendungskontext.h"
 #include "support/QtAnwendung.h"
 
 #include <QFontInfo>

@@ -17,9 +17,12 @@ auto* const qt = ::testing::AddGlobalTestEnvironment(new QtAnwendung);
 
 TEST(Farben, RgbWerteSindBlauGruenRot) {
     const std::pair<int32_t, QColor> faelle[] = {
-        {0, QColor(0, 0, 0)},           {255, QColor(255, 0, 0)},
-        {65535, QColor(255, 255, 0)},   {0xFF0000, QColor(0, 0, 255)},
-        {16777215, QColor(255, 255, 255)}, {0x00336699, QColor(0x99, 0x66, 0x33)},
+        {0, QColor(0, 0, 0)},
+        {255, QColor(255, 0, 0)},
+        {65535, QColor(255, 255, 0)},
+        {0xFF0000, QColor(0, 0, 255)},
+        {16777215, QColor(255, 255, 255)},
+        {0x00336699, QColor(0x99, 0x66, 0x33)},
         {0x1FFFFFFF, QColor(255, 255, 255)}, // bits above blue carry no colour
     };
     for (const auto& [wert, farbe] : faelle)
@@ -29,10 +32,10 @@ TEST(Farben, RgbWerteSindBlauGruenRot) {
 TEST(Farben, SystemfarbenMitRolleKommenAusDerPalette) {
     const QPalette p = QGuiApplication::palette();
     const std::pair<int32_t, QColor> faelle[] = {
-        {-16777201, p.color(QPalette::Button)},         // 15 button face
-        {-16777211, p.color(QPalette::Base)},           // 5 window background
-        {-16777198, p.color(QPalette::ButtonText)},     // 18 button text
-        {-16777203, p.color(QPalette::Highlight)},      // 13 highlight
+        {-16777201, p.color(QPalette::Button)},                   // 15 button face
+        {-16777211, p.color(QPalette::Base)},                     // 5 window background
+        {-16777198, p.color(QPalette::ButtonText)},               // 18 button text
+        {-16777203, p.color(QPalette::Highlight)},                // 13 highlight
         {-16777199, p.color(QPalette::Disabled, QPalette::Text)}, // 17 grey text
     };
     for (const auto& [wert, farbe] : faelle)
@@ -79,10 +82,10 @@ TEST(Mauszeiger, CodesDerObjektfelder) {
 TEST(Mauszeiger, StandardcursorUndSlots) {
     CursorSlotsLaden();
     const std::pair<int, Qt::CursorShape> faelle[] = {
-        {0, Qt::ArrowCursor},         {-1, Qt::BlankCursor},   {-3, Qt::CrossCursor},
-        {-4, Qt::IBeamCursor},        {-7, Qt::SizeVerCursor}, {-11, Qt::WaitCursor},
+        {0, Qt::ArrowCursor},          {-1, Qt::BlankCursor},    {-3, Qt::CrossCursor},
+        {-4, Qt::IBeamCursor},         {-7, Qt::SizeVerCursor},  {-11, Qt::WaitCursor},
         {-21, Qt::PointingHandCursor}, {-22, Qt::SizeAllCursor}, {-23, Qt::ArrowCursor},
-        {12, Qt::BitmapCursor},       {7, Qt::ArrowCursor}};
+        {12, Qt::BitmapCursor},        {7, Qt::ArrowCursor}};
     for (const auto& [nummer, form] : faelle)
         EXPECT_EQ(Standardcursor(nummer).shape(), form) << nummer;
     EXPECT_EQ(Objektcursor(20).shape(), Qt::BitmapCursor);

@@ -220,7 +220,6 @@ TEST_F(QtDialogDienstTest, SofortBeendenEndetMitDemStatus) {
         ::testing::ExitedWithCode(3), "");
 }
 
-
 // The learner's message window: yellow, the text read-only, "weiter ..." closes it.
 TEST_F(QtDialogDienstTest, MeldungsfensterZeigtDenTextUndSchliesstMitWeiter) {
     QString titel, text, knopf;
@@ -259,7 +258,8 @@ TEST(TDefaultFenster, BildlaufleisteAbSechsZeilen) {
     for (const auto& [zeilen, bildlauf] :
          {std::pair{1, false}, std::pair{5, false}, std::pair{6, true}, std::pair{9, true}}) {
         QStringList text;
-        for (int i = 0; i < zeilen; ++i) text << QStringLiteral("Zeile %1").arg(i + 1);
+        for (int i = 0; i < zeilen; ++i)
+            text << QStringLiteral("Zeile %1").arg(i + 1);
         const TDefaultFenster fenster(text.join(QStringLiteral("\r\n")));
         EXPECT_EQ(fenster.Textfeld->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn, bildlauf)
             << zeilen << " Zeilen";

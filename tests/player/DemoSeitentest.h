@@ -3,10 +3,10 @@
 // media into the test's directory, opened, and the page's objects are built in a learner
 // window.
 
+#include "Spielerumgebung.h"
 #include "objects/ObjektTesthilfe.h"
 #include "objects/kern/TObjektliste.h"
 #include "player/THauptfenster.h"
-#include "Spielerumgebung.h"
 
 #include <cstdint>
 
@@ -18,8 +18,7 @@ protected:
     virtual int32_t Seitennummer() const = 0;
 
     // The object `Nr` of the page as `Klasse`; none when it is not there or of another class.
-    template <class Klasse>
-    Klasse* Objekt(int32_t Nr) {
+    template <class Klasse> Klasse* Objekt(int32_t Nr) {
         TObjektliste* e = ObjektAufSeite(Fenster->ObjektlisteKopf, Nr);
         return e ? dynamic_cast<Klasse*>(e->Objekt.data()) : nullptr;
     }

@@ -1,13 +1,13 @@
 #include "player/Navigation.h"
-#include "objects/knoepfe/THFunktionsSchaltflaeche.h"
+#include "Spielerumgebung.h"
 #include "objects/kern/TObjektliste.h"
+#include "objects/knoepfe/THFunktionsSchaltflaeche.h"
 #include "platform/Befehle.h"
 #include "platform/Drucken.h"
 #include "platform/Protokoll.h"
-#include "player/Programmende.h"
 #include "platform/TBefehlspost.h"
 #include "player/Navigationsknoepfe.h"
-#include "Spielerumgebung.h"
+#include "player/Programmende.h"
 #include "player/TFensterliste.h"
 #include "player/THauptfenster.h"
 #include "store/Config.h"
@@ -88,9 +88,7 @@ public:
         return zeilen;
     }
 
-    std::vector<int32_t> Verlauf() {
-        return Fenster->Verlauf.Seiten();
-    }
+    std::vector<int32_t> Verlauf() { return Fenster->Verlauf.Seiten(); }
 
     fs::path Lektion, Protokoll;
     TSpielerumgebung Umgebung;
@@ -375,7 +373,8 @@ TEST_F(Navigation, NavigationsknoepfeFolgenSeiteUndVerlauf) {
                 {"nr": 6, "fields": {"1200": "62", "1231": "3"}},
                 {"nr": 7, "fields": {"1200": "11", "1231": "5"}}])");
     std::vector<QWidget*> k;
-    for (TObjektliste* e = Fenster->ObjektlisteKopf; e; e = e->Naechster) k.push_back(e->Objekt);
+    for (TObjektliste* e = Fenster->ObjektlisteKopf; e; e = e->Naechster)
+        k.push_back(e->Objekt);
     ASSERT_EQ(k.size(), 7u);
     auto zustand = [&](int i) { return qobject_cast<THFunktionsSchaltflaeche*>(k[i])->Zustand(); };
     struct Fall {
@@ -428,4 +427,3 @@ TEST_F(Navigation, BefehlSendenVersuchtEsEinZweitesMal) {
 }
 
 } // namespace
-

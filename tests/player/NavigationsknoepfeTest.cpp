@@ -2,21 +2,20 @@
 // is possible from the page and in the window's history; a move over the window drops the
 // pointed-at look of picture buttons.
 
+#include "player/Navigationsknoepfe.h"
+#include "Spielerumgebung.h"
 #include "objects/ObjektTesthilfe.h"
 #include "objects/knoepfe/THFunktionsSchaltflaeche.h"
 #include "objects/knoepfe/THNavKnopf.h"
 #include "objects/knoepfe/THSchaltflaeche.h"
-#include "player/Navigationsknoepfe.h"
 #include "player/Objektliste.h"
 #include "player/THauptfenster.h"
-#include "Spielerumgebung.h"
 #include "store/Lektion.h"
 #include "support/QtAnwendung.h"
 
 #include <QPainter>
 
 namespace {
-
 
 const char* const Lektion = R"(
     "States.tab": [{"nr": 1, "fields": {"100": "10"}}, {"nr": 2, "fields": {"100": "20"}},
@@ -46,8 +45,7 @@ protected:
         delete Fenster;
         Lektionstest::TearDown();
     }
-    template <class K>
-    K* Objekt(int32_t Nr) {
+    template <class K> K* Objekt(int32_t Nr) {
         return qobject_cast<K*>(ObjektMitNummer(Fenster->ObjektlisteKopf, Nr)->Objekt);
     }
 

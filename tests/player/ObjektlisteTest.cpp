@@ -2,24 +2,24 @@
 // others go, new ones are created by the factory and shown by the page's rules; containers
 // and objects shown on demand.
 
+#include "player/Objektliste.h"
+#include "Spielerumgebung.h"
 #include "actions/Aktionen.h"
 #include "mail/TMailzugang.h"
 #include "objects/ObjektTesthilfe.h"
 #include "objects/bilder/THBevel.h"
 #include "objects/bilder/THBitmap.h"
-#include "objects/texte/THLabel.h"
-#include "objects/ereignisse/THMessage.h"
-#include "objects/texte/THSchatten.h"
 #include "objects/bilder/THShape.h"
-#include "objects/texte/THText.h"
 #include "objects/eingabe/THEditfeld.h"
 #include "objects/eingabe/THMaskEdit.h"
 #include "objects/eingabe/THMemo.h"
 #include "objects/eingabe/THSB_Editfeld.h"
+#include "objects/ereignisse/THMessage.h"
+#include "objects/texte/THLabel.h"
+#include "objects/texte/THSchatten.h"
+#include "objects/texte/THText.h"
 #include "player/ObjektFabrik.h"
-#include "player/Objektliste.h"
 #include "player/THauptfenster.h"
-#include "Spielerumgebung.h"
 #include "store/Lektion.h"
 #include "support/QtAnwendung.h"
 
@@ -77,7 +77,8 @@ protected:
     }
     TObjektliste* Eintrag(int Position) const {
         TObjektliste* e = Fenster->ObjektlisteKopf;
-        for (int i = 0; e && i < Position; ++i) e = e->Naechster;
+        for (int i = 0; e && i < Position; ++i)
+            e = e->Naechster;
         return e;
     }
 
@@ -183,7 +184,8 @@ TEST_F(Objektliste, FehlendeSaetzeFehlenUndKeineZahlBeendetDieListe) {
 
 TEST_F(Objektliste, UnsichtbareTypenBleibenVerborgen) {
     Seite({"5", "7", "9", "11"});
-    for (int32_t nr : {5, 7, 9}) EXPECT_FALSE(Objekt(nr)->isHidden()) << nr;
+    for (int32_t nr : {5, 7, 9})
+        EXPECT_FALSE(Objekt(nr)->isHidden()) << nr;
     EXPECT_TRUE(Objekt(11)->isHidden());
 }
 
@@ -224,7 +226,8 @@ TEST_F(Objektliste, ContainerHatSeineEigeneListe) {
     // The object 5 of the page is found first, the container's one after it.
     EXPECT_EQ(ObjektMitNummer(Fenster->ObjektlisteKopf, 5)->Objekt->parentWidget(), Fenster);
 
-    const QPointer<QWidget> alt = neun->Objekt, fuenf = ObjektMitNummer(container->Liste, 5)->Objekt;
+    const QPointer<QWidget> alt = neun->Objekt,
+                            fuenf = ObjektMitNummer(container->Liste, 5)->Objekt;
     ContainerlisteAufbauen(*Fenster, container->Liste, {"9"}, container, 0, 0);
     EXPECT_EQ(container->Liste->Objekt, alt);
     EXPECT_EQ(container->Liste->Stapelnummer, 0);

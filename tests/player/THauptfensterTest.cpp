@@ -1,14 +1,14 @@
+#include "player/THauptfenster.h"
+#include "Spielerumgebung.h"
 #include "actions/Aktionen.h"
 #include "objects/kern/TObjektliste.h"
+#include "platform/Befehle.h"
 #include "platform/Bildschirm.h"
 #include "platform/Protokoll.h"
-#include "platform/Befehle.h"
 #include "player/Navigation.h"
 #include "player/TDebug.h"
 #include "player/TFensterliste.h"
-#include "player/THauptfenster.h"
 #include "player/Werkzeugfenster.h"
-#include "Spielerumgebung.h"
 #include "store/Config.h"
 #include "store/Lektion.h"
 #include "store/Lektionsdateien.h"
@@ -69,9 +69,10 @@ protected:
     // Builds the lesson from its tables' JSON and opens it (without a window yet).
     void Bauen(const std::string& Tabellen, const std::string& Ini = R"({"State": {"Nr": "1"}})") {
         std::ostringstream meldungen;
-        ASSERT_EQ(vlmtab::LektionAusTextBauen(R"({"tables": {)" + Tabellen + R"(}, "ini": )" + Ini + "}",
-                                              "test", Lektion, meldungen),
-                  0)
+        ASSERT_EQ(
+            vlmtab::LektionAusTextBauen(R"({"tables": {)" + Tabellen + R"(}, "ini": )" + Ini + "}",
+                                        "test", Lektion, meldungen),
+            0)
             << meldungen.str();
         auto& orte = Lektionsorte();
         orte = TLektionsorte{};
@@ -166,7 +167,8 @@ TEST_F(Lernerfenster, PlatzierungNachPositionsart) {
         QPoint Ecke;
     };
     Fenster->Oeffnerposition = QPoint(5, 7);
-    for (const Fall& f : {Fall{2, {45, 57}}, Fall{3, {40, 50}}, Fall{4, {1024 / 2 - 300 - 50, 768 / 2 - 100}}}) {
+    for (const Fall& f :
+         {Fall{2, {45, 57}}, Fall{3, {40, 50}}, Fall{4, {1024 / 2 - 300 - 50, 768 / 2 - 100}}}) {
         GeheZuSeite(*Fenster, f.Seite);
         EXPECT_EQ(Fenster->pos(), f.Ecke) << "page " << f.Seite;
         EXPECT_EQ(Fenster->size(), QSize(300, 200)) << "page " << f.Seite;
@@ -346,11 +348,13 @@ TEST_F(Lernerfenster, StartseiteAusKommandozeileKonfigurationOderErsterSatz) {
         std::string Parameter, Nr;
         int32_t Seite;
     };
-    for (const Fall& f : {Fall{"3", "2", 3}, Fall{"abc", "2", 2}, Fall{"", "7", 3}, Fall{"0", "1", 1}}) {
+    for (const Fall& f :
+         {Fall{"3", "2", 3}, Fall{"abc", "2", 2}, Fall{"", "7", 3}, Fall{"0", "1", 1}}) {
         SCOPED_TRACE(f.Parameter + "/" + f.Nr);
-        Bauen(R"("States.tab": [{"nr": 1, "fields": {"100": "3"}}, {"nr": 2, "fields": {"100": "2"}},
+        Bauen(
+            R"("States.tab": [{"nr": 1, "fields": {"100": "3"}}, {"nr": 2, "fields": {"100": "2"}},
                                 {"nr": 3, "fields": {"100": "1"}}])",
-              R"({"State": {"Nr": ")" + f.Nr + R"("}})");
+            R"({"State": {"Nr": ")" + f.Nr + R"("}})");
         Kommandozeilenseite() = f.Parameter;
         Zeigen();
         EXPECT_EQ(Fenster->Seitennummer, f.Seite);
@@ -415,7 +419,8 @@ TEST_F(Lernerfenster, TestfensterZeigtDieFormen) {
     QTableWidget* grid = test->StringGrid;
     bool hauptfenster = false, anzahl = false;
     for (int i = 0; i < grid->rowCount(); ++i) {
-        hauptfenster |= grid->item(i, 0)->text() == "Hauptfenster" && grid->item(i, 1)->text() == "sichtbar";
+        hauptfenster |=
+            grid->item(i, 0)->text() == "Hauptfenster" && grid->item(i, 1)->text() == "sichtbar";
         anzahl |= grid->item(i, 0)->text() == "Fensteranzahl";
     }
     EXPECT_TRUE(hauptfenster);
@@ -425,7 +430,6 @@ TEST_F(Lernerfenster, TestfensterZeigtDieFormen) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(FensterSichtbar(TDebug::Formtag));
 }
-
 
 // The object actions reach the current learner window: its default page, the window list
 // and the learner data.

@@ -1,11 +1,11 @@
 // Texts in the page build: a text that stays on the next page greys itself out when it is
 // asked to.
 
+#include "Spielerumgebung.h"
 #include "objects/ObjektTesthilfe.h"
 #include "objects/texte/THText.h"
 #include "player/Objektliste.h"
 #include "player/THauptfenster.h"
-#include "Spielerumgebung.h"
 #include "store/Lektion.h"
 
 namespace {

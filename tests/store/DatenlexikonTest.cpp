@@ -13,7 +13,8 @@ std::vector<std::string> Spalten(const std::string& Zeile) {
     std::vector<std::string> s;
     std::stringstream in(Zeile);
     std::string teil;
-    while (std::getline(in, teil, '\t')) s.push_back(teil);
+    while (std::getline(in, teil, '\t'))
+        s.push_back(teil);
     if (!Zeile.empty() && Zeile.back() == '\t') s.emplace_back();
     return s;
 }
@@ -77,8 +78,11 @@ TEST(Datenlexikon, UnbenannteUndFehlendeFelder) {
     TTabelle seiten(0, "unbenutzt");
     EXPECT_EQ(seiten.Feldname(1201), "####");
     EXPECT_EQ(seiten.Feldname(112), "Hintergrundfarbe");
-    EXPECT_EQ(seiten.Feldname(160), "N\xE4" "chsterState");
-    EXPECT_EQ(seiten.FeldIdVonName("N\xE4" "chsterState"), 160);
+    EXPECT_EQ(seiten.Feldname(160), "N\xE4"
+                                    "chsterState");
+    EXPECT_EQ(seiten.FeldIdVonName("N\xE4"
+                                   "chsterState"),
+              160);
     EXPECT_EQ(seiten.FeldIdVonName("gibt es nicht"), 0);
     EXPECT_EQ(seiten.Tabellentitel(), "StateTabelle");
 }

@@ -32,4 +32,6 @@ void AufzeichnenderDialogDienst::WarteCursor(bool An) {
     WarteCursorMaxTiefe = std::max(WarteCursorMaxTiefe, WarteCursorTiefe);
 }
 
-void AufzeichnenderDialogDienst::SofortBeenden(int Status) { throw ProgrammBeendet(Status); }
+void AufzeichnenderDialogDienst::SofortBeenden(int Status) {
+    throw ProgrammBeendet(Status);
+}

@@ -18,8 +18,7 @@ struct AufgezeichneteNachricht {
 
 // Thrown where the program would have ended at once.
 struct ProgrammBeendet : std::runtime_error {
-    explicit ProgrammBeendet(int Status)
-        : std::runtime_error("Programm beendet"), Status(Status) {}
+    explicit ProgrammBeendet(int Status) : std::runtime_error("Programm beendet"), Status(Status) {}
     int Status;
 };
 
@@ -29,8 +28,8 @@ public:
     AufzeichnenderDialogDienst();
     ~AufzeichnenderDialogDienst() override;
 
-    Knopf Nachricht(Symbol Art, const std::string& Titel, const std::string& Text,
-                    unsigned Knoepfe, Knopf Vorgabe) override;
+    Knopf Nachricht(Symbol Art, const std::string& Titel, const std::string& Text, unsigned Knoepfe,
+                    Knopf Vorgabe) override;
     bool Eingabe(const std::string& Titel, const std::string& Aufforderung,
                  std::string& Wert) override;
     void WarteCursor(bool An) override;

@@ -103,8 +103,8 @@ TEST_F(DemoLektion, ObjekteZeigenTexteFormenUndRahmen) {
         // Every page a button, link or navigation button names exists; a navigation button
         // without target steps to the next or previous page.
         const int32_t ziel = objekte.LeseZahl(o, 1218);
-        const bool verzweigt = typ == 4 || typ == 11 || typ == 12 || typ == 15 || typ == 32 ||
-                               typ == 41 || typ == 60;
+        const bool verzweigt =
+            typ == 4 || typ == 11 || typ == 12 || typ == 15 || typ == 32 || typ == 41 || typ == 60;
         const bool springt = typ != 11 && typ != 15 && objekte.LeseZahl(o, 1231) == 3;
         if (verzweigt && (ziel != 0 || springt)) {
             EXPECT_NE(Seite(ziel), nullptr) << "object " << o->Nr;

@@ -15,27 +15,13 @@ std::string JsonZeichenkette(std::string_view Utf8) {
     s.reserve(Utf8.size() + 2);
     for (const char c : Utf8) {
         switch (c) {
-        case '"':
-            s += "\\\"";
-            break;
-        case '\\':
-            s += "\\\\";
-            break;
-        case '\b':
-            s += "\\b";
-            break;
-        case '\f':
-            s += "\\f";
-            break;
-        case '\n':
-            s += "\\n";
-            break;
-        case '\r':
-            s += "\\r";
-            break;
-        case '\t':
-            s += "\\t";
-            break;
+        case '"': s += "\\\""; break;
+        case '\\': s += "\\\\"; break;
+        case '\b': s += "\\b"; break;
+        case '\f': s += "\\f"; break;
+        case '\n': s += "\\n"; break;
+        case '\r': s += "\\r"; break;
+        case '\t': s += "\\t"; break;
         default:
             if (static_cast<unsigned char>(c) < 0x20) {
                 char puffer[8];
@@ -93,15 +79,9 @@ public:
         Leerraum();
         if (i >= Text.size()) return;
         switch (Text[i]) {
-        case '{':
-            Objekt(Pfad);
-            break;
-        case '[':
-            Feld(Pfad);
-            break;
-        case '"':
-            Zeichenkette();
-            break;
+        case '{': Objekt(Pfad); break;
+        case '[': Feld(Pfad); break;
+        case '"': Zeichenkette(); break;
         default:
             while (i < Text.size() && !Einer(Text[i], ",]} \t\r\n"))
                 ++i;

@@ -1,15 +1,15 @@
 #include "objects/bereiche/THFunktion.h"
 
-#include "objects/rollen/TSystemwertdienst.h"
-#include "store/TAnwendungskontext.h"
 #include "objects/kern/Feldregeln.h"
 #include "objects/kern/TObjektliste.h"
 #include "objects/kern/TSeitenfenster.h"
+#include "objects/rollen/TSystemwertdienst.h"
 #include "platform/AnsiText.h"
 #include "platform/Farben.h"
 #include "platform/Mauszeiger.h"
 #include "platform/Schriften.h"
 #include "store/Feldnummern.h"
+#include "store/TAnwendungskontext.h"
 #include "store/TTabelle.h"
 
 #include <QMouseEvent>
@@ -96,8 +96,8 @@ std::string THFunktion::Systemwert(int Anzeige) const {
     TiefDurchlaufen(fenster ? fenster->Objektliste() : nullptr, [&](TObjektliste& e) {
         if (!e.Objekt || e.Objekt == this) return true;
         const QRect r = RechteckImFenster(*e.Objekt);
-        if (r.left() > gezogen.left() && r.top() > gezogen.top() &&
-            r.right() < gezogen.right() && r.bottom() < gezogen.bottom()) {
+        if (r.left() > gezogen.left() && r.top() > gezogen.top() && r.right() < gezogen.right() &&
+            r.bottom() < gezogen.bottom()) {
             if (anzahl++) nummern += ",";
             nummern += std::to_string(e.Nummer);
         }

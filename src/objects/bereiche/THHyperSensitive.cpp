@@ -20,8 +20,7 @@ THHyperSensitive::THHyperSensitive(QWidget* Eltern) : THXPaintBox(Eltern) {
 
 void THHyperSensitive::MausGedrueckt(QMouseEvent& Ereignis) {
     const QPointer<QWidget> lebt(this);
-    if (Ereignis.button() == Qt::LeftButton)
-        LinkaktionDurchfuehren(Aktionsfelder, Beschreibung);
+    if (Ereignis.button() == Qt::LeftButton) LinkaktionDurchfuehren(Aktionsfelder, Beschreibung);
     if (lebt && Aktionsfelder.Mailaktion()) setEnabled(false);
 }
 

@@ -1,10 +1,10 @@
 #include "objects/bereiche/THMouseSensitive.h"
 
-#include "objects/rollen/TSystemwertdienst.h"
-#include "store/TAnwendungskontext.h"
 #include "objects/kern/Feldregeln.h"
 #include "objects/kern/TSeitenfenster.h"
+#include "objects/rollen/TSystemwertdienst.h"
 #include "store/Feldnummern.h"
+#include "store/TAnwendungskontext.h"
 #include "store/TTabelle.h"
 
 #include <QMouseEvent>

@@ -17,7 +17,8 @@ QImage OhneFarbe(const QImage& Bild, QRgb Schluessel) {
     for (int y = 0; y < ergebnis.height(); ++y) {
         auto* zeile = reinterpret_cast<QRgb*>(ergebnis.scanLine(y));
         for (int x = 0; x < ergebnis.width(); ++x)
-            if (qRgb(qRed(zeile[x]), qGreen(zeile[x]), qBlue(zeile[x])) == (Schluessel | 0xFF000000))
+            if (qRgb(qRed(zeile[x]), qGreen(zeile[x]), qBlue(zeile[x])) ==
+                (Schluessel | 0xFF000000))
                 zeile[x] = 0;
     }
     return ergebnis;

@@ -28,7 +28,7 @@ THShape::THShape(QWidget* Eltern)
 }
 
 void THShape::FigurSetzen(const std::string& Name) {
-    static const char* const namen[] = {"stRectangle", "stSquare", "stRoundRect",
+    static const char* const namen[] = {"stRectangle",   "stSquare",  "stRoundRect",
                                         "stRoundSquare", "stEllipse", "stCircle"};
     const auto it = std::find(std::begin(namen), std::end(namen), Name);
     if (it == std::end(namen)) return;

@@ -17,7 +17,14 @@ class THShape : public QWidget, public TSeitenobjekt {
     Q_PROPERTY(bool verschiebbar READ IstVerschiebbar WRITE VerschiebbarSetzen)
     Q_PROPERTY(int Ziel MEMBER Ziel)
 public:
-    enum class TShapeType { stRectangle, stSquare, stRoundRect, stRoundSquare, stEllipse, stCircle };
+    enum class TShapeType {
+        stRectangle,
+        stSquare,
+        stRoundRect,
+        stRoundSquare,
+        stEllipse,
+        stCircle
+    };
 
     explicit THShape(QWidget* Eltern = nullptr);
 

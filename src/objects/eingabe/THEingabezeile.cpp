@@ -1,9 +1,9 @@
 #include "objects/eingabe/THEingabezeile.h"
 
-#include "objects/kern/Feldregeln.h"
-#include "objects/kern/TSeitenfenster.h"
 #include "objects/eingabe/Eingabedienste.h"
 #include "objects/eingabe/Eingabefarbe.h"
+#include "objects/kern/Feldregeln.h"
+#include "objects/kern/TSeitenfenster.h"
 #include "platform/AnsiText.h"
 #include "platform/Schriften.h"
 #include "store/Datensaetze.h"

@@ -1,10 +1,10 @@
 #include "objects/eingabe/THMemo.h"
 
+#include "objects/eingabe/Eingabefarbe.h"
+#include "objects/eingabe/TKindmaus.h"
 #include "objects/kern/Feldregeln.h"
 #include "objects/kern/TObjektliste.h"
 #include "objects/kern/TSeitenfenster.h"
-#include "objects/eingabe/Eingabefarbe.h"
-#include "objects/eingabe/TKindmaus.h"
 #include "platform/AnsiText.h"
 #include "platform/Farben.h"
 #include "store/TTabelle.h"

@@ -1,7 +1,7 @@
 #include "objects/ereignisse/THMessage.h"
 
-#include "objects/rollen/Aktionsanforderung.h"
 #include "objects/kern/Feldregeln.h"
+#include "objects/rollen/Aktionsanforderung.h"
 #include "platform/AnsiText.h"
 #include "platform/Farben.h"
 #include "store/Feldnummern.h"

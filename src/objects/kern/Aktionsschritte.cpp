@@ -35,7 +35,8 @@ bool TAktionsfelder::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t 
         Scriptname = Tabelle.LeseText(Satz, FeldId);
     else if ((Gehalten & Menue) && FeldId == Feld::Objekte::MenueNummer)
         Menuenummer = Tabelle.LeseZahl(Satz, FeldId);
-    else return false;
+    else
+        return false;
     return true;
 }
 

@@ -2,9 +2,9 @@
 
 #include "objects/rollen/TEffektuhr.h"
 #include "store/Datenlexikon.h"
-#include "store/TAnwendungskontext.h"
 #include "store/Feldnummern.h"
 #include "store/Lektion.h"
+#include "store/TAnwendungskontext.h"
 
 #include <QThread>
 #include <QWidget>

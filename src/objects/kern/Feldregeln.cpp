@@ -10,8 +10,8 @@
 #include <QWidget>
 
 #include <fstream>
-#include <unordered_map>
 #include <iterator>
+#include <unordered_map>
 
 QColor FeldFarbe(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     return Lektionsfarbe(Tabelle.LeseZahl(Satz, FeldId));
@@ -88,7 +88,8 @@ QImage BildLaden(const std::filesystem::path& Datei) {
 
     std::ifstream datei(Datei, std::ios::binary);
     if (!datei) return {};
-    const std::string bytes{std::istreambuf_iterator<char>(datei), std::istreambuf_iterator<char>()};
+    const std::string bytes{std::istreambuf_iterator<char>(datei),
+                            std::istreambuf_iterator<char>()};
     QImage bild;
     bild.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()));
     if (bild.isNull()) return bild;

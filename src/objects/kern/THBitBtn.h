@@ -12,7 +12,7 @@ class THBitBtn : public QPushButton, public TSeitenobjekt {
 public:
     explicit THBitBtn(QWidget* Eltern = nullptr);
 
-    std::string Pfadname; // field 1273
+    std::string Pfadname;  // field 1273
     std::string Dateiname; // field 1210
 
     // Loads the glyph from the lesson directory + `Pfadname` + `Dateiname`; a picture that

@@ -18,9 +18,9 @@ struct TObjektliste {
     int16_t Typ = 0;                   // object type code (field 1200)
     TObjektliste* Naechster = nullptr; // next entry of the same list
     TObjektliste* TiefNaechster = nullptr;
-    std::string Beschreibung;          // field 1201, Windows-1252
+    std::string Beschreibung; // field 1201, Windows-1252
     int32_t Stapelnummer = 0;
-    bool Nachgeladen = false;          // added by an action, not by the page's list
+    bool Nachgeladen = false; // added by an action, not by the page's list
 
     // The page object behind the control, none when there is no control.
     TSeitenobjekt* Seitenobjekt() const;

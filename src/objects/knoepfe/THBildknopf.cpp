@@ -1,7 +1,7 @@
 #include "objects/knoepfe/THBildknopf.h"
 
-#include "objects/kern/Feldregeln.h"
 #include "objects/bilder/THBitmap.h"
+#include "objects/kern/Feldregeln.h"
 #include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 

@@ -17,8 +17,8 @@ class THBildknopf : public QWidget, public TSeitenobjekt {
 public:
     bool Fensterlos() const override { return true; }
 
-    std::string Pfadname; // field 1273
-    std::string Dateiname; // field 1210
+    std::string Pfadname;   // field 1273
+    std::string Dateiname;  // field 1210
     int32_t Bildbreite = 0; // width of one piece; 0: the whole strip
     bool Transparent = false;
 

@@ -1,12 +1,12 @@
 #include "objects/knoepfe/THNavKnopf.h"
 
-#include "objects/rollen/TLernfensterdienst.h"
-#include "store/TAnwendungskontext.h"
-#include "objects/knoepfe/Klang.h"
 #include "objects/kern/TSeitenfenster.h"
+#include "objects/knoepfe/Klang.h"
+#include "objects/rollen/TLernfensterdienst.h"
 #include "platform/AnsiText.h"
 #include "platform/Befehle.h"
 #include "store/Feldnummern.h"
+#include "store/TAnwendungskontext.h"
 #include "store/TTabelle.h"
 
 namespace {
@@ -49,8 +49,10 @@ void THNavWeiter::BefehlSenden() {
 }
 
 void THNavWeiter::NavigationSetzen(const TNavigationslage& Lage) {
-    if (Typ == NachSeiten) setEnabled(!Lage.LetzteSeite);
-    else if (Typ == ImVerlauf) setEnabled(Lage.VorMoeglich);
+    if (Typ == NachSeiten)
+        setEnabled(!Lage.LetzteSeite);
+    else if (Typ == ImVerlauf)
+        setEnabled(Lage.VorMoeglich);
 }
 
 THNavZurueck::THNavZurueck(QWidget* Eltern) : THNavKnopf(Eltern, QSize(25, 25)) {}
@@ -67,6 +69,8 @@ void THNavZurueck::BefehlSenden() {
 }
 
 void THNavZurueck::NavigationSetzen(const TNavigationslage& Lage) {
-    if (Typ == NachSeiten) setEnabled(!Lage.ErsteSeite);
-    else if (Typ == ImVerlauf) setEnabled(Lage.ZurueckMoeglich);
+    if (Typ == NachSeiten)
+        setEnabled(!Lage.ErsteSeite);
+    else if (Typ == ImVerlauf)
+        setEnabled(Lage.ZurueckMoeglich);
 }

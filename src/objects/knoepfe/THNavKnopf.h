@@ -2,8 +2,8 @@
 // The navigation buttons forward and back: with `Typ` 0 they step through the pages (or go
 // to their target page), with `Typ` 1 through the window's history.
 
-#include "objects/knoepfe/Navigationslage.h"
 #include "objects/kern/THBitBtn.h"
+#include "objects/knoepfe/Navigationslage.h"
 
 #include <cstdint>
 

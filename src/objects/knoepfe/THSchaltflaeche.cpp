@@ -1,11 +1,11 @@
 #include "objects/knoepfe/THSchaltflaeche.h"
 
-#include "objects/rollen/TLernfensterdienst.h"
-#include "store/TAnwendungskontext.h"
-#include "objects/knoepfe/Klang.h"
 #include "objects/kern/TObjektliste.h"
 #include "objects/kern/TSeitenfenster.h"
+#include "objects/knoepfe/Klang.h"
+#include "objects/rollen/TLernfensterdienst.h"
 #include "store/Feldnummern.h"
+#include "store/TAnwendungskontext.h"
 #include "store/TTabelle.h"
 
 #include <QMouseEvent>

@@ -13,8 +13,8 @@ public:
     explicit THSchaltflaeche(QWidget* Eltern = nullptr);
 
     TAktionsfelder Aktionsfelder{TAktionsfelder::Hilfe | TAktionsfelder::Script};
-    int32_t Effekt = 0;       // click effect (field 1279)
-    std::string Fenstername;  // window target (field 1285), kept
+    int32_t Effekt = 0;      // click effect (field 1279)
+    std::string Fenstername; // window target (field 1285), kept
 
     bool Aktiv() const { return isEnabled(); }
     // Active shows the normal picture and takes mouse input; inactive shows the inactive

@@ -111,11 +111,10 @@ void THSpeedButton::Anordnen(QRect& Glyphfeld, QRect& Textfeld) const {
     const QSize schrift = text.isEmpty() ? QSize() : fontMetrics().size(Qt::TextShowMnemonic, text);
     const bool nebeneinander = Layout != 2 && Layout != 3;
     const int luecke = glyph.isEmpty() || schrift.isEmpty() ? 0 : Abstand;
-    const QSize ganz = nebeneinander
-                           ? QSize(glyph.width() + luecke + schrift.width(),
-                                   std::max(glyph.height(), schrift.height()))
-                           : QSize(std::max(glyph.width(), schrift.width()),
-                                   glyph.height() + luecke + schrift.height());
+    const QSize ganz = nebeneinander ? QSize(glyph.width() + luecke + schrift.width(),
+                                             std::max(glyph.height(), schrift.height()))
+                                     : QSize(std::max(glyph.width(), schrift.width()),
+                                             glyph.height() + luecke + schrift.height());
     QRect feld(QPoint(0, 0), ganz);
     feld.moveCenter(rect().center());
 
@@ -124,23 +123,23 @@ void THSpeedButton::Anordnen(QRect& Glyphfeld, QRect& Textfeld) const {
     switch (Layout) {
     case 1:
         Textfeld.moveTopLeft(QPoint(feld.left(), feld.center().y() - schrift.height() / 2));
-        Glyphfeld.moveTopLeft(QPoint(feld.right() + 1 - glyph.width(),
-                                     feld.center().y() - glyph.height() / 2));
+        Glyphfeld.moveTopLeft(
+            QPoint(feld.right() + 1 - glyph.width(), feld.center().y() - glyph.height() / 2));
         break;
     case 2:
         Glyphfeld.moveTopLeft(QPoint(feld.center().x() - glyph.width() / 2, feld.top()));
-        Textfeld.moveTopLeft(QPoint(feld.center().x() - schrift.width() / 2,
-                                    feld.bottom() + 1 - schrift.height()));
+        Textfeld.moveTopLeft(
+            QPoint(feld.center().x() - schrift.width() / 2, feld.bottom() + 1 - schrift.height()));
         break;
     case 3:
         Textfeld.moveTopLeft(QPoint(feld.center().x() - schrift.width() / 2, feld.top()));
-        Glyphfeld.moveTopLeft(QPoint(feld.center().x() - glyph.width() / 2,
-                                     feld.bottom() + 1 - glyph.height()));
+        Glyphfeld.moveTopLeft(
+            QPoint(feld.center().x() - glyph.width() / 2, feld.bottom() + 1 - glyph.height()));
         break;
     default:
         Glyphfeld.moveTopLeft(QPoint(feld.left(), feld.center().y() - glyph.height() / 2));
-        Textfeld.moveTopLeft(QPoint(feld.right() + 1 - schrift.width(),
-                                    feld.center().y() - schrift.height() / 2));
+        Textfeld.moveTopLeft(
+            QPoint(feld.right() + 1 - schrift.width(), feld.center().y() - schrift.height() / 2));
         break;
     }
 }
@@ -169,6 +168,6 @@ void THSpeedButton::paintEvent(QPaintEvent*) {
         maler.drawPixmap(glyphfeld.topLeft(), QIcon(Glyphbild).pixmap(glyph, art));
     }
     if (!text.isEmpty())
-        maler.drawItemText(textfeld, Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
-                           isEnabled(), text, QPalette::ButtonText);
+        maler.drawItemText(textfeld, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(),
+                           text, QPalette::ButtonText);
 }

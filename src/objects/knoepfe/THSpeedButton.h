@@ -20,7 +20,7 @@ public:
     int32_t GroupIndex = 0;
     int32_t Layout = 0; // glyph 0 left, 1 right, 2 above, 3 below the caption
     bool Transparent = false;
-    std::string Pfadname; // field 1273
+    std::string Pfadname;  // field 1273
     std::string Dateiname; // field 1210
 
     bool Unten() const { return Down && GroupIndex != 0; }

@@ -1,8 +1,8 @@
 #include "objects/rollen/Aktionsanforderung.h"
 
+#include "objects/rollen/TAktionsausfuehrung.h"
 #include "objects/rollen/TAktionshorcher.h"
 #include "objects/rollen/TAktionskontext.h"
-#include "objects/rollen/TAktionsausfuehrung.h"
 #include "store/TAnwendungskontext.h"
 
 int32_t Aktionscode(int32_t Code) {

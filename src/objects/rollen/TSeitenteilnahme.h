@@ -20,7 +20,6 @@ private:
 };
 
 // Calls `Tun` for every registered participant of the page build.
-template <class F>
-void Seitenteilnehmer(F&& Tun) {
+template <class F> void Seitenteilnehmer(F&& Tun) {
     Rolle<TSeitenteilnehmerliste>().Allen(std::forward<F>(Tun));
 }

@@ -13,10 +13,10 @@ public:
     void Abmelden(TSeitenteilnehmer& Teilnehmer) { std::erase(Liste, &Teilnehmer); }
 
     // Calls `Tun` for every participant; one registered meanwhile waits for the next call.
-    template <class F>
-    void Allen(F&& Tun) const {
+    template <class F> void Allen(F&& Tun) const {
         const std::vector<TSeitenteilnehmer*> jetzt = Liste;
-        for (TSeitenteilnehmer* t : jetzt) Tun(*t);
+        for (TSeitenteilnehmer* t : jetzt)
+            Tun(*t);
     }
 
 private:

@@ -4,9 +4,9 @@
 // explanation. It can have a background picture, a frame, a drop shadow, fade in and out,
 // grey itself out when it stays on the next page, and be dragged.
 
-#include "objects/texte/THSchatten.h"
 #include "objects/kern/THXPaintBox.h"
 #include "objects/kern/TVerschiebung.h"
+#include "objects/texte/THSchatten.h"
 #include "objects/texte/Textzerlegung.h"
 
 #include <QColor>
