@@ -121,6 +121,10 @@ const TFall Faelle[] = {
      {}},
 };
 
+void PrintTo(const TFall& Fall, std::ostream* Aus) {
+    *Aus << Fall.Name;
+}
+
 class Snippet : public ScriptLektion, public ::testing::WithParamInterface<TFall> {
 protected:
     void SetUp() override { ScriptLektion::SetUp(); }
