@@ -5,6 +5,7 @@
 #include "vlmtab/Inibefehl.h"
 #include "vlmtab/LektionBauen.h"
 #include "vlmtab/Rechenbefehl.h"
+#include "vlmtab/Scriptpruefung.h"
 #include "vlmtab/Tabellenbefehle.h"
 
 #include <cstdint>
@@ -29,6 +30,7 @@ Commands:
   build SOURCE.json DIR              write a lesson's table files and VLM.INI
   ini FILE SECTION KEY [VALUE]       print or write one key of an initialisation file
   calc DIR                           recompute and save a lesson's formula data records
+  script-check SCRIPT [--lesson DIR] check a lesson script without running it
 
 Run "vlmtab COMMAND --help" for the details of a command.
 
@@ -137,23 +139,50 @@ operator stay as they are. Fails when the lesson has no Daten.tab or the table
 engine reports an error.
 )";
 
+constexpr const char* ScriptCheckHilfe =
+    R"(Usage: vlmtab script-check SCRIPT [--lesson DIR]
+
+Checks the lesson script SCRIPT as an author's script editor does, without
+running it: nothing is changed. Every line is taken apart into command and
+parameters, parameters are checked (object, page and record numbers, object
+types, properties, TRUE/FALSE) and counted against the command. Objects on the
+page are not checked, as no page is shown.
+
+Prints one diagnostics row per error or warning, for example
+  [Fehler] Zeile(3) Anzahl der Parameter stimmt nicht
+  [Warnung] Zeile(5) Keine Parameter erlaubt
+then "Syntax OK", or "Script kann nicht ausgeführt werden" when there were
+errors. After more than 30 errors the check stops with "Skriptbearbeitung
+abgebrochen". Script text is Windows-1252; the output is UTF-8.
+
+With --lesson DIR the script is found as the player finds it: the file-name
+part of SCRIPT under the script path (key Scriptpfad of section Lektion in the
+lesson's VLM.INI), then in DIR itself, then SCRIPT as given.
+
+Exit status: 0 without errors (warnings allowed), 1 with errors, 2 when the
+script cannot be read.
+)";
+
 struct TBefehl {
     const char* Name;
     size_t Anzahl;      // positional arguments
     size_t Wahlweise;   // optional positional arguments after them
     bool MitArt;        // takes --kind
+    bool MitLektion;    // takes --lesson
     const char* Aufruf; // one-line usage
     const char* Hilfe;
 };
 
 constexpr TBefehl Befehle[] = {
-    {"dump", 1, 0, true, "vlmtab dump FILE [--kind K]", DumpHilfe},
-    {"get", 3, 0, true, "vlmtab get FILE NR FIELD [--kind K]", GetHilfe},
-    {"set", 4, 0, true, "vlmtab set FILE NR FIELD VALUE [--kind K]", SetHilfe},
-    {"delete", 2, 0, true, "vlmtab delete FILE NR [--kind K]", DeleteHilfe},
-    {"build", 2, 0, false, "vlmtab build SOURCE.json DIR", BuildHilfe},
-    {"ini", 3, 1, false, "vlmtab ini FILE SECTION KEY [VALUE]", IniHilfe},
-    {"calc", 1, 0, false, "vlmtab calc DIR", CalcHilfe},
+    {"dump", 1, 0, true, false, "vlmtab dump FILE [--kind K]", DumpHilfe},
+    {"get", 3, 0, true, false, "vlmtab get FILE NR FIELD [--kind K]", GetHilfe},
+    {"set", 4, 0, true, false, "vlmtab set FILE NR FIELD VALUE [--kind K]", SetHilfe},
+    {"delete", 2, 0, true, false, "vlmtab delete FILE NR [--kind K]", DeleteHilfe},
+    {"build", 2, 0, false, false, "vlmtab build SOURCE.json DIR", BuildHilfe},
+    {"ini", 3, 1, false, false, "vlmtab ini FILE SECTION KEY [VALUE]", IniHilfe},
+    {"calc", 1, 0, false, false, "vlmtab calc DIR", CalcHilfe},
+    {"script-check", 1, 0, false, true, "vlmtab script-check SCRIPT [--lesson DIR]",
+     ScriptCheckHilfe},
 };
 
 const TBefehl* BefehlFinden(const std::string& Name) {
@@ -222,6 +251,7 @@ private:
     int BefehlAusfuehren(const TBefehl& Befehl, const std::vector<std::string>& Argumente) {
         std::vector<std::string> werte;
         std::optional<int> art;
+        std::optional<std::filesystem::path> lektion;
         bool nurWerte = false;
         for (size_t i = 0; i < Argumente.size(); ++i) {
             const std::string& a = Argumente[i];
@@ -245,6 +275,11 @@ private:
                     return Falsch(&Befehl, "\"" + k +
                                                "\" is no table kind (a number from 0 to 28 or a "
                                                "table file name)");
+            } else if (Befehl.MitLektion && (a == "--lesson" || a.starts_with("--lesson="))) {
+                if (a == "--lesson" && i + 1 == Argumente.size())
+                    return Falsch(&Befehl, "--lesson needs a directory");
+                lektion = a == "--lesson" ? Argumente[++i] : a.substr(9);
+                if (lektion->empty()) return Falsch(&Befehl, "the directory name is empty");
             } else {
                 return Falsch(&Befehl, "unknown option \"" + a + "\"");
             }
@@ -259,6 +294,7 @@ private:
             return DatenBerechnen(werte[0], Meldungen);
         }
         if (werte[0].empty()) return Falsch(&Befehl, "the file name is empty");
+        if (name == "script-check") return ScriptPruefen(werte[0], lektion, Aus, Meldungen);
 
         const std::filesystem::path datei = werte[0];
         if (name == "ini") {

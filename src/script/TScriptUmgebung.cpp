@@ -1,0 +1,5 @@
+#include "script/TScriptUmgebung.h"
+
+std::time_t TScriptUmgebung::Jetzt() {
+    return std::time(nullptr);
+}
