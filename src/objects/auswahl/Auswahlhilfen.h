@@ -1,0 +1,22 @@
+#pragma once
+// Small rules the choice objects share: list fields as lines, the colour of a list or
+// combo box, and the name assistive tools read.
+
+#include <QColor>
+#include <QStringList>
+
+#include <string>
+
+class QWidget;
+class TSeitenobjekt;
+
+// The lines of a list field (Windows-1252): split at CR LF or a lone LF, a last empty line
+// dropped.
+QStringList Zeilen(const std::string& Inhalt);
+
+// The background of a control that shows entries: the entries' ground and the frame's.
+void EintragsfarbeSetzen(QWidget& Steuerelement, const QColor& Farbe);
+
+// The description (field 1201) names the control for assistive tools; without one its
+// caption does.
+void ZugangsnameSetzen(TSeitenobjekt& Objekt, const QString& Beschriftung = QString());
