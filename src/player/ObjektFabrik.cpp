@@ -16,6 +16,12 @@
 #include "objects/THSpeedButton.h"
 #include "objects/THText.h"
 #include "objects/THVerzweigung.h"
+#include "objects/auswahl/THAbhaken.h"
+#include "objects/auswahl/THBmpCheckBox.h"
+#include "objects/auswahl/THCheckBox.h"
+#include "objects/auswahl/THListBox.h"
+#include "objects/auswahl/THRadioButton.h"
+#include "objects/auswahl/THSAPComboBox.h"
 
 #include <algorithm>
 #include <iterator>
@@ -42,15 +48,21 @@ constexpr TKlasse Klassen[] = {
     {11, Neu<THNavWeiter>},
     {12, Neu<THILabel>},
     {15, Neu<THNavZurueck>},
+    {27, Neu<THSAPComboBox>},
     {29, Neu<THBevel>},
+    {30, Neu<THCheckBox>},
+    {31, Neu<THRadioButton>},
     {32, Neu<THSpeedButton>},
     {37, Neu<THMouseSensitive>},
     {41, Neu<THHyperSensitive>},
     {42, Neu<THSchatten>},
     {43, Neu<THMessage>},
+    {49, Neu<THListBox>},
     {59, Neu<THFunktion>},
     {60, Neu<THSchaltflaeche>},
     {62, Neu<THFunktionsSchaltflaeche>},
+    {63, Neu<THBmpCheckBox>},
+    {65, Neu<THAbhaken>},
 };
 
 // Containers and memo fields.

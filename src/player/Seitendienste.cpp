@@ -1,6 +1,8 @@
 #include "player/Seitendienste.h"
 
+#include "objects/auswahl/THAbhaken.h"
 #include "player/Navigationsknoepfe.h"
+#include "player/THauptfenster.h"
 
 // The object classes and windows these duties act on join the program one by one; until
 // a kind exists, its duty has nothing to act on.
@@ -10,7 +12,6 @@ void PopupmenueSetzen(THauptfenster&, int32_t) {}
 void MenueobjekteSchliessen(THauptfenster&) {}
 void BegriffslistenFuellen(THauptfenster&) {}
 void NotizenZeigen(int32_t) {}
-void AbhakmarkenAktualisieren(THauptfenster&) {}
 void LernfortschrittErfassen(THauptfenster&) {}
 void AnimationenStarten(THauptfenster&) {}
 void SystemanzeigenAktualisieren(THauptfenster&) {}
@@ -24,5 +25,8 @@ bool Auswerten(THauptfenster&) { return true; }
 void FensterOeffnen(THauptfenster&, int32_t, Fensterart) {}
 void AnstehendesScriptAusfuehren() {}
 
+void AbhakmarkenAktualisieren(THauptfenster& Fenster) {
+    THAbhaken::AlleAktualisieren(Fenster.ObjektlisteKopf);
+}
 void NavigationAktualisieren(THauptfenster& Fenster) { NavigationsknoepfeAktualisieren(Fenster); }
 void SchaltflaechenHoverAufheben(THauptfenster& Fenster) { BildknoepfeZuruecksetzen(Fenster); }

@@ -11,6 +11,12 @@
 #include "objects/THSchatten.h"
 #include "objects/THShape.h"
 #include "objects/THText.h"
+#include "objects/auswahl/THAbhaken.h"
+#include "objects/auswahl/THBmpCheckBox.h"
+#include "objects/auswahl/THCheckBox.h"
+#include "objects/auswahl/THListBox.h"
+#include "objects/auswahl/THRadioButton.h"
+#include "objects/auswahl/THSAPComboBox.h"
 #include "player/ObjektFabrik.h"
 #include "player/Objektliste.h"
 #include "player/THauptfenster.h"
@@ -95,6 +101,12 @@ TEST(ObjektFabrik, TypenMitKlasse) {
     EXPECT_TRUE(istKlasse(29, static_cast<THBevel*>(nullptr)));
     EXPECT_TRUE(istKlasse(42, static_cast<THSchatten*>(nullptr)));
     EXPECT_TRUE(istKlasse(43, static_cast<THMessage*>(nullptr)));
+    EXPECT_TRUE(istKlasse(27, static_cast<THSAPComboBox*>(nullptr)));
+    EXPECT_TRUE(istKlasse(30, static_cast<THCheckBox*>(nullptr)));
+    EXPECT_TRUE(istKlasse(31, static_cast<THRadioButton*>(nullptr)));
+    EXPECT_TRUE(istKlasse(49, static_cast<THListBox*>(nullptr)));
+    EXPECT_TRUE(istKlasse(63, static_cast<THBmpCheckBox*>(nullptr)));
+    EXPECT_TRUE(istKlasse(65, static_cast<THAbhaken*>(nullptr)));
     for (int typ : {0, 2, 3, 10, 14, 19, 25, 39, 69, -5})
         EXPECT_EQ(ObjektFabrik(typ, &eltern), nullptr) << typ;
 }
