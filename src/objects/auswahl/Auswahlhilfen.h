@@ -1,18 +1,12 @@
 #pragma once
-// Small rules the choice objects share: list fields as lines, the colour of a list or
-// combo box, and the name assistive tools read.
+// Small rules the choice objects share: the colour of a list or combo box, and the name
+// assistive tools read.
 
 #include <QColor>
-#include <QStringList>
-
-#include <string>
+#include <QString>
 
 class QWidget;
 class TSeitenobjekt;
-
-// The lines of a list field (Windows-1252): split at CR LF or a lone LF, a last empty line
-// dropped.
-QStringList Zeilen(const std::string& Inhalt);
 
 // The background of a control that shows entries: the entries' ground and the frame's.
 void EintragsfarbeSetzen(QWidget& Steuerelement, const QColor& Farbe);

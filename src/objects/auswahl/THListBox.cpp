@@ -6,6 +6,7 @@
 #include "objects/auswahl/Auswahlumgebung.h"
 #include "objects/auswahl/Seitenglossar.h"
 #include "platform/AnsiText.h"
+#include "platform/Listenzeilen.h"
 #include "store/Datensaetze.h"
 #include "store/TTabelle.h"
 

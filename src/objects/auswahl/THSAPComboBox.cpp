@@ -8,6 +8,7 @@
 #include "objects/auswahl/TKombieintragsmaler.h"
 #include "platform/AnsiText.h"
 #include "platform/Farben.h"
+#include "platform/Listenzeilen.h"
 #include "platform/Schriften.h"
 #include "store/TTabelle.h"
 
@@ -110,7 +111,7 @@ void THSAPComboBox::FarbeSetzen(const QColor& Wert) {
 void THSAPComboBox::LayoutSetzen(int32_t Wert) {
     Layout = Wert;
     switch (Layout) {
-    case Standard: setItemDelegate(new QStyledItemDelegate(this)); break;
+    case Standard: break;
     case Anwendung: {
         StilSetzen(true);
         FarbeSetzen(Lektionsfarbe(Anwendungsfarbe));
