@@ -1,0 +1,6 @@
+#include "evaluation/TUhr.h"
+
+const TUhr& Systemuhr() {
+    static const TUhr uhr;
+    return uhr;
+}
