@@ -28,6 +28,8 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& Argumente) {
             k.Bildschirmfoto = wert("--screenshot");
         } else if (a == "--log" || a.rfind("--log=", 0) == 0) {
             k.Protokolldatei = wert("--log");
+        } else if (a == "--aicc" || a.rfind("--aicc=", 0) == 0) {
+            k.Startdatei = wert("--aicc");
         } else if (a == "--send" || a.rfind("--send=", 0) == 0) {
             k.Senden = true;
             k.Sendetyp = wert("--send");
@@ -108,6 +110,9 @@ std::string Hilfetext() {
            "  --lesson VERZEICHNIS   das Lektionsverzeichnis\n"
            "  --screenshot DATEI     die erste Seite als PNG-Bild speichern und beenden\n"
            "  --log DATEI            jede Seite, jedes Ereignis und jeden Befehl protokollieren\n"
+           "  --aicc DATEI           Startdatei eines Lernmanagementsystems (sonst param.cmi\n"
+           "                         im Lektionsverzeichnis); die Lernzeit geht am Ende in\n"
+           "                         die Ausgabedatei, die sie nennt\n"
            "  --send BEFEHL          einen Befehl an den laufenden Spieler senden\n"
            "  --help                 diese Hilfe\n"
            "  --version              die Version\n";

@@ -3,6 +3,7 @@
 #include "app/Kommandozeile.h"
 #include "app/TAutorfenster.h"
 #include "app/TStartFenster.h"
+#include "evaluation/TOrvelle.h"
 #include "platform/Protokoll.h"
 #include "platform/QtDialogDienst.h"
 #include "platform/Befehle.h"
@@ -79,7 +80,8 @@ int BefehlZustellen(int argc, char** argv, const TKommandozeile& k, const fs::pa
 
 } // namespace
 
-TStart ProgrammStarten(const fs::path& Lektionsverzeichnis, const std::string& Seite) {
+TStart ProgrammStarten(const fs::path& Lektionsverzeichnis, const std::string& Seite,
+                       const fs::path& Startdatei) {
     Kommandozeilenseite() = Seite;
     auto& orte = Lektionsorte();
     orte = TLektionsorte{};
@@ -109,6 +111,9 @@ TStart ProgrammStarten(const fs::path& Lektionsverzeichnis, const std::string& S
     });
     EinstellungenLesen(*Tabelle(ArtKonfiguration));
     HeuteAbgehaktZuruecksetzen();
+    if (VELMORA_LERNPLATTFORM)
+        start.Orvelle =
+            std::make_shared<TOrvelle>(::Startdatei(Startdatei, Lektionsverzeichnis), Systemuhr());
     start.Startfenster->StatusSetzen(QStringLiteral("Das Programm wird gestartet . . ."));
 
     auto& liste = TFensterliste::Liste();
@@ -170,7 +175,7 @@ int ProgrammAusfuehren(int argc, char** argv) {
     QApplication anwendung(argc, argv);
     QtDialogDienst dialoge;
     DialogeSetzen(&dialoge);
-    ProgrammStarten(lektion, k.Seite);
+    const TStart start = ProgrammStarten(lektion, k.Seite, k.Startdatei);
     const int32_t seite = KommandozeilenSeite(k.Seite);
     if (!k.Bildschirmfoto.empty() && seite > 0 && !SeiteVorhanden(seite)) {
         std::cerr << "vlm: die Seite " << seite << " gibt es in der Lektion nicht\n";
@@ -181,6 +186,8 @@ int ProgrammAusfuehren(int argc, char** argv) {
     }
     if (!k.Bildschirmfoto.empty()) BildschirmfotoVorbereiten(k.Bildschirmfoto);
     const int status = QApplication::exec();
+    // The learning time goes to the learning-management system when the lesson has ended.
+    if (start.Orvelle) start.Orvelle->Beenden();
     ProgrammFreigeben();
     DialogeSetzen(nullptr);
     ProtokollSchliessen();

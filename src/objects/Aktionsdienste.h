@@ -27,6 +27,10 @@ public:
     virtual void LernerdatenZuruecksetzen() {}
     virtual void SystemanzeigenAktualisieren() {}
     virtual void AbhakmarkenAktualisieren() {}
+    // The learner data of a page: whether it is still open (no record, or neither done for
+    // good nor today), and the picture 0, 1 or 2 its tick objects show for its menu status.
+    virtual bool SeiteOffen(int32_t /*Seite*/) { return true; }
+    virtual int Abhakbild(int32_t /*Seite*/) { return 0; }
     // Whether the mail server answered the probe at start.
     virtual bool MailVerfuegbar() { return false; }
     // A click that changes the page while an effect runs lets the effect end early.

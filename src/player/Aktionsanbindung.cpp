@@ -2,6 +2,7 @@
 
 #include "objects/Aktionsdienste.h"
 #include "objects/Klang.h"
+#include "player/Lernerdatenanbindung.h"
 #include "player/Navigation.h"
 #include "player/Navigationsknoepfe.h"
 #include "player/Objektliste.h"
@@ -42,7 +43,7 @@ public:
             ::LernerdatenZuruecksetzen(*f);
             return;
         }
-        ::LernerdatenLoeschen();
+        LernerdatenLeeren();
     }
     void SystemanzeigenAktualisieren() override {
         if (THauptfenster* f = AktuellesFenster()) ::SystemanzeigenAktualisieren(*f);
@@ -50,6 +51,8 @@ public:
     void AbhakmarkenAktualisieren() override {
         if (THauptfenster* f = AktuellesFenster()) ::AbhakmarkenAktualisieren(*f);
     }
+    bool SeiteOffen(int32_t Seite) override { return LernerseiteOffen(Seite); }
+    int Abhakbild(int32_t Seite) override { return LernerAbhakbild(Seite); }
     bool MailVerfuegbar() override { return ::MailVerfuegbar; }
     void LaufendenEffektAbkuerzen() override {
         const THauptfenster* f = AktuellesFenster();

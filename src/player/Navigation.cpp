@@ -1,5 +1,6 @@
 #include "player/Navigation.h"
 
+#include "player/Lernerdatenanbindung.h"
 #include "player/Seitendienste.h"
 #include "player/THauptfenster.h"
 #include "store/Config.h"
@@ -179,7 +180,7 @@ bool SeiteAuswerten(THauptfenster& Fenster) {
 }
 
 void LernerdatenZuruecksetzen(THauptfenster& Fenster) {
-    LernerdatenLoeschen();
+    LernerdatenLeeren();
     Fenster.FortschrittAktualisieren();
     SystemanzeigenAktualisieren(Fenster);
     AbhakmarkenAktualisieren(Fenster);

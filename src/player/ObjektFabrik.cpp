@@ -16,6 +16,8 @@
 #include "objects/THSpeedButton.h"
 #include "objects/THText.h"
 #include "objects/THVerzweigung.h"
+#include "objects/fortschritt/THDialog.h"
+#include "objects/fortschritt/THLernfortschritt.h"
 
 #include <algorithm>
 #include <iterator>
@@ -42,12 +44,14 @@ constexpr TKlasse Klassen[] = {
     {11, Neu<THNavWeiter>},
     {12, Neu<THILabel>},
     {15, Neu<THNavZurueck>},
+    {18, Neu<THLernfortschritt>},
     {29, Neu<THBevel>},
     {32, Neu<THSpeedButton>},
     {37, Neu<THMouseSensitive>},
     {41, Neu<THHyperSensitive>},
     {42, Neu<THSchatten>},
     {43, Neu<THMessage>},
+    {51, Neu<THDialog>},
     {59, Neu<THFunktion>},
     {60, Neu<THSchaltflaeche>},
     {62, Neu<THFunktionsSchaltflaeche>},

@@ -11,7 +11,6 @@ void MenueobjekteSchliessen(THauptfenster&) {}
 void BegriffslistenFuellen(THauptfenster&) {}
 void NotizenZeigen(int32_t) {}
 void AbhakmarkenAktualisieren(THauptfenster&) {}
-void LernfortschrittErfassen(THauptfenster&) {}
 void AnimationenStarten(THauptfenster&) {}
 void SystemanzeigenAktualisieren(THauptfenster&) {}
 void ZeitgeberAnhalten(THauptfenster&, bool) {}
