@@ -19,7 +19,7 @@ namespace {
 
 auto* const qt = ::testing::AddGlobalTestEnvironment(new QtAnwendung);
 
-class Ereignisse : public ::testing::Test {
+class Ereignisse : public ::testing::Test, protected TTestaktionen {
 protected:
     THMessage* Nachricht(int32_t Nummer, int32_t EreignisNr, int32_t Quelle, int32_t Typ = 3) {
         auto* n = new THMessage(&Fenster);
@@ -41,15 +41,6 @@ protected:
     TTestfenster Fenster;
     TAktionsmitschrift Mitschrift;
     std::vector<TAktionsaufruf>& Aufrufe = Mitschrift.Aufrufe;
-    TAktionsausfuehrer Ausfuehrer;
-    TRollenersatz<TAktionsausfuehrung> AusfuehrerErsatz{Ausfuehrer};
-    TAktionskontext Aktionskontext;
-    TRollenersatz<TAktionskontext> AktionskontextErsatz{Aktionskontext};
-    std::string& AktuelleEmail = Aktionskontext.Email;
-    std::string& AktuelleBeschreibung = Aktionskontext.Beschreibung;
-    std::string& AnstehendesScript = Aktionskontext.AnstehendesScript;
-    std::string& AktuellesDokument = Aktionskontext.Dokument;
-    int32_t& AktuelleMenuenummer = Aktionskontext.Menuenummer;
 };
 
 struct Quellenfall {

@@ -79,19 +79,9 @@ public:
     TObjektliste* Liste = nullptr;
 };
 
-// A test with a lesson of its own in its directory, opened as the running lesson.
-class Lektionstest : public Testverzeichnis {
-protected:
-    void TearDown() override;
-    // `Tabellen`: the "tables" part of a lesson source.
-    void LektionBauen(const std::string& Tabellen);
-    // The object table of the running lesson and one of its records.
-    TTabelle& Objekte();
-    TDatensatz* Objektsatz(int32_t Nr);
-
-    AufzeichnenderDialogDienst Dialoge;
-    // The objects' requests are carried out by the real actions, as in the program, with
-    // an action context of the test's own.
+// The objects' requests are carried out by the real actions, as in the program, with an
+// action context of the test's own, for as long as it lives.
+struct TTestaktionen {
     TAktionsausfuehrer Ausfuehrer;
     TRollenersatz<TAktionsausfuehrung> AusfuehrerErsatz{Ausfuehrer};
     TAktionskontext Aktionskontext;
@@ -102,6 +92,19 @@ protected:
     std::string& AktuellesDokument = Aktionskontext.Dokument;
     int32_t& AktuelleMenuenummer = Aktionskontext.Menuenummer;
     QPoint& Popuppunkt = Aktionskontext.Popuppunkt;
+};
+
+// A test with a lesson of its own in its directory, opened as the running lesson.
+class Lektionstest : public Testverzeichnis, protected TTestaktionen {
+protected:
+    void TearDown() override;
+    // `Tabellen`: the "tables" part of a lesson source.
+    void LektionBauen(const std::string& Tabellen);
+    // The object table of the running lesson and one of its records.
+    TTabelle& Objekte();
+    TDatensatz* Objektsatz(int32_t Nr);
+
+    AufzeichnenderDialogDienst Dialoge;
 };
 
 // Records every action request, installed for as long as it lives.
