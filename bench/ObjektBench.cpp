@@ -1,5 +1,6 @@
 // Pages of 200 objects (pictures, shapes and bevels): building such a page from scratch,
-// changing to a page that keeps every object, and finding an object by its number.
+// changing to a page that keeps every object (also with 50 and 1,000 objects, to show how the
+// cost grows), and finding an object by its number.
 
 #include "bench/Lernfenster.h"
 #include "objects/kern/TObjektliste.h"
@@ -42,13 +43,13 @@ namespace {
 
 constexpr int Objektanzahl = 200;
 
-// Page 1 and page 2 list the same 200 objects, page 3 none (an empty list: a page record
+// Page 1 and page 2 list the same objects, page 3 none (an empty list: a page record
 // without the list would keep the previous page's objects).
-std::string Lektionsquelle() {
+std::string Lektionsquelle(int Anzahl) {
     std::ostringstream s;
     auto nummern = [&] {
         std::ostringstream n;
-        for (int i = 1; i <= Objektanzahl; ++i)
+        for (int i = 1; i <= Anzahl; ++i)
             n << (i > 1 ? "," : "") << '"' << i << '"';
         return n.str();
     };
@@ -58,7 +59,7 @@ std::string Lektionsquelle() {
       << R"({"nr": 3, "fields": {"100": "3", "161": ""}}], "Objekte.tab": [)";
     const char* formen[] = {"stRectangle",   "stSquare",  "stRoundRect",
                             "stRoundSquare", "stEllipse", "stCircle"};
-    for (int i = 1; i <= Objektanzahl; ++i) {
+    for (int i = 1; i <= Anzahl; ++i) {
         const int x = 10 + (i % 20) * 38, y = 10 + (i / 20) * 50;
         s << (i > 1 ? "," : "") << R"({"nr": )" << i << R"(, "fields": {)"
           << R"("1205": ")" << x << R"(", "1206": ")" << y
@@ -67,7 +68,7 @@ std::string Lektionsquelle() {
         case 0: s << R"(, "1200": "5", "1210": "bild.png", "1219": ")" << (i % 2) << '"'; break;
         case 1:
             s << R"(, "1200": "9", "1209": "5294335", "1227": "8388608", "1229": "1", "1223": ")"
-              << formen[i % 6] << '"';
+              << formen[(i / 3) % 6] << '"';
             break;
         default: s << R"(, "1200": "29")";
         }
@@ -81,10 +82,10 @@ std::string Lektionsquelle() {
 // skips the benchmark with its reason), removed at the end.
 class Umgebung {
 public:
-    explicit Umgebung(benchmark::State& state)
+    explicit Umgebung(benchmark::State& state, int Anzahl = Objektanzahl)
         : Lektion(fs::temp_directory_path() / ("velmora-objekte-" + std::to_string(::getpid()))) {
         std::ostringstream meldungen;
-        if (vlmtab::LektionAusTextBauen(Lektionsquelle(), "bench", Lektion.Verzeichnis,
+        if (vlmtab::LektionAusTextBauen(Lektionsquelle(Anzahl), "bench", Lektion.Verzeichnis,
                                         meldungen) != 0) {
             state.SkipWithError(meldungen.str().c_str());
             return;
@@ -123,9 +124,10 @@ BENCHMARK(SeiteMitObjektenAufbauen)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
-// Between two pages that list the same 200 objects: every object stays.
+// Between two pages that list the same objects (200, or as many as the argument says):
+// every object stays.
 void SeiteBehaeltObjekte(benchmark::State& state) {
-    Umgebung u(state);
+    Umgebung u(state, static_cast<int>(state.range(0)));
     if (!u) return;
     GeheZuSeite(*u.Fenster, 1);
     QWidget* erstes = ObjektMitNummer(u.Fenster->Objektliste(), 1)->Objekt;
@@ -138,6 +140,9 @@ void SeiteBehaeltObjekte(benchmark::State& state) {
         state.SkipWithError("Objekt wurde neu erzeugt");
 }
 BENCHMARK(SeiteBehaeltObjekte)
+    ->Arg(50)
+    ->Arg(Objektanzahl)
+    ->Arg(1000)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

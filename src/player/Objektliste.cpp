@@ -14,14 +14,22 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <iterator>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace {
 
-using TBeiseite = std::vector<TObjektliste*>;
+// The entries of the old page that are listed again, in their old order and by number; the
+// first one set aside for a number is the first one taken over.
+struct TBeiseite {
+    std::vector<TObjektliste*> Reihe; // a taken entry leaves an empty place
+    // (number, place in `Reihe`), sorted once all are set aside.
+    std::vector<std::pair<int32_t, size_t>> NachNummer;
+};
 
 // What differs between the page's own list and a container's.
 struct TAufbau {
@@ -51,12 +59,44 @@ bool Schalter(const TObjektliste& Eintrag, uint16_t FeldId) {
     return objekte && objekte->LeseSchalter(Satz(Eintrag), FeldId);
 }
 
-// A line of the list is compared with the decimal text of an object number, not as a number:
-// "007" is not object 7 of the previous page.
-bool Gelistet(const std::vector<std::string>& Nummernliste, int32_t Nr) {
-    const std::string text = std::to_string(Nr).substr(0, 10);
-    return std::find(Nummernliste.begin(), Nummernliste.end(), text) != Nummernliste.end();
-}
+// The lines of a page's object list, for asking whether a number is listed. A line is
+// compared with the decimal text of an object number (at most its first 10 characters), not
+// as a number: "007" or " 7" is not object 7 of the previous page. Only a line that is the
+// exact decimal text of a number can equal such a text, so the lines are kept as the numbers
+// they spell.
+class TGelistet {
+public:
+    explicit TGelistet(const std::vector<std::string>& Nummernliste) {
+        Nummern.reserve(Nummernliste.size());
+        for (const std::string& zeile : Nummernliste)
+            if (const std::optional<int32_t> nr = GenauGeschrieben(zeile)) Nummern.push_back(*nr);
+        std::sort(Nummern.begin(), Nummern.end());
+    }
+    bool operator()(int32_t Nr) const {
+        // Below -999999999 the text has 11 characters; its first 10 spell Nr / 10.
+        const int32_t geschrieben = Nr < -999999999 ? Nr / 10 : Nr;
+        return std::binary_search(Nummern.begin(), Nummern.end(), geschrieben);
+    }
+
+private:
+    // The number whose decimal text (as std::to_string writes it) the line is, if any.
+    static std::optional<int32_t> GenauGeschrieben(std::string_view Zeile) {
+        const bool negativ = !Zeile.empty() && Zeile.front() == '-';
+        const std::string_view ziffern = Zeile.substr(negativ ? 1 : 0);
+        if (Zeile.size() > 10 || ziffern.empty() || (ziffern.front() == '0' && Zeile != "0"))
+            return std::nullopt;
+        int64_t wert = 0;
+        for (const char c : ziffern) {
+            if (c < '0' || c > '9') return std::nullopt;
+            wert = wert * 10 + (c - '0');
+        }
+        if (negativ) wert = -wert;
+        if (wert > INT32_MAX || wert < INT32_MIN) return std::nullopt;
+        return static_cast<int32_t>(wert);
+    }
+
+    std::vector<int32_t> Nummern; // sorted
+};
 
 void FokusSichern(THauptfenster& Fenster) {
     if (Fenster.isVisible()) Fenster.DummyButton->setFocus();
@@ -84,29 +124,32 @@ void ObjektEntfernen(const TAufbau& Aufbau, TObjektliste& Eintrag) {
 // empty afterwards.
 TBeiseite AlteSortieren(const TAufbau& Aufbau, TObjektliste*& Kopf,
                         const std::vector<std::string>& Nummernliste) {
+    const TGelistet gelistet(Nummernliste);
     TBeiseite beiseite;
     while (TObjektliste* e = Kopf) {
         Kopf = e->Naechster;
         e->Naechster = nullptr;
-        if (!Gelistet(Nummernliste, e->Nummer)) {
+        if (!gelistet(e->Nummer)) {
             ObjektEntfernen(Aufbau, *e);
             delete e;
             continue;
         }
         if (TSeitenobjekt* objekt = e->Seitenobjekt(); objekt && Aufbau.Seite)
             objekt->BleibtAufSeite();
-        beiseite.push_back(e);
+        beiseite.NachNummer.emplace_back(e->Nummer, beiseite.Reihe.size());
+        beiseite.Reihe.push_back(e);
     }
+    std::sort(beiseite.NachNummer.begin(), beiseite.NachNummer.end());
     return beiseite;
 }
 
 TObjektliste* Uebernehmen(TBeiseite& Beiseite, int32_t Nr) {
-    const auto it = std::find_if(Beiseite.begin(), Beiseite.end(),
-                                 [Nr](const TObjektliste* e) { return e->Nummer == Nr; });
-    if (it == Beiseite.end()) return nullptr;
-    TObjektliste* alt = *it;
-    Beiseite.erase(it);
-    return alt;
+    // The first entry of that number not taken yet.
+    auto it = std::lower_bound(Beiseite.NachNummer.begin(), Beiseite.NachNummer.end(),
+                               std::pair<int32_t, size_t>(Nr, 0));
+    for (; it != Beiseite.NachNummer.end() && it->first == Nr; ++it)
+        if (TObjektliste* alt = std::exchange(Beiseite.Reihe[it->second], nullptr)) return alt;
+    return nullptr;
 }
 
 TObjektliste* NeuerEintrag(TTabelle& Objekte, TDatensatz* Satz, int32_t Nr) {
@@ -118,6 +161,8 @@ TObjektliste* NeuerEintrag(TTabelle& Objekte, TDatensatz* Satz, int32_t Nr) {
 }
 
 // One entry per listed object that has a record; a line that is not a number ends the list.
+// A kept object's entry is taken over with its control (and on the page its stacking number)
+// and only its type and description are read anew.
 void NeueEintraege(const TAufbau& Aufbau, TObjektliste*& Kopf,
                    const std::vector<std::string>& Nummernliste, TBeiseite& Beiseite) {
     TTabelle* objekte = Tabelle(ArtObjekte);
@@ -128,16 +173,17 @@ void NeueEintraege(const TAufbau& Aufbau, TObjektliste*& Kopf,
         if (!nr) return;
         TDatensatz* satz = objekte->Datensatz(*nr);
         if (!satz) continue;
-        TObjektliste* e = NeuerEintrag(*objekte, satz, *nr);
-        if (!Aufbau.Seite && IstContainer(e->Typ)) {
-            delete e;
-            continue;
-        }
-        if (TObjektliste* alt = Uebernehmen(Beiseite, *nr)) {
-            e->Objekt = alt->Objekt;
-            if (Aufbau.Seite) e->Stapelnummer = alt->Stapelnummer;
-            delete alt;
+        const auto typ = static_cast<int16_t>(objekte->LeseZahl(satz, Feld::Objekte::ObjektTyp));
+        if (!Aufbau.Seite && IstContainer(typ)) continue;
+        TObjektliste* e = Uebernehmen(Beiseite, *nr);
+        if (e) {
+            e->Typ = typ;
+            e->Beschreibung = objekte->LeseText(satz, Feld::Objekte::Beschreibung);
+            e->Nachgeladen = false;
+            e->TiefNaechster = nullptr;
+            if (!Aufbau.Seite) e->Stapelnummer = 0;
         } else {
+            e = NeuerEintrag(*objekte, satz, *nr);
             ObjektErzeugen(Aufbau.Fenster, *e, e->Typ, satz, Aufbau.VersatzX, Aufbau.VersatzY,
                            Aufbau.Eltern);
         }
@@ -149,11 +195,12 @@ void NeueEintraege(const TAufbau& Aufbau, TObjektliste*& Kopf,
 // Entries set aside but not taken over (their line came after a line that is not a number,
 // or their record is gone) would leave a control outside every list: it goes.
 void UebrigeEntfernen(const TAufbau& Aufbau, TBeiseite& Beiseite) {
-    for (TObjektliste* e : Beiseite) {
+    for (TObjektliste* e : Beiseite.Reihe) {
+        if (!e) continue;
         ObjektEntfernen(Aufbau, *e);
         delete e;
     }
-    Beiseite.clear();
+    Beiseite = {};
 }
 
 void ListeAufbauen(const TAufbau& Aufbau, TObjektliste*& Kopf,
@@ -282,7 +329,7 @@ void Nachladen(THauptfenster& Fenster, int32_t Nr) {
 void ObjektErzeugen(THauptfenster& Fenster, TObjektliste& Eintrag, int Typ, TDatensatz* Satz,
                     int32_t VersatzX, int32_t VersatzY, QWidget* Eltern) {
     QWidget* w = ObjektFabrik(Typ, Eltern);
-    Eintrag.Objekt = w;
+    Eintrag.ObjektSetzen(w);
     Eintrag.Stapelnummer = ++Fenster.Stapelzaehler;
     TSeitenobjekt* objekt = w ? TSeitenobjekt::Von(w) : nullptr;
     if (!objekt) return;
@@ -305,10 +352,13 @@ void ObjektlisteAufbauen(THauptfenster& Fenster, const std::vector<std::string>&
     ObenMitTyp(Fenster.ObjektlisteKopf, Objekttyp::Datensatz,
                [](TSeitenobjekt& o) { o.DatensatzSchreiben(); });
     SeiteZeigen(Fenster);
-    ObenMitTyp(Fenster.ObjektlisteKopf, Objekttyp::ScrollBar,
-               [](TSeitenobjekt& o) { o.BereichAnpassen(); });
-    ObenMitTyp(Fenster.ObjektlisteKopf, Objekttyp::SAPStatuszeile,
-               [](TSeitenobjekt& o) { o.UeberschreibmodusUebernehmen(); });
+    // Scroll bars fit their range, simulated status lines take the overwrite mode.
+    ObenDurchlaufen(Fenster.ObjektlisteKopf, [](TObjektliste& e) {
+        TSeitenobjekt* o = e.Seitenobjekt();
+        if (o && e.Typ == Objekttyp::ScrollBar) o->BereichAnpassen();
+        if (o && e.Typ == Objekttyp::SAPStatuszeile) o->UeberschreibmodusUebernehmen();
+        return true;
+    });
     FensterloseNachUnten(Fenster);
     TabulatorfolgeSetzen(Fenster.ObjektlisteKopf, Fenster.DummyButton);
 }

@@ -247,26 +247,35 @@ void THauptfenster::StapelordnungKorrigieren() {
     struct TStapel {
         TObjektliste* Eintrag;
         TSeitenobjekt* Objekt;
+        QRect Rechteck;
     };
     std::vector<TStapel> oben;
     ObenDurchlaufen(ObjektlisteKopf, [&](TObjektliste& e) {
-        const QWidget* w = e.Objekt.data();
-        TSeitenobjekt* objekt = e.Seitenobjekt();
+        QWidget* w = e.Objekt.data();
         const bool zaehlt = w && !FuerLernendeUnsichtbar(e.Typ) &&
                             (e.Typ != Objekttyp::SystemLabel || w->isVisible());
-        if (zaehlt) oben.push_back({&e, objekt});
+        if (zaehlt) oben.push_back({&e, e.Seitenobjekt(), w->geometry()});
         return true;
     });
+    // An object is raised when an earlier object it overlaps lies above it; once raised it
+    // holds the highest number and no earlier object can lie above it any more. So only an
+    // object whose number is below the highest number before it needs the pairs looked at:
+    // on a page whose objects were created or kept in list order that is none of them.
+    int32_t hoechsteDavor = 0;
     for (size_t b = 0; b < oben.size(); ++b) {
         TObjektliste& B = *oben[b].Eintrag;
-        for (size_t a = 0; a < b; ++a) {
-            TObjektliste& A = *oben[a].Eintrag;
-            if (!A.Objekt->geometry().intersects(B.Objekt->geometry())) continue;
-            if (B.Stapelnummer >= A.Stapelnummer) continue;
-            B.Objekt->raise();
-            B.Stapelnummer = ++Stapelzaehler;
-            if (oben[b].Objekt) oben[b].Objekt->BegleiterHeben();
+        if (B.Stapelnummer < hoechsteDavor) {
+            for (size_t a = 0; a < b; ++a) {
+                const TObjektliste& A = *oben[a].Eintrag;
+                if (A.Stapelnummer <= B.Stapelnummer) continue;
+                if (!oben[a].Rechteck.intersects(oben[b].Rechteck)) continue;
+                B.Objekt->raise();
+                B.Stapelnummer = ++Stapelzaehler;
+                if (oben[b].Objekt) oben[b].Objekt->BegleiterHeben();
+                break;
+            }
         }
+        hoechsteDavor = std::max(hoechsteDavor, B.Stapelnummer);
     }
 }
 

@@ -186,9 +186,11 @@ int NummernVergleichen(const TDatensatz* a, const TDatensatz* b) {
 
 // Start of the value at 1-based `Pos` in field data `d`, or npos when the record ends
 // before it.
-size_t WertAnfang(std::string_view d, int Pos) {
-    size_t s = 0;
-    for (int k = 1; k < Pos; ++k) {
+// Where the value at position `Pos` begins, walking on from the value at position `Von`,
+// which begins at `Ab`.
+size_t WertAnfang(std::string_view d, int Von, size_t Ab, int Pos) {
+    size_t s = Ab;
+    for (int k = Von; k < Pos; ++k) {
         while (s < d.size() && d[s] != Wertende && d[s] != Satzende)
             ++s;
         if (s >= d.size() || d[s] == Satzende) return std::string_view::npos;
@@ -382,6 +384,7 @@ void TTabelle::Aushaengen(TDatensatz* Satz) {
     (Satz->Naechster ? Satz->Naechster->Vorheriger : Ende) = Satz->Vorheriger;
     --Satzanzahl;
     Satz->Daten.Freigeben();
+    ++Datenstand;
     Satz->Tabelle = nullptr;
     Satz->Naechster = Satz->Vorheriger = nullptr;
     FreieSaetze.push_back(Satz);
@@ -397,6 +400,7 @@ void TTabelle::AllesVerwerfen() {
     IndexGueltig = false;
     Kopf = Ende = Aktuell = nullptr;
     Satzanzahl = 0;
+    ++Datenstand;
     Geaendert();
 }
 
@@ -467,6 +471,7 @@ int32_t TTabelle::FreieNummer(int32_t Start) const {
 TDatensatz* TTabelle::NeuerDatensatz(int32_t Nr) {
     TDatensatz* satz = Anhaengen(Nr);
     satz->Daten.Setzen(std::string{Wertende, Satzende});
+    ++Datenstand;
     return satz;
 }
 
@@ -483,6 +488,7 @@ void TTabelle::Laden(int NeueStufe) {
     } else if (Stufe == 2 && NeueStufe == 1) {
         for (TDatensatz* s = Kopf; s; s = s->Naechster)
             s->Daten.Freigeben();
+        ++Datenstand;
         Ladepuffer.clear();
     }
     if (NeueStufe < Stufe) {
@@ -543,11 +549,13 @@ void TTabelle::Laden(int NeueStufe) {
         }
         i = ende;
     }
+    ++Datenstand;
     if (NeueStufe == 2 && inhalt) Ladepuffer.push_back(std::move(inhalt));
 }
 
 void TTabelle::LadeDaten(TDatensatz* Satz) {
     if (!Satz) return;
+    ++Datenstand;
     if (Satz->Dateiposition == 0) {
         Satz->Daten.Setzen(std::string(1, Satzende));
         return;
@@ -586,7 +594,10 @@ int TTabelle::Position(uint16_t FeldId) const {
 
 void TTabelle::AktuellMachen(TDatensatz* Satz) {
     if (Satz != Aktuell) {
-        if (Stufe < 2 && Aktuell) Aktuell->Daten.Freigeben();
+        if (Stufe < 2 && Aktuell) {
+            Aktuell->Daten.Freigeben();
+            ++Datenstand;
+        }
         Aktuell = Satz;
     }
     if (!Satz->Daten.Vorhanden()) LadeDaten(Satz);
@@ -600,8 +611,11 @@ std::string_view TTabelle::Wert(TDatensatz* Satz, uint16_t FeldId, bool* Gefunde
     AktuellMachen(Satz);
     if (!Satz->Daten.Vorhanden()) return {};
     const std::string_view d = Satz->Daten.Ansicht();
-    const size_t s = WertAnfang(d, pos);
+    const TLesemerker& m = Lesemerker;
+    const bool weiter = m.Satz == Satz && m.Stand == Datenstand && m.Pos <= pos;
+    const size_t s = weiter ? WertAnfang(d, m.Pos, m.Anfang, pos) : WertAnfang(d, 1, 0, pos);
     if (s == std::string_view::npos) return {};
+    Lesemerker = {Satz, Datenstand, pos, s};
     if (Gefunden) *Gefunden = true;
     return WertAb(d, s);
 }
@@ -696,6 +710,7 @@ void TTabelle::SchreibeText(TDatensatz* Satz, uint16_t FeldId, std::string_view 
     }
     d += Satzende;
     Satz->Daten.Setzen(std::move(d));
+    ++Datenstand;
     Geaendert();
 }
 
@@ -943,7 +958,7 @@ int TTabelle::TextVergleichen(TTabelle& t, TDatensatz* a, TDatensatz* b) {
         t.AktuellMachen(s);
         if (!s->Daten.Vorhanden()) return {};
         const std::string_view d = s->Daten.Ansicht();
-        const size_t anfang = WertAnfang(d, pos);
+        const size_t anfang = WertAnfang(d, 1, 0, pos);
         return anfang == std::string_view::npos ? std::string_view() : WertAb(d, anfang);
     };
     auto vergleichen = [&](int pos) {

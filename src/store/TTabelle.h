@@ -31,7 +31,8 @@ struct TAenderung;
 
 // The field data of one record: its values each followed by 0x00, closed by 0x1B. Either
 // not read yet, a view into the table's load buffer, or owned after a change. Kept small:
-// a large table holds one per record.
+// a large table holds one per record. Only the table changes them, and counts each change
+// (its read position of the last value is valid only until the next).
 class TFelddaten {
 public:
     bool Vorhanden() const { return Zeiger != nullptr; }
@@ -210,6 +211,16 @@ private:
     uint16_t SortierFeld = 0;
     std::string LetzterFehler;
     TDatensatz* Aktuell = nullptr;
+    // Where the last value read begins, so that reading a record's fields in order (as an
+    // object applying all its fields does) walks its data once instead of once per field.
+    // Valid while no record's field data changed since (`Datenstand`).
+    struct TLesemerker {
+        const TDatensatz* Satz = nullptr;
+        uint64_t Stand = 0;
+        int Pos = 1;
+        size_t Anfang = 0;
+    } Lesemerker;
+    uint64_t Datenstand = 1; // counts every change, load or release of any record's field data
     TDatensatz* Kopf = nullptr;
     TDatensatz* Ende = nullptr;
     int Satzanzahl = 0;

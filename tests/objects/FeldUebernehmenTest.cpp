@@ -18,6 +18,8 @@
 #include <QFontInfo>
 #include <QImage>
 
+#include <sys/stat.h>
+
 namespace {
 
 auto* const qt = ::testing::AddGlobalTestEnvironment(new QtAnwendung);
@@ -258,6 +260,16 @@ TEST_F(Felder, GeaenderteOderGeloeschteBilddateiWirdNeuGelesen) {
     EXPECT_EQ(BildLaden(datei).pixelColor(1, 1), QColor(Qt::green));
     std::filesystem::remove(datei);
     EXPECT_TRUE(BildLaden(datei).isNull());
+}
+
+// A pipe or a folder named as a picture gives no picture; reading the pipe would wait for a
+// writer forever.
+TEST_F(Felder, NurGewoehnlicheDateienSindBilder) {
+    const auto rohr = Verzeichnis / "rohr.png";
+    ASSERT_EQ(::mkfifo(rohr.c_str(), 0600), 0);
+    EXPECT_TRUE(BildLaden(rohr).isNull());
+    std::filesystem::create_directory(Verzeichnis / "ordner.png");
+    EXPECT_TRUE(BildLaden(Verzeichnis / "ordner.png").isNull());
 }
 
 TEST_F(Felder, BildHatAnfangsDenPlatzhalter) {

@@ -48,7 +48,7 @@ TObjektliste& TTestfenster::Eintragen(QWidget* Objekt, int32_t Nummer, int16_t T
 TObjektliste& TTestfenster::Eintragen(TObjektliste*& Liste, QWidget* Objekt, int32_t Nummer,
                                       int16_t Typ) {
     auto* e = new TObjektliste;
-    e->Objekt = Objekt;
+    e->ObjektSetzen(Objekt);
     e->Nummer = Nummer;
     e->Typ = Typ;
     TObjektliste** ende = &Liste;

@@ -494,3 +494,55 @@ TEST_F(Lernerfenster, BildknopfUndVerlaufsknopfFuehrenDurchDieSeiten) {
 }
 
 } // namespace
+
+// After each build a later object of the list lies above every earlier object it overlaps;
+// objects that overlap nothing earlier, or already lie above, keep their stacking number.
+// Objects: 1 at (0,0), 2 overlapping 1, 3 far off, 4 overlapping 2 only.
+TEST_F(Lernerfenster, StapelordnungFolgtDerListe) {
+    Bauen(R"("States.tab": [
+        {"nr": 1, "fields": {"100": "1", "161": ["4", "3", "2", "1"]}},
+        {"nr": 2, "fields": {"100": "2", "161": ["1", "2", "3", "4"]}},
+        {"nr": 3, "fields": {"100": "3", "161": ["3", "1", "4", "2"]}}],
+        "Objekte.tab": [
+        {"nr": 1, "fields": {"1200": "29", "1205": "0", "1206": "0", "1207": "50", "1208": "50"}},
+        {"nr": 2, "fields": {"1200": "29", "1205": "40", "1206": "40", "1207": "50", "1208": "50"}},
+        {"nr": 3, "fields": {"1200": "29", "1205": "300", "1206": "300", "1207": "9", "1208": "9"}},
+        {"nr": 4, "fields": {"1200": "29", "1205": "85", "1206": "85", "1207": "20", "1208": "20"}}])");
+    Zeigen();
+    const auto stapel = [&] {
+        std::vector<int32_t> nummern;
+        ObenDurchlaufen(Fenster->ObjektlisteKopf, [&](TObjektliste& e) {
+            nummern.push_back(e.Stapelnummer);
+            return true;
+        });
+        return nummern;
+    };
+    // The order of the controls on the window, bottom first, by object number.
+    const auto unterNachOben = [&] {
+        std::vector<int32_t> nummern;
+        for (QObject* kind : Fenster->children())
+            ObenDurchlaufen(Fenster->ObjektlisteKopf, [&](TObjektliste& e) {
+                if (e.Objekt.data() == kind) nummern.push_back(e.Nummer);
+                return e.Objekt.data() != kind;
+            });
+        return nummern;
+    };
+    struct Fall {
+        int Seite;
+        std::vector<int32_t> Stapel;        // in list order
+        std::vector<int32_t> UntenNachOben; // object numbers
+    };
+    const Fall faelle[] = {
+        // Created in list order 4, 3, 2, 1: nothing to correct.
+        {1, {1, 2, 3, 4}, {4, 3, 2, 1}},
+        // Reversed: 2 goes above 1, then 4 above 2; 3 overlaps nothing and stays.
+        {2, {4, 5, 2, 6}, {3, 1, 2, 4}},
+        // 4 already lies above 1 (they do not overlap anyway), 2 lies below 4 and goes up.
+        {3, {2, 4, 6, 7}, {3, 1, 4, 2}},
+    };
+    for (const Fall& f : faelle) {
+        GeheZuSeite(*Fenster, f.Seite);
+        EXPECT_EQ(stapel(), f.Stapel) << "page " << f.Seite;
+        EXPECT_EQ(unterNachOben(), f.UntenNachOben) << "page " << f.Seite;
+    }
+}

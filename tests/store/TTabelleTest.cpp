@@ -416,6 +416,31 @@ TEST_F(Tabelle, ZaehleUndFreieNummer) {
     EXPECT_EQ(t->FreieNummer(20), 20);
 }
 
+// Fields read in order walk on from the last value read; any change of field data, also
+// one that keeps the record's length, and any other record make it start again.
+TEST_F(Tabelle, WerteInUndGegenDieReihenfolgeNachAenderungen) {
+    auto t = MitInhalt(Satz(1, "a\0bb\0ccc\0dddd\0\x1B"s) + Satz(2, "x\0y\0\x1B"s));
+    TDatensatz* eins = t->Datensatz(1);
+    TDatensatz* zwei = t->Datensatz(2);
+    const auto werte = [&](TDatensatz* s, std::initializer_list<int> Positionen) {
+        std::string alle;
+        for (int pos : Positionen)
+            alle += t->LeseText(s, static_cast<uint16_t>(pos)) + "|";
+        return alle;
+    };
+    EXPECT_EQ(werte(eins, {1, 2, 3, 4, 5}), "a|bb|ccc|dddd||");
+    EXPECT_EQ(werte(eins, {4, 2, 2, 1, 3}), "dddd|bb|bb|a|ccc|");
+    EXPECT_EQ(werte(eins, {2, 3}) + werte(zwei, {2}) + werte(eins, {4}), "bb|ccc|y|dddd|");
+    EXPECT_EQ(werte(eins, {3}), "ccc|");
+    t->SchreibeText(eins, 2, "b"); // shorter: every later value moves
+    EXPECT_EQ(werte(eins, {3, 4}), "ccc|dddd|");
+    t->SchreibeText(eins, 1, "aa"); // the record's length as before the last change
+    EXPECT_EQ(werte(eins, {3, 4, 2}), "ccc|dddd|b|");
+    t->SchreibeText(eins, 3, "c");
+    t->SchreibeText(eins, 2, "bbb"); // same length again, the separators elsewhere
+    EXPECT_EQ(werte(eins, {3, 4}), "c|dddd|");
+}
+
 TEST_F(Tabelle, AufStufe1GehenUngespeicherteAenderungenMitDemAktuellenSatzVerloren) {
     auto t = MitInhalt(Satz(1, "eins\0\x1B"s) + Satz(2, "zwei\0\x1B"s), 1);
     TDatensatz* eins = t->Datensatz(1);

@@ -2,6 +2,7 @@
 
 #include "objects/ereignisse/THMessage.h"
 #include "objects/kern/TObjektliste.h"
+#include "store/Objekttyp.h"
 
 #include <QPointer>
 
@@ -11,6 +12,7 @@ void EreignisVerteilen(TObjektliste* Kopf, int32_t Quelle, int EreignisNr) {
     // Gathered first: an action may change the list while the event travels.
     std::vector<QPointer<THMessage>> hoerer;
     TiefDurchlaufen(Kopf, [&](TObjektliste& e) {
+        if (e.Typ != Objekttyp::Message) return true;
         auto* nachricht = qobject_cast<THMessage*>(e.Objekt.data());
         if (nachricht && nachricht->HoertAuf(Quelle)) hoerer.emplace_back(nachricht);
         return true;
@@ -22,6 +24,7 @@ void EreignisVerteilen(TObjektliste* Kopf, int32_t Quelle, int EreignisNr) {
 bool EreignisWirdGehoert(TObjektliste* Kopf, int32_t Quelle, int EreignisNr) {
     bool gehoert = false;
     TiefDurchlaufen(Kopf, [&](TObjektliste& e) {
+        if (e.Typ != Objekttyp::Message) return true;
         const auto* nachricht = qobject_cast<THMessage*>(e.Objekt.data());
         gehoert = nachricht && nachricht->ReagiertAuf(Quelle, EreignisNr);
         return !gehoert;

@@ -13,6 +13,8 @@
 #include <iterator>
 #include <unordered_map>
 
+#include <sys/stat.h>
+
 QColor FeldFarbe(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     return Lektionsfarbe(Tabelle.LeseZahl(Satz, FeldId));
 }
@@ -60,8 +62,8 @@ namespace {
 // emptied when it grows past its bound.
 struct TBildImSpeicher {
     QImage Bild;
-    std::filesystem::file_time_type Zeit;
-    std::uintmax_t Groesse = 0;
+    timespec Zeit{};
+    off_t Groesse = 0;
 };
 
 constexpr qsizetype BildspeicherGrenze = 64 * 1024 * 1024;
@@ -75,15 +77,16 @@ qsizetype BildspeicherBelegt = 0;
 } // namespace
 
 QImage BildLaden(const std::filesystem::path& Datei) {
-    std::error_code fehler;
-    const auto zeit = std::filesystem::last_write_time(Datei, fehler);
-    if (fehler) return {};
-    const auto groesse = std::filesystem::file_size(Datei, fehler);
-    if (fehler) return {};
+    // One look at the file tells its time and size; only a regular file is read (a pipe
+    // or device named as a picture would block or never end).
+    struct stat st {};
+    if (::stat(Datei.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+    const timespec zeit = st.st_mtim;
+    const off_t groesse = st.st_size;
     auto& speicher = Bildspeicher();
     const auto gefunden = speicher.find(Datei.string());
-    if (gefunden != speicher.end() && gefunden->second.Zeit == zeit &&
-        gefunden->second.Groesse == groesse)
+    if (gefunden != speicher.end() && gefunden->second.Zeit.tv_sec == zeit.tv_sec &&
+        gefunden->second.Zeit.tv_nsec == zeit.tv_nsec && gefunden->second.Groesse == groesse)
         return gefunden->second.Bild;
 
     std::ifstream datei(Datei, std::ios::binary);

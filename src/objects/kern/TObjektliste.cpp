@@ -3,8 +3,9 @@
 #include "objects/kern/TSeitenobjekt.h"
 #include "store/Objekttyp.h"
 
-TSeitenobjekt* TObjektliste::Seitenobjekt() const {
-    return Objekt ? TSeitenobjekt::Von(Objekt.data()) : nullptr;
+void TObjektliste::ObjektSetzen(QWidget* Steuerelement) {
+    Objekt = Steuerelement;
+    SeitenobjektDahinter = Steuerelement ? TSeitenobjekt::Von(Steuerelement) : nullptr;
 }
 
 void ObjektlisteFreigeben(TObjektliste*& Kopf) {

@@ -13,7 +13,9 @@
 class TSeitenobjekt;
 
 struct TObjektliste {
-    QPointer<QWidget> Objekt;          // the control, none for a type without class
+    // The control, none for a type without class; given through `ObjektSetzen`, which also
+    // remembers the page object behind it.
+    QPointer<QWidget> Objekt;
     int32_t Nummer = 0;                // object number as listed
     int16_t Typ = 0;                   // object type code (field 1200)
     TObjektliste* Naechster = nullptr; // next entry of the same list
@@ -22,8 +24,13 @@ struct TObjektliste {
     int32_t Stapelnummer = 0;
     bool Nachgeladen = false; // added by an action, not by the page's list
 
-    // The page object behind the control, none when there is no control.
-    TSeitenobjekt* Seitenobjekt() const;
+    void ObjektSetzen(QWidget* Steuerelement);
+    // The page object behind the control, none when there is no control (any more). Asked
+    // for every entry in every walk of the list, so it is found once, not cast each time.
+    TSeitenobjekt* Seitenobjekt() const { return Objekt ? SeitenobjektDahinter : nullptr; }
+
+private:
+    TSeitenobjekt* SeitenobjektDahinter = nullptr;
 };
 
 // Releases a whole list (not the controls).
