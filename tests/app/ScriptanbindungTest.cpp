@@ -306,4 +306,61 @@ TEST_F(Scripte, FehlerhaftesScriptLaesstProgrammUndTabellenHeil) {
     EXPECT_EQ(AufPlatte("Daten.tab", ArtDaten, 5, 301), "leer");
 }
 
+// Page 44 of the demo lesson: its button's script reads the name, fills data record 440,
+// creates a label on page 45 and branches there; back on 44 the text shows the record.
+class DemoScriptseite : public Testverzeichnis {
+protected:
+    void SetUp() override {
+        Testverzeichnis::SetUp();
+        const std::filesystem::path demo = DEMO_VERZEICHNIS;
+        std::ostringstream meldungen;
+        ASSERT_EQ(vlmtab::LektionBauen(demo / "lesson.json", Verzeichnis, meldungen), 0)
+            << meldungen.str();
+        std::filesystem::copy(demo / "media", Verzeichnis,
+                              std::filesystem::copy_options::recursive);
+        Start = ProgrammStarten(Verzeichnis, "44");
+        QTest::qWait(20);
+        ASSERT_NE(AktuellesFenster(), nullptr);
+    }
+    void TearDown() override {
+        ProgrammFreigeben();
+        Testverzeichnis::TearDown();
+    }
+    template <class Klasse> Klasse* Objekt(int32_t Nr) {
+        const TObjektliste* e = ObjektMitNummer(AktuellesFenster()->ObjektlisteKopf, Nr);
+        return e ? qobject_cast<Klasse*>(e->Objekt.data()) : nullptr;
+    }
+    static std::string Gezeigt(THText* Text) {
+        if (!Text) return "<kein Text>";
+        std::string woerter;
+        for (const auto& w : Text->Anordnung())
+            woerter += w.Text.toStdString();
+        return woerter;
+    }
+
+    AufzeichnenderDialogDienst Dialoge;
+    TStart Start;
+};
+
+TEST_F(DemoScriptseite, KnopfLegtAnFuelltUndVerzweigt) {
+    ASSERT_EQ(AktuellesFenster()->Seitennummer, 44);
+    EXPECT_EQ(Gezeigt(Objekt<THText>(4404)), "Im Datensatz 440 steht: noch leer");
+    Objekt<THEditfeld>(4403)->setText(QStringLiteral("Kim"));
+    Klicken(Objekt<QWidget>(4405));
+    for (int i = 0; i < 5; ++i)
+        QTest::qWait(10);
+
+    ASSERT_EQ(AktuellesFenster()->Seitennummer, 45);
+    // The script's object is the one with the highest number.
+    auto* beschriftung = Objekt<QLabel>(Tabelle(ArtObjekte)->FreieNummer(1) - 1);
+    ASSERT_NE(beschriftung, nullptr);
+    EXPECT_EQ(beschriftung->text().toStdString(), "Diese Beschriftung hat das Script angelegt.");
+
+    BefehlSenden(AktuellesFenster(), FensterbefehlArt(), FensterSeite, 44);
+    for (int i = 0; i < 5; ++i)
+        QTest::qWait(10);
+    EXPECT_EQ(Gezeigt(Objekt<THText>(4404)), "Im Datensatz 440 steht: Kim");
+    EXPECT_TRUE(Dialoge.Nachrichten.empty());
+}
+
 } // namespace
