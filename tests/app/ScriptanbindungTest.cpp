@@ -72,15 +72,17 @@ const char* const Lektionsquelle = R"({"tables": {
     "VLM2.OBJ": [{"nr": 7, "fields": {"1190": "Beschriftung"}}]},
   "ini": {"Lektion": {"Name": "Scripte", "Scriptpfad": "scripte\\"}, "State": {"Nr": "1"}}})";
 
-class Scripte : public Testverzeichnis {
+// The program started on a lesson that the test builds into its directory.
+class Programmtest : public Testverzeichnis {
 protected:
+    virtual void LektionBauen() = 0;
+    virtual std::string Startseite() const { return ""; }
+
     void SetUp() override {
         Testverzeichnis::SetUp();
-        std::ostringstream meldungen;
-        ASSERT_EQ(vlmtab::LektionAusTextBauen(Lektionsquelle, "test", Verzeichnis, meldungen), 0)
-            << meldungen.str();
-        std::filesystem::create_directories(Verzeichnis / "scripte");
-        Start = ProgrammStarten(Verzeichnis, "");
+        LektionBauen();
+        if (HasFatalFailure()) return;
+        Start = ProgrammStarten(Verzeichnis, Startseite());
         QTest::qWait(20);
         ASSERT_NE(AktuellesFenster(), nullptr);
     }
@@ -90,22 +92,11 @@ protected:
         Testverzeichnis::TearDown();
     }
 
-    void Script(const std::string& Name, const std::string& Inhalt) {
-        std::ofstream(Verzeichnis / "scripte" / Name, std::ios::binary) << Inhalt;
-    }
     // Lets the posted commands run until the queue is quiet.
     static void Abarbeiten() {
         for (int i = 0; i < 5; ++i)
             QTest::qWait(10);
     }
-    // Runs `Inhalt` as the pending script through host command 7, as action 33 asks.
-    void Ausfuehren(const std::string& Inhalt) {
-        Script("lauf.txt", Inhalt);
-        Rolle<TAktionskontext>().AnstehendesScript = "lauf.txt";
-        BefehlSenden(Hostformular(), HostbefehlArt(), HostScript);
-        Abarbeiten();
-    }
-
     template <class Klasse> Klasse* Objekt(int32_t Nr) {
         const TObjektliste* e = ObjektMitNummer(AktuellesFenster()->ObjektlisteKopf, Nr);
         return e ? qobject_cast<Klasse*>(e->Objekt.data()) : nullptr;
@@ -117,15 +108,36 @@ protected:
             woerter += w.Text.toStdString();
         return woerter;
     }
+
+    AufzeichnenderDialogDienst Dialoge;
+    TStart Start;
+};
+
+class Scripte : public Programmtest {
+protected:
+    void LektionBauen() override {
+        std::ostringstream meldungen;
+        ASSERT_EQ(vlmtab::LektionAusTextBauen(Lektionsquelle, "test", Verzeichnis, meldungen), 0)
+            << meldungen.str();
+        std::filesystem::create_directories(Verzeichnis / "scripte");
+    }
+
+    void Script(const std::string& Name, const std::string& Inhalt) {
+        std::ofstream(Verzeichnis / "scripte" / Name, std::ios::binary) << Inhalt;
+    }
+    // Runs `Inhalt` as the pending script through host command 7, as action 33 asks.
+    void Ausfuehren(const std::string& Inhalt) {
+        Script("lauf.txt", Inhalt);
+        Rolle<TAktionskontext>().AnstehendesScript = "lauf.txt";
+        BefehlSenden(Hostformular(), HostbefehlArt(), HostScript);
+        Abarbeiten();
+    }
     // A value read from the table file itself, as a new start of the lesson would.
     std::string AufPlatte(const char* Datei, int Art, int32_t Nr, uint16_t Feld) {
         TTabelle neu(Art, Verzeichnis / Datei);
         neu.Laden(2);
         return neu.LeseText(neu.Datensatz(Nr), Feld);
     }
-
-    AufzeichnenderDialogDienst Dialoge;
-    TStart Start;
 };
 
 // The demo's road: a click on the button leaves the script pending and asks the host form
@@ -308,38 +320,17 @@ TEST_F(Scripte, FehlerhaftesScriptLaesstProgrammUndTabellenHeil) {
 
 // Page 44 of the demo lesson: its button's script reads the name, fills data record 440,
 // creates a label on page 45 and branches there; back on 44 the text shows the record.
-class DemoScriptseite : public Testverzeichnis {
+class DemoScriptseite : public Programmtest {
 protected:
-    void SetUp() override {
-        Testverzeichnis::SetUp();
+    void LektionBauen() override {
         const std::filesystem::path demo = DEMO_VERZEICHNIS;
         std::ostringstream meldungen;
         ASSERT_EQ(vlmtab::LektionBauen(demo / "lesson.json", Verzeichnis, meldungen), 0)
             << meldungen.str();
         std::filesystem::copy(demo / "media", Verzeichnis,
                               std::filesystem::copy_options::recursive);
-        Start = ProgrammStarten(Verzeichnis, "44");
-        QTest::qWait(20);
-        ASSERT_NE(AktuellesFenster(), nullptr);
     }
-    void TearDown() override {
-        ProgrammFreigeben();
-        Testverzeichnis::TearDown();
-    }
-    template <class Klasse> Klasse* Objekt(int32_t Nr) {
-        const TObjektliste* e = ObjektMitNummer(AktuellesFenster()->ObjektlisteKopf, Nr);
-        return e ? qobject_cast<Klasse*>(e->Objekt.data()) : nullptr;
-    }
-    static std::string Gezeigt(THText* Text) {
-        if (!Text) return "<kein Text>";
-        std::string woerter;
-        for (const auto& w : Text->Anordnung())
-            woerter += w.Text.toStdString();
-        return woerter;
-    }
-
-    AufzeichnenderDialogDienst Dialoge;
-    TStart Start;
+    std::string Startseite() const override { return "44"; }
 };
 
 TEST_F(DemoScriptseite, KnopfLegtAnFuelltUndVerzweigt) {
@@ -347,8 +338,7 @@ TEST_F(DemoScriptseite, KnopfLegtAnFuelltUndVerzweigt) {
     EXPECT_EQ(Gezeigt(Objekt<THText>(4404)), "Im Datensatz 440 steht: noch leer");
     Objekt<THEditfeld>(4403)->setText(QStringLiteral("Kim"));
     Klicken(Objekt<QWidget>(4405));
-    for (int i = 0; i < 5; ++i)
-        QTest::qWait(10);
+    Abarbeiten();
 
     ASSERT_EQ(AktuellesFenster()->Seitennummer, 45);
     // The script's object is the one with the highest number.
@@ -357,8 +347,7 @@ TEST_F(DemoScriptseite, KnopfLegtAnFuelltUndVerzweigt) {
     EXPECT_EQ(beschriftung->text().toStdString(), "Diese Beschriftung hat das Script angelegt.");
 
     BefehlSenden(AktuellesFenster(), FensterbefehlArt(), FensterSeite, 44);
-    for (int i = 0; i < 5; ++i)
-        QTest::qWait(10);
+    Abarbeiten();
     EXPECT_EQ(Gezeigt(Objekt<THText>(4404)), "Im Datensatz 440 steht: Kim");
     EXPECT_TRUE(Dialoge.Nachrichten.empty());
 }
