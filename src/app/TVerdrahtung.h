@@ -10,9 +10,11 @@
 // built in order, so participants are called in the order they are listed.
 
 #include "actions/TAktionsausfuehrer.h"
+#include "app/TScriptanbindung.h"
 #include "app/TSystemwertanbindung.h"
 #include "objects/rollen/TSeitenteilnahme.h"
 #include "objects/texte/TSystemlabelteilnehmer.h"
+#include "platform/TLautsprecher.h"
 #include "player/Spielerrollen.h"
 #include "store/TAnwendungskontext.h"
 
@@ -34,4 +36,11 @@ private:
     TRollenersatz<TSystemwertdienst> SystemwertErsatz{Systemwerte};
     TSystemlabelteilnehmer Systemlabels;
     TSeitenteilnahme SystemlabelTeilnahme{Systemlabels};
+    // The speaker lives no longer than the program's windows, so that a tone still playing
+    // ends with them.
+    TLautsprecher Lautsprecher;
+    TRollenersatz<TLautsprecher> LautsprecherErsatz{Lautsprecher};
+    // The scripts run against the current learner window.
+    TScriptanbindung Scripte;
+    TRollenersatz<TScriptdienst> ScriptErsatz{Scripte};
 };
