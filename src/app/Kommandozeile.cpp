@@ -29,6 +29,8 @@ TKommandozeile KommandozeileLesen(const std::vector<std::string>& Argumente) {
             k.Bildschirmfoto = wert("--screenshot");
         } else if (a == "--log" || a.rfind("--log=", 0) == 0) {
             k.Protokolldatei = wert("--log");
+        } else if (a == "--aicc" || a.rfind("--aicc=", 0) == 0) {
+            k.Startdatei = wert("--aicc");
         } else if (a == "--send" || a.rfind("--send=", 0) == 0) {
             k.Senden = true;
             k.Sendetyp = wert("--send");
@@ -107,6 +109,9 @@ std::string Hilfetext() {
            "                         message box is answered with its default and printed\n"
            "                         on standard error (status 4 when one came)\n"
            "  --log FILE             log every page, event and command\n"
+           "  --aicc FILE            start file of a learning-management system (else\n"
+           "                         param.cmi in the lesson directory); the learning time\n"
+           "                         goes to the output file it names when the lesson ends\n"
            "  --send COMMAND         send a command to the running player\n"
            "  --help                 this help\n"
            "  --version              the version\n";

@@ -13,6 +13,7 @@ struct TKommandozeile {
     std::string Seite;                         // first plain argument, "" when none
     std::filesystem::path Bildschirmfoto;      // --screenshot: grab the first page, then end
     std::filesystem::path Protokolldatei;      // --log: protocol for lesson authors
+    std::filesystem::path Startdatei;          // --aicc: start file of a learning-management system
     bool Senden = false;                       // --send: one command to the running player
     std::string Sendetyp;                      // its type, a number or a name
     std::string Sendeargument;                 // its argument (the plain argument), "" for 0

@@ -4,6 +4,7 @@
 #include "app/KopfloserDialogDienst.h"
 #include "app/TAutorfenster.h"
 #include "app/TStartFenster.h"
+#include "evaluation/TOrvelle.h"
 #include "platform/Befehle.h"
 #include "platform/Protokoll.h"
 #include "platform/QtDialogDienst.h"
@@ -81,7 +82,8 @@ int BefehlZustellen(int argc, char** argv, const TKommandozeile& k, const fs::pa
 
 } // namespace
 
-TStart ProgrammStarten(const fs::path& Lektionsverzeichnis, const std::string& Seite) {
+TStart ProgrammStarten(const fs::path& Lektionsverzeichnis, const std::string& Seite,
+                       const fs::path& Startdatei) {
     Rolle<TSpielerstand>().Kommandozeilenseite = Seite;
     auto& orte = Lektionsorte();
     orte = TLektionsorte{};
@@ -111,6 +113,8 @@ TStart ProgrammStarten(const fs::path& Lektionsverzeichnis, const std::string& S
     });
     EinstellungenLesen(*Tabelle(ArtKonfiguration));
     HeuteAbgehaktZuruecksetzen();
+    if (VELMORA_LERNPLATTFORM)
+        Rolle<TOrvelle>().Starten(::Startdatei(Startdatei, Lektionsverzeichnis));
     start.Startfenster->StatusSetzen(QStringLiteral("Das Programm wird gestartet . . ."));
 
     auto& liste = TFensterliste::Liste();
@@ -173,7 +177,7 @@ int ProgrammAusfuehren(int argc, char** argv) {
     KopfloserDialogDienst kopflos; // a headless run has nobody to answer a box
     const bool kopfloserLauf = !k.Bildschirmfoto.empty();
     DialogeSetzen(kopfloserLauf ? static_cast<DialogDienst*>(&kopflos) : &fensterDialoge);
-    ProgrammStarten(lektion, k.Seite);
+    ProgrammStarten(lektion, k.Seite, k.Startdatei);
     const int32_t seite = KommandozeilenSeite(k.Seite);
     if (!k.Bildschirmfoto.empty() && seite > 0 && !SeiteVorhanden(seite)) {
         std::cerr << "vlm: the lesson has no page " << seite << "\n";
@@ -184,6 +188,8 @@ int ProgrammAusfuehren(int argc, char** argv) {
     }
     if (!k.Bildschirmfoto.empty()) BildschirmfotoVorbereiten(k.Bildschirmfoto);
     int status = QApplication::exec();
+    // The learning time goes to the learning-management system when the lesson has ended.
+    Rolle<TOrvelle>().Beenden();
     ProgrammFreigeben();
     DialogeSetzen(nullptr);
     ProtokollSchliessen();

@@ -2,6 +2,7 @@
 
 #include "mail/MailPruefen.h"
 #include "mail/TMailzugang.h"
+#include "objects/rollen/TLernerdatendienst.h"
 #include "objects/rollen/TScriptdienst.h"
 #include "objects/rollen/TSystemwertdienst.h"
 #include "platform/Befehle.h"
@@ -125,7 +126,7 @@ void TAutorfenster::Fernbefehl(int Typ, int32_t Argument) {
     case FernModalesFenster: an(FensterModalesFenster, Argument); break;
     case FernDrucken: an(FensterDrucken); break;
     case FernLernerdatenZuruecksetzen:
-        if (fenster) LernerdatenZuruecksetzen(*fenster);
+        if (fenster) Rolle<TLernerdatendienst>().LernerdatenZuruecksetzen();
         break;
     case FernAnzeigenAktualisieren:
         if (fenster) Rolle<TSystemwertdienst>().SystemanzeigenAktualisieren();

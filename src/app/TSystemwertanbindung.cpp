@@ -1,5 +1,7 @@
 #include "app/TSystemwertanbindung.h"
 
+#include "evaluation/TLernerdaten.h"
+#include "evaluation/TOrvelle.h"
 #include "mail/MailPruefen.h"
 #include "mail/Mailzugang.h"
 #include "objects/bereiche/THFunktion.h"
@@ -14,6 +16,7 @@
 #include "player/Werkzeugfenster.h"
 #include "store/Config.h"
 #include "store/Datenlexikon.h"
+#include "store/Feldnummern.h"
 #include "store/Lektion.h"
 #include "store/TAnwendungskontext.h"
 
@@ -40,10 +43,6 @@ template <class Klasse> Klasse* ObjektDerKlasse(int32_t Nr) {
 template <class Wert> int AusFenster(Wert THauptfenster::*Feld) {
     const THauptfenster* f = AktuellesFenster();
     return f ? f->*Feld : 0;
-}
-
-bool Gesetzt(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
-    return Satz && Tabelle.LeseSchalter(Satz, FeldId);
 }
 
 } // namespace
@@ -137,20 +136,36 @@ TSystemwertquellen::TGruppenseiten TSystemwertanbindung::Gruppenseiten() {
     TTabelle* seiten = Tabelle(ArtSeiten);
     TTabelle* lerner = Tabelle(ArtLerner);
     if (!seiten || !lerner) return zahl;
+    TLernerdaten daten(*lerner);
     for (TDatensatz* s = seiten->Erster(); s; s = s->Naechster) {
-        if (seiten->LeseText(s, 115) != "1") continue;
-        TDatensatz* satz = lerner->Datensatz(seiten->LeseZahl(s, 100));
-        const bool endgueltig = Gesetzt(*lerner, satz, 2300);
+        if (seiten->LeseText(s, Feld::Seiten::GroupIndex) != "1") continue;
+        const int32_t seite = seiten->LeseZahl(s, Feld::Seiten::State);
         ++zahl.Alle;
-        if (!endgueltig && !Gesetzt(*lerner, satz, 2301)) ++zahl.Offen;
-        if (!endgueltig) ++zahl.Unerledigt;
+        if (daten.Offen(seite)) ++zahl.Offen;
+        if (!daten.EndgueltigAbgehakt(seite)) ++zahl.Unerledigt;
     }
     return zahl;
 }
 
 bool TSystemwertanbindung::EndgueltigAbgehakt(int32_t Seite) {
     TTabelle* lerner = Tabelle(ArtLerner);
-    return lerner && Gesetzt(*lerner, lerner->Datensatz(Seite), 2300);
+    return lerner && TLernerdaten(*lerner).EndgueltigAbgehakt(Seite);
+}
+
+std::string TSystemwertanbindung::Lernplattformwert(int Wert) {
+    return Rolle<TOrvelle>().Wert(Wert);
+}
+
+int TSystemwertanbindung::Punktzahl() {
+    return Rolle<TOrvelle>().Score;
+}
+
+int TSystemwertanbindung::LernzeitBeimStart() {
+    return static_cast<int>(Rolle<TOrvelle>().Time.count());
+}
+
+bool TSystemwertanbindung::LernplattformAktiv() {
+    return Rolle<TOrvelle>().Aktiv();
 }
 
 std::optional<std::string> TSystemwertanbindung::GeschriebenerWert(int Wert, int32_t Nr) {

@@ -1,8 +1,9 @@
 #pragma once
 // Connects the system values to the running player: answers what they read from the current
-// learner window, its objects, the learner data and the program's switches, and offers the
-// system values that texts, system labels and input fields show (`TSystemwertdienst`, put in
-// place by the wiring). The clock is the one in the application context.
+// learner window, its objects, the learner data, the learning-management interface and the
+// program's switches, and offers the system values that texts, system labels and input
+// fields show (`TSystemwertdienst`, put in place by the wiring). The clock is the one in the
+// application context.
 
 #include "objects/rollen/TSystemwertdienst.h"
 #include "platform/TUhr.h"
@@ -37,6 +38,10 @@ public:
     bool MailserverErreichbar() override;
     TGruppenseiten Gruppenseiten() override;
     bool EndgueltigAbgehakt(int32_t Seite) override;
+    std::string Lernplattformwert(int Wert) override;
+    int Punktzahl() override;
+    int LernzeitBeimStart() override;
+    bool LernplattformAktiv() override;
     std::optional<std::string> GeschriebenerWert(int Wert, int32_t Objektnummer) override;
     int LeereZielbereiche() override;
     std::vector<TAuswahl> Auswahlobjekte() override;

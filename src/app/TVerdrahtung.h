@@ -10,8 +10,10 @@
 // built in order, so participants are called in the order they are listed.
 
 #include "actions/TAktionsausfuehrer.h"
+#include "app/TLernerdatenanbindung.h"
 #include "app/TScriptanbindung.h"
 #include "app/TSystemwertanbindung.h"
+#include "evaluation/TOrvelle.h"
 #include "objects/rollen/TSeitenteilnahme.h"
 #include "objects/texte/TSystemlabelteilnehmer.h"
 #include "platform/TLautsprecher.h"
@@ -30,6 +32,14 @@ private:
     // The object actions carry out what the objects request.
     TAktionsausfuehrer Aktionen;
     TRollenersatz<TAktionsausfuehrung> AktionenErsatz{Aktionen};
+    // The learner data: records made by showing pages, progress and gauges after every page
+    // build and after a reset, before the system labels show them.
+    TLernerdatenanbindung Lernerdaten;
+    TRollenersatz<TLernerdatendienst> LernerdatenErsatz{Lernerdaten};
+    TSeitenteilnahme LernerdatenTeilnahme{Lernerdaten};
+    // The learning-management interface; the start-up reads its start file.
+    TOrvelle Lernplattform;
+    TRollenersatz<TOrvelle> LernplattformErsatz{Lernplattform};
     // The system values read the clock and the running player; system labels show them
     // anew last in every page build.
     TSystemwertanbindung Systemwerte;

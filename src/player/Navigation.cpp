@@ -1,11 +1,11 @@
 #include "player/Navigation.h"
 
 #include "objects/rollen/TAuswertungsdienst.h"
-#include "objects/rollen/TSeitenteilnahme.h"
 #include "player/THauptfenster.h"
 #include "store/Config.h"
 #include "store/Feldnummern.h"
 #include "store/Lektion.h"
+#include "store/TAnwendungskontext.h"
 
 #include <algorithm>
 #include <exception>
@@ -179,11 +179,6 @@ void NaechsteNummer(THauptfenster& Fenster) {
 
 bool SeiteAuswerten(THauptfenster& Fenster) {
     return Rolle<TAuswertungsdienst>().SeiteAuswerten(Fenster);
-}
-
-void LernerdatenZuruecksetzen(THauptfenster& Fenster) {
-    LernerdatenLoeschen();
-    Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.LernerdatenGeloescht(Fenster); });
 }
 
 int32_t Hilfeseite(const THauptfenster& Fenster) {

@@ -46,9 +46,6 @@ void NaechsteNummer(THauptfenster& Fenster);
 // Evaluates the page; true when it may be left.
 bool SeiteAuswerten(THauptfenster& Fenster);
 
-// Every learner record is deleted; progress, system labels and tick-off marks follow.
-void LernerdatenZuruecksetzen(THauptfenster& Fenster);
-
 // The page that a click without a function of its own opens as a dialog window: the
 // page's default page when it exists, else the lesson's default page when it exists;
 // 0 when neither does (the caller shows the no-function window).

@@ -11,6 +11,8 @@
 #include "objects/eingabe/THMemo.h"
 #include "objects/eingabe/THSB_Editfeld.h"
 #include "objects/ereignisse/THMessage.h"
+#include "objects/fortschritt/THDialog.h"
+#include "objects/fortschritt/THLernfortschritt.h"
 #include "objects/kern/TSeitenobjekt.h"
 #include "objects/knoepfe/THFunktionsSchaltflaeche.h"
 #include "objects/knoepfe/THNavKnopf.h"
@@ -49,6 +51,7 @@ constexpr TKlasse Klassen[] = {
     {Objekttyp::NavWeiter, Neu<THNavWeiter>},
     {Objekttyp::ILabel, Neu<THILabel>},
     {Objekttyp::NavZurueck, Neu<THNavZurueck>},
+    {Objekttyp::Lernfortschritt, Neu<THLernfortschritt>},
     {Objekttyp::Bevel, Neu<THBevel>},
     {Objekttyp::SpeedButton, Neu<THSpeedButton>},
     {Objekttyp::MouseSensitive, Neu<THMouseSensitive>},
@@ -57,6 +60,7 @@ constexpr TKlasse Klassen[] = {
     {Objekttyp::Message, Neu<THMessage>},
     {Objekttyp::Memo, Neu<THMemo>},
     {Objekttyp::MaskEdit, Neu<THMaskEdit>},
+    {Objekttyp::Dialog, Neu<THDialog>},
     {Objekttyp::SB_Editfeld, Neu<THSB_Editfeld>},
     {Objekttyp::SystemLabel, Neu<THSystemLabel>},
     {Objekttyp::Funktion, Neu<THFunktion>},

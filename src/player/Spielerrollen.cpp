@@ -1,7 +1,6 @@
 #include "player/Spielerrollen.h"
 
 #include "objects/rollen/TKlangdienst.h"
-#include "objects/rollen/TLernerdatendienst.h"
 #include "objects/rollen/TLernfensterdienst.h"
 #include "objects/rollen/TSeitenteilnahme.h"
 #include "objects/rollen/TWerkzeugfensterdienst.h"
@@ -12,7 +11,6 @@
 #include "player/THauptfenster.h"
 #include "player/TSpielerstand.h"
 #include "player/Werkzeugfenster.h"
-#include "store/Lektion.h"
 #include "store/TAnwendungskontext.h"
 
 #include <QLineEdit>
@@ -54,17 +52,6 @@ public:
     }
 };
 
-class TLernerdaten : public TLernerdatendienst {
-public:
-    void LernerdatenZuruecksetzen() override {
-        if (THauptfenster* f = AktuellesFenster()) {
-            ::LernerdatenZuruecksetzen(*f);
-            return;
-        }
-        ::LernerdatenLoeschen();
-    }
-};
-
 // Until the sound player joins the program, switching the sound on only readies the sound
 // function buttons of the page.
 class TKlangschalter : public TKlangdienst {
@@ -97,13 +84,11 @@ public:
 
 struct TSpielerrollen::TTeile {
     TLernfenster Lernfenster;
-    TLernerdaten Lernerdaten;
     TKlangschalter Klang;
     TWerkzeugfenster Werkzeugfenster;
     TNavigationsteilnehmer Navigation;
 
     TRollenersatz<TLernfensterdienst> LernfensterErsatz{Lernfenster};
-    TRollenersatz<TLernerdatendienst> LernerdatenErsatz{Lernerdaten};
     TRollenersatz<TKlangdienst> KlangErsatz{Klang};
     TRollenersatz<TWerkzeugfensterdienst> WerkzeugfensterErsatz{Werkzeugfenster};
     TSeitenteilnahme NavigationTeilnahme{Navigation};

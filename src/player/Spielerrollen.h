@@ -1,9 +1,8 @@
 #pragma once
 // The roles the player offers the rest of the program, and its own participant of the page
-// build: the current learner window's page and objects, the window list, the learner data,
-// the sound switch's buttons, the tool windows it has, and the navigation buttons that
-// follow every page. `src/app` holds one for the program's lifetime; tests that build
-// learner windows hold one in their fixture.
+// build: the current learner window's page and objects, the window list, the sound switch's
+// buttons, the tool windows it has, and the navigation buttons that follow every page. `src/app`
+// holds one for the program's lifetime; tests that build learner windows hold one in their fixture.
 
 #include <memory>
 

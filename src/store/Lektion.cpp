@@ -181,12 +181,6 @@ void HeuteAbgehaktZuruecksetzen() {
     }
 }
 
-void LernerdatenLoeschen() {
-    if (TTabelle* lerner = Tabelle(ArtLerner))
-        while (TDatensatz* satz = lerner->Erster())
-            lerner->Loeschen(satz);
-}
-
 void ArbeitskopienLoeschen() {
     const fs::path verzeichnis = Tabellenverzeichnis();
     for (int art = ArtSeitenKopie; art <= ArtLesezeichenKopie; ++art)

@@ -44,8 +44,6 @@ void ProtokollLoeschen();
 
 // Every page checked off today loses that mark (learner data field 2301).
 void HeuteAbgehaktZuruecksetzen();
-// Deletes every record of the learner table (all of the learner's progress).
-void LernerdatenLoeschen();
 
 // The eleven working copies (kinds 18-28) are deleted from where the tables keep them.
 void ArbeitskopienLoeschen();

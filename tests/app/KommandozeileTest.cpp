@@ -148,6 +148,42 @@ TEST_F(Programmaufruf, BildschirmfotoDesErstenFensters) {
     EXPECT_NE(e.Ausgabe.find("the lesson has no page 99"), std::string::npos) << e.Ausgabe;
 }
 
+TEST(Kommandozeile, StartdateiEinesLernmanagementsystems) {
+    EXPECT_EQ(KommandozeileLesen({"--aicc", "/lms/param.cmi", "4"}).Startdatei, "/lms/param.cmi");
+    EXPECT_EQ(KommandozeileLesen({"--aicc", "/lms/param.cmi", "4"}).Seite, "4");
+    EXPECT_EQ(KommandozeileLesen({"--aicc=a.cmi"}).Startdatei, "a.cmi");
+    EXPECT_EQ(KommandozeileLesen({"--aicc"}).Fehler, "--aicc needs a value");
+}
+
+// A learning-management system names the start file; the lesson's end writes the output
+// file it names, relative to the start file, with the learning time of this run.
+TEST_F(Programmaufruf, StartdateiUndAusgabedateiDesLernmanagementsystems) {
+    if (!VELMORA_LERNPLATTFORM) GTEST_SKIP() << "built without the learning-management interface";
+    const fs::path lektion = Verzeichnis / "lektion";
+    std::ostringstream meldungen;
+    ASSERT_EQ(vlmtab::LektionAusTextBauen(
+                  R"({"tables": {"States.tab": [{"nr": 1, "fields": {"100": "1", "104": "1"}}]},
+                      "ini": {"Lektion": {"Name": "LMS", "MailServer": "127.0.0.1:1"}}})",
+                  "test", lektion, meldungen),
+              0);
+    fs::create_directories(Verzeichnis / "lms");
+    DateiSchreiben(Verzeichnis / "lms" / "start.cmi",
+                   "[Core]\r\nStudent_ID=7\r\nOutput_File=.\\ergebnis.cmi\r\n"
+                   "Lesson_Status=incomplete\r\nLesson_Location=1\r\nScore=x\r\n"
+                   "Time=00:30:00\r\n");
+    const std::string aufruf = "--lesson '" + lektion.string() + "' --aicc '" +
+                               (Verzeichnis / "lms" / "start.cmi").string() + "' --screenshot '" +
+                               (Verzeichnis / "seite.png").string() + "'";
+    const Ergebnis e = Ausfuehren(aufruf, "QT_QPA_PLATFORM=offscreen");
+    EXPECT_EQ(e.Status, 0) << e.Ausgabe;
+    const std::string ausgabe = DateiLesen(Verzeichnis / "lms" / "ergebnis.cmi");
+    EXPECT_EQ(ausgabe.rfind("[Core]\r\nLesson_Location=1\r\nLesson_Status=incomplete\r\n"
+                            "Score=0\r\nTime=00:00:",
+                            0),
+              0u)
+        << ausgabe;
+}
+
 // A headless run has nobody to press a button: a box that comes up while the page is built
 // is answered with its default, its text goes to standard error, and the picture is saved
 // with status 4. (The time-out only ends a run that would wait for ever.)

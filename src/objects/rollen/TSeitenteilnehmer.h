@@ -34,6 +34,8 @@ public:
     // Outside the page build.
     // Every learner record was deleted: progress, system labels, tick marks follow.
     virtual void LernerdatenGeloescht(TSeitenfenster&) {}
+    // A learner record was ticked off: tick marks show the page's state anew.
+    virtual void LernerdatenGeaendert(TSeitenfenster&) {}
     // A mouse button went down on the window itself (open menu objects close), the mouse
     // moved over it (buttons drop their hover look), the window's size changed (simulated
     // status lines fit their width).
