@@ -11,6 +11,7 @@
 
 #include "actions/TAktionsausfuehrer.h"
 #include "app/TSystemwertanbindung.h"
+#include "objects/auswahl/TAbhakteilnehmer.h"
 #include "objects/rollen/TSeitenteilnahme.h"
 #include "objects/texte/TSystemlabelteilnehmer.h"
 #include "player/Spielerrollen.h"
@@ -32,6 +33,9 @@ private:
     // anew last in every page build.
     TSystemwertanbindung Systemwerte;
     TRollenersatz<TSystemwertdienst> SystemwertErsatz{Systemwerte};
+    // Tick-off marks show their page's state once the page's objects stand.
+    TAbhakteilnehmer Abhakmarken;
+    TSeitenteilnahme AbhakTeilnahme{Abhakmarken};
     TSystemlabelteilnehmer Systemlabels;
     TSeitenteilnahme SystemlabelTeilnahme{Systemlabels};
 };

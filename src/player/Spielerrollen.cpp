@@ -1,5 +1,6 @@
 #include "player/Spielerrollen.h"
 
+#include "objects/auswahl/THAbhaken.h"
 #include "objects/rollen/TKlangdienst.h"
 #include "objects/rollen/TLernerdatendienst.h"
 #include "objects/rollen/TLernfensterdienst.h"
@@ -62,6 +63,9 @@ public:
             return;
         }
         ::LernerdatenLoeschen();
+    }
+    void AbhakmarkenAktualisieren() override {
+        if (THauptfenster* f = AktuellesFenster()) THAbhaken::AlleAktualisieren(f->ObjektlisteKopf);
     }
 };
 

@@ -1,0 +1,12 @@
+#include "objects/auswahl/TAbhakteilnehmer.h"
+
+#include "objects/auswahl/THAbhaken.h"
+#include "objects/kern/TSeitenfenster.h"
+
+void TAbhakteilnehmer::ObjekteAufgebaut(TSeitenfenster& Fenster) {
+    THAbhaken::AlleAktualisieren(Fenster.Objektliste());
+}
+
+void TAbhakteilnehmer::LernerdatenGeloescht(TSeitenfenster& Fenster) {
+    THAbhaken::AlleAktualisieren(Fenster.Objektliste());
+}
