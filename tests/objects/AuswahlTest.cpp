@@ -86,11 +86,7 @@ protected:
     }
 
     template <class K> K* Objekt(int32_t Nr, int16_t Typ) {
-        auto* o = new K(&Fenster);
-        Fenster.Eintragen(o, Nr, Typ);
-        o->AlleFelderUebernehmen(Objekte(), Objektsatz(Nr));
-        o->show();
-        return o;
+        return ObjektBauen<K>(Fenster, Nr, Typ);
     }
 
     TDienste Dienste;
