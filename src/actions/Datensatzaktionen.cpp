@@ -3,6 +3,7 @@
 #include "objects/kern/TObjektliste.h"
 #include "objects/kern/TSeitenfenster.h"
 #include "platform/AnsiText.h"
+#include "platform/Listenzeilen.h"
 #include "store/Datensaetze.h"
 #include "store/Feldnummern.h"
 #include "store/Lektion.h"
@@ -19,15 +20,6 @@
 namespace {
 
 constexpr uint16_t Inhaltsfeld = Feld::Daten::Inhalt;
-
-// Lines of a record's content: separated by CR LF (or a lone LF), a last empty line dropped.
-QStringList Zeilen(const std::string& Inhalt) {
-    QString text = AnsiNachQString(Inhalt);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QStringList zeilen = text.split(QLatin1Char('\n'));
-    if (!zeilen.isEmpty() && zeilen.back().isEmpty()) zeilen.removeLast();
-    return zeilen;
-}
 
 std::string Inhalt(const QStringList& Zeilen) {
     return QStringNachAnsi(Zeilen.join(QStringLiteral("\r\n")));

@@ -4,6 +4,7 @@
 #include "evaluation/TOrvelle.h"
 #include "mail/MailPruefen.h"
 #include "mail/Mailzugang.h"
+#include "objects/auswahl/TAuswahlobjekt.h"
 #include "objects/bereiche/THFunktion.h"
 #include "objects/bereiche/THMouseSensitive.h"
 #include "objects/kern/TObjektliste.h"
@@ -195,6 +196,8 @@ std::vector<TSystemwertquellen::TAuswahl> TSystemwertanbindung::Auswahlobjekte()
     TiefDurchlaufen(Seitenobjekte(), [&](TObjektliste& e) {
         if (const auto* flaeche = qobject_cast<const THMouseSensitive*>(e.Objekt.data()))
             auswahl.push_back({flaeche->Bewertung, flaeche->Markiert()});
+        else if (const auto* objekt = dynamic_cast<const TAuswahlobjekt*>(e.Seitenobjekt()))
+            auswahl.push_back({objekt->Bewertung, objekt->Gewaehlt()});
         return true;
     });
     return auswahl;

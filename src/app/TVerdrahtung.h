@@ -14,6 +14,7 @@
 #include "app/TScriptanbindung.h"
 #include "app/TSystemwertanbindung.h"
 #include "evaluation/TOrvelle.h"
+#include "objects/auswahl/TAbhakteilnehmer.h"
 #include "objects/rollen/TSeitenteilnahme.h"
 #include "objects/texte/TSystemlabelteilnehmer.h"
 #include "platform/TLautsprecher.h"
@@ -44,6 +45,9 @@ private:
     // anew last in every page build.
     TSystemwertanbindung Systemwerte;
     TRollenersatz<TSystemwertdienst> SystemwertErsatz{Systemwerte};
+    // Tick-off marks show their page's state once the page's objects stand.
+    TAbhakteilnehmer Abhakmarken;
+    TSeitenteilnahme AbhakTeilnahme{Abhakmarken};
     TSystemlabelteilnehmer Systemlabels;
     TSeitenteilnahme SystemlabelTeilnahme{Systemlabels};
     // The speaker lives no longer than the program's windows, so that a tone still playing

@@ -1,5 +1,11 @@
 #include "player/ObjektFabrik.h"
 
+#include "objects/auswahl/THAbhaken.h"
+#include "objects/auswahl/THBmpCheckBox.h"
+#include "objects/auswahl/THCheckBox.h"
+#include "objects/auswahl/THListBox.h"
+#include "objects/auswahl/THRadioButton.h"
+#include "objects/auswahl/THSAPComboBox.h"
 #include "objects/bereiche/THFunktion.h"
 #include "objects/bereiche/THHyperSensitive.h"
 #include "objects/bereiche/THMouseSensitive.h"
@@ -52,13 +58,17 @@ constexpr TKlasse Klassen[] = {
     {Objekttyp::ILabel, Neu<THILabel>},
     {Objekttyp::NavZurueck, Neu<THNavZurueck>},
     {Objekttyp::Lernfortschritt, Neu<THLernfortschritt>},
+    {Objekttyp::SAPComboBox, Neu<THSAPComboBox>},
     {Objekttyp::Bevel, Neu<THBevel>},
+    {Objekttyp::CheckBox, Neu<THCheckBox>},
+    {Objekttyp::RadioButton, Neu<THRadioButton>},
     {Objekttyp::SpeedButton, Neu<THSpeedButton>},
     {Objekttyp::MouseSensitive, Neu<THMouseSensitive>},
     {Objekttyp::HyperSensitive, Neu<THHyperSensitive>},
     {Objekttyp::Schatten, Neu<THSchatten>},
     {Objekttyp::Message, Neu<THMessage>},
     {Objekttyp::Memo, Neu<THMemo>},
+    {Objekttyp::ListBox, Neu<THListBox>},
     {Objekttyp::MaskEdit, Neu<THMaskEdit>},
     {Objekttyp::Dialog, Neu<THDialog>},
     {Objekttyp::SB_Editfeld, Neu<THSB_Editfeld>},
@@ -66,6 +76,8 @@ constexpr TKlasse Klassen[] = {
     {Objekttyp::Funktion, Neu<THFunktion>},
     {Objekttyp::Schaltflaeche, Neu<THSchaltflaeche>},
     {Objekttyp::FunktionsSchaltflaeche, Neu<THFunktionsSchaltflaeche>},
+    {Objekttyp::BmpCheckBox, Neu<THBmpCheckBox>},
+    {Objekttyp::Abhaken, Neu<THAbhaken>},
 };
 
 } // namespace

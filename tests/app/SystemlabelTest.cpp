@@ -17,6 +17,7 @@
 #include "vlmtab/LektionBauen.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -42,8 +43,10 @@ class Systemlabels : public Testverzeichnis {
 protected:
     void SetUp() override {
         Testverzeichnis::SetUp();
-        const std::string quelle =
-            R"({"tables": {
+        Starten(Quelle());
+    }
+    virtual std::string Quelle() const {
+        return R"({"tables": {
             "States.tab": [{"nr": 1, "fields": {"100": "1", "161": [
                 "10", "11", "12", "13", "20", "21", "22", "23", "24", "25", "26", "27", "28"]}}],
             "Daten.tab": [{"nr": 3, "fields": {"301": "aus dem Datensatz"}}],
@@ -57,12 +60,14 @@ protected:
               {"nr": 13, "fields": {"1200": "37", "1205": "320", "1206": "30", "1207": "20",
                                     "1208": "20", "1251": "1"}},
               )" +
-            Systemlabel(20, 227, R"(, "1256": "10")") + ",\n" +
-            Systemlabel(21, 228, R"(, "1256": "10")") + ",\n" + Systemlabel(22, 26) + ",\n" +
-            Systemlabel(23, 5) + ",\n" + Systemlabel(24, 0, R"(, "1221": "eigen")") + ",\n" +
-            Systemlabel(25, 1100) + ",\n" + Systemlabel(26, 1006, R"(, "1221": "-")") + ",\n" +
-            Systemlabel(27, 21) + ",\n" + Systemlabel(28, 5, R"(, "1268": "3")") + R"(
+               Systemlabel(20, 227, R"(, "1256": "10")") + ",\n" +
+               Systemlabel(21, 228, R"(, "1256": "10")") + ",\n" + Systemlabel(22, 26) + ",\n" +
+               Systemlabel(23, 5) + ",\n" + Systemlabel(24, 0, R"(, "1221": "eigen")") + ",\n" +
+               Systemlabel(25, 1100) + ",\n" + Systemlabel(26, 1006, R"(, "1221": "-")") + ",\n" +
+               Systemlabel(27, 21) + ",\n" + Systemlabel(28, 5, R"(, "1268": "3")") + R"(
             ]}, "ini": {"Lektion": {"Name": "Systemwerte", "MailServer": "127.0.0.1:1"}, "State": {"Nr": "1"}}})";
+    }
+    void Starten(const std::string& quelle) {
         std::ostringstream meldungen;
         ASSERT_EQ(vlmtab::LektionAusTextBauen(quelle, "test", Verzeichnis, meldungen), 0)
             << meldungen.str();
@@ -127,6 +132,42 @@ TEST_F(Systemlabels, GummibandSchreibtSeineWerteUndSieBleiben) {
     Start.Host->Fernbefehl(11, 0);
     EXPECT_EQ(Text(20), "11");
     EXPECT_EQ(Text(23), "4.2.2004") << "the remote command refreshes every system label";
+}
+
+// Choice objects add to the answer pattern in list order: evaluated and checked "1",
+// everything else "0".
+class Antwortmuster : public Systemlabels {
+protected:
+    std::string Quelle() const override {
+        return R"({"tables": {
+            "States.tab": [{"nr": 1, "fields": {"100": "1", "161": ["1", "2", "3", "20", "21",
+                                                                   "22", "23"]}}],
+            "Objekte.tab": [
+              {"nr": 1, "fields": {"1200": "30", "1205": "10", "1206": "10", "1207": "13",
+                                   "1208": "13", "1212": "1", "1224": "1", "1251": "1"}},
+              {"nr": 2, "fields": {"1200": "30", "1205": "10", "1206": "40", "1207": "13",
+                                   "1208": "13", "1224": "1", "1251": "1"}},
+              {"nr": 3, "fields": {"1200": "31", "1205": "10", "1206": "70", "1207": "120",
+                                   "1208": "17", "1212": "1", "1221": "nicht bewertet",
+                                   "1224": "1"}},
+              )" +
+               Systemlabel(20, 1100) + ",\n" + Systemlabel(21, 1101) + ",\n" +
+               Systemlabel(22, 1102) + ",\n" + Systemlabel(23, 1103) + R"(
+            ]}, "ini": {"Lektion": {"Name": "Antworten"}, "State": {"Nr": "1"}}})";
+    }
+};
+
+TEST_F(Antwortmuster, ZweiBewerteteKaestchenUndEinUnbewertetesOptionsfeld) {
+    EXPECT_EQ(Text(20), "100");
+    EXPECT_EQ(Text(21), "1");
+    EXPECT_EQ(Text(22), "2");
+    EXPECT_EQ(Text(23), "3");
+    // Ticking the second box refreshes the page's labels at once.
+    auto* zweites = Objekt<QCheckBox>(2);
+    ASSERT_NE(zweites, nullptr);
+    QTest::mouseClick(zweites, Qt::LeftButton, {}, QPoint(6, 6));
+    EXPECT_EQ(Text(20), "110");
+    EXPECT_EQ(Text(21), "2");
 }
 
 } // namespace

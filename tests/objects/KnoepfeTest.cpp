@@ -75,13 +75,8 @@ protected:
         Fenster.show();
     }
 
-    // Creates the object of class K for record `Nr` on the page and applies its fields.
     template <class K> K* Objekt(int32_t Nr, int16_t Typ) {
-        auto* o = new K(&Fenster);
-        Fenster.Eintragen(o, Nr, Typ);
-        o->AlleFelderUebernehmen(Objekte(), Objektsatz(Nr));
-        o->show();
-        return o;
+        return ObjektBauen<K>(Fenster, Nr, Typ);
     }
     // The grey value of the picture a picture button shows, 0 for an empty one.
     static int Grau(const THBildknopf& Knopf) {

@@ -103,6 +103,15 @@ protected:
     // The object table of the running lesson and one of its records.
     TTabelle& Objekte();
     TDatensatz* Objektsatz(int32_t Nr);
+    // Creates the object of class K for record `Nr` on the page of `Fenster`, applies its
+    // fields and shows it.
+    template <class K> K* ObjektBauen(TTestfenster& Fenster, int32_t Nr, int16_t Typ) {
+        auto* o = new K(&Fenster);
+        Fenster.Eintragen(o, Nr, Typ);
+        o->AlleFelderUebernehmen(Objekte(), Objektsatz(Nr));
+        o->show();
+        return o;
+    }
 
     AufzeichnenderDialogDienst Dialoge;
 };

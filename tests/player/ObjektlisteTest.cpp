@@ -7,6 +7,12 @@
 #include "actions/Aktionen.h"
 #include "mail/TMailzugang.h"
 #include "objects/ObjektTesthilfe.h"
+#include "objects/auswahl/THAbhaken.h"
+#include "objects/auswahl/THBmpCheckBox.h"
+#include "objects/auswahl/THCheckBox.h"
+#include "objects/auswahl/THListBox.h"
+#include "objects/auswahl/THRadioButton.h"
+#include "objects/auswahl/THSAPComboBox.h"
 #include "objects/bilder/THBevel.h"
 #include "objects/bilder/THBitmap.h"
 #include "objects/bilder/THShape.h"
@@ -107,6 +113,12 @@ TEST(ObjektFabrik, TypenMitKlasse) {
     EXPECT_TRUE(istKlasse(47, static_cast<THMemo*>(nullptr)));
     EXPECT_TRUE(istKlasse(50, static_cast<THMaskEdit*>(nullptr)));
     EXPECT_TRUE(istKlasse(54, static_cast<THSB_Editfeld*>(nullptr)));
+    EXPECT_TRUE(istKlasse(27, static_cast<THSAPComboBox*>(nullptr)));
+    EXPECT_TRUE(istKlasse(30, static_cast<THCheckBox*>(nullptr)));
+    EXPECT_TRUE(istKlasse(31, static_cast<THRadioButton*>(nullptr)));
+    EXPECT_TRUE(istKlasse(49, static_cast<THListBox*>(nullptr)));
+    EXPECT_TRUE(istKlasse(63, static_cast<THBmpCheckBox*>(nullptr)));
+    EXPECT_TRUE(istKlasse(65, static_cast<THAbhaken*>(nullptr)));
     for (int typ : {0, 2, 3, 10, 14, 19, 25, 39, 69, -5})
         EXPECT_EQ(ObjektFabrik(typ, &eltern), nullptr) << typ;
 }

@@ -6,6 +6,7 @@
 #include <Qt>
 
 #include <cstdint>
+#include <string>
 
 class QObject;
 class QWidget;
@@ -33,6 +34,10 @@ public:
 
     // Posts a window command to this window.
     virtual void Fensterbefehl(int Code, int32_t Argument) = 0;
+
+    // The term the in-page glossary of this window showed last (Windows-1252); it stays
+    // across page changes until another is chosen.
+    std::string AktuellerBegriffstext;
 };
 
 // The current learner window as the objects see it (`TSeitenfensterwahl`); none before the

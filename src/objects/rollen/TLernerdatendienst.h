@@ -1,8 +1,8 @@
 #pragma once
 // Role: the learner data as the objects and actions use it: deleting every learner record
 // (progress, system labels and tick marks follow), refreshing the tick marks of the page,
-// and what a page's learner record says. Until the learner data join the program every page
-// is open and has menu status 0.
+// and what a page's learner record says (whether it is open, the menu status its tick marks
+// show). Until the learner data join the program every page is open and has menu status 0.
 
 #include <cstdint>
 

@@ -1,0 +1,10 @@
+#pragma once
+// Lists inside a lesson field are lines separated by line breaks.
+
+#include <QStringList>
+
+#include <string>
+
+// The lines of a list field (Windows-1252): split at CR LF or a lone LF, a last empty line
+// dropped.
+QStringList Zeilen(const std::string& Inhalt);
