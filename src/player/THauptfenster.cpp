@@ -1,5 +1,6 @@
 #include "player/THauptfenster.h"
 
+#include "objects/kern/TBehandlung.h"
 #include "objects/kern/TObjektliste.h"
 #include "objects/kern/TSeitenobjekt.h"
 #include "objects/rollen/TFensterdienst.h"
@@ -113,8 +114,9 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
     if (!Seite || !seiten) return;
     WarteCursorAn warten;
     TimerObjekteAnhalten(true);
-    if (EffektLaeuft) {
-        // A page change waits for the running effect; a second request meanwhile is lost.
+    if (EffektLaeuft || LaufendeBehandlungen > 0) {
+        // A page change waits for the running effect, and for the handlers that run now:
+        // nothing navigates inside an event handler. A second request meanwhile is lost.
         if (!Timer.isActive()) {
             Rolle<TSpielerstand>().SeitenwechselAnstehend = true;
             Timer.setInterval(100);
@@ -123,6 +125,8 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
         }
         return;
     }
+    // The build's own events may open modal windows; a page change they let run waits.
+    const TBehandlung aufbau(this);
     EreignisAusloesen(0, 105);
     VorherigeSeitennummer = VorherigeSeite ? Seitennummer : 0;
     SeitenfelderLesen(Seite);
@@ -130,6 +134,9 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
     if (auto liste = seiten->LeseTextPuffer(Seite, Feld::Seiten::Objektliste))
         Objektnummern = Zeilen(*liste);
     setWindowTitle(AnsiNachQString(seiten->LeseText(Seite, Feld::Seiten::Titelzeile)));
+    if (AbgefragteSeite != 0 && AbgefragteSeite == Seitennummer)
+        setWindowTitle(QStringLiteral("[%1] ").arg(Seitennummer) + windowTitle());
+    AbgefragteSeite = 0;
     Lesezeichenvorgabe = seiten->LeseText(Seite, Feld::Seiten::Lesezeichenvorgabe);
     Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.SeitenfelderGelesen(*this, Seite); });
 
@@ -329,6 +336,8 @@ void THauptfenster::TimerTick() {
         Timer.setInterval(Timer.interval() + 500);
         return;
     }
+    // A handler still runs (a modal window is open): the next tick tries again.
+    if (LaufendeBehandlungen > 0) return;
     Timer.stop();
     GeheZuSeite(*this, AufgeschobeneSeite);
 }
@@ -360,12 +369,12 @@ void THauptfenster::BefehlAusfuehren(int Code, int32_t Argument) {
         break;
     case FensterWeiter: Weiter(*this); break;
     case FensterZurueck: Zurueck(*this); break;
-    case FensterAuswerten: SeiteAuswerten(*this); break;
+    case FensterAuswerten: Auswerten(); break;
     case FensterAuswertenUndSeite:
-        if (SeiteAuswerten(*this) && Argument > 0) GeheZuSeite(*this, Argument);
+        if (Auswerten() && Argument > 0) GeheZuSeite(*this, Argument);
         break;
     case FensterAuswertenUndWeiter:
-        if (SeiteAuswerten(*this)) Weiter(*this);
+        if (Auswerten()) Weiter(*this);
         break;
     case FensterNeuesFenster: FensterOeffnen(Argument, Fensterart::Ohne); break;
     case FensterModalesFenster: FensterOeffnen(Argument, Fensterart::Modal); break;
@@ -376,6 +385,12 @@ void THauptfenster::BefehlAusfuehren(int Code, int32_t Argument) {
     case FensterVerlaufZurueck: VerlaufZurueck(*this); break;
     default: break;
     }
+}
+
+// The evaluation walks the page's objects and may show its feedback in a modal window.
+bool THauptfenster::Auswerten() {
+    const TBehandlung auswertung(this);
+    return SeiteAuswerten(*this);
 }
 
 void THauptfenster::FensterOeffnen(int32_t Seite, Fensterart Art) {
@@ -397,6 +412,7 @@ std::filesystem::path THauptfenster::Drucken() {
 // Mouse
 
 void THauptfenster::FormMouseDown(QObject*, Qt::MouseButton Knopf, Qt::KeyboardModifiers, QPoint) {
+    const TBehandlung maus(this);
     Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.MausGedrueckt(*this); });
     EreignisAusloesen(0, 101);
     if (Knopf == Qt::LeftButton) EreignisAusloesen(0, 111);
@@ -404,11 +420,13 @@ void THauptfenster::FormMouseDown(QObject*, Qt::MouseButton Knopf, Qt::KeyboardM
 }
 
 void THauptfenster::FormMouseMove(QObject*, Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) {
+    const TBehandlung maus(this);
     Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.MausBewegt(*this); });
     EreignisAusloesen(0, 102);
 }
 
 void THauptfenster::FormMouseUp(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
+    const TBehandlung maus(this);
     EreignisAusloesen(0, 103);
 }
 
@@ -457,6 +475,7 @@ bool THauptfenster::eventFilter(QObject* Objekt, QEvent* Ereignis) {
     QWidget* fokus = focusWidget();
     if (!w || w->window() != this || w != (fokus ? fokus : this)) return false;
     auto* taste = static_cast<QKeyEvent*>(Ereignis);
+    const TBehandlung tastenbehandlung(this);
     if (art == QEvent::KeyRelease) {
         if (taste->key() == Qt::Key_Tab && !taste->isAutoRepeat()) EreignisAusloesen(0, 1009);
         return false;
@@ -523,8 +542,9 @@ void THauptfenster::SeiteAbfragen() {
         Meldung(98);
         return;
     }
+    // The page is built once the key has been handled; its caption then gets the number.
+    AbgefragteSeite = nr;
     GeheZuSeite(*this, nr);
-    setWindowTitle(QStringLiteral("[%1] ").arg(nr) + windowTitle());
 }
 
 // ---------------------------------------------------------------------------------------

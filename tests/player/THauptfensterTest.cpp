@@ -23,10 +23,12 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QTableWidget>
 #include <QTest>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 namespace {
@@ -114,6 +116,13 @@ protected:
     void Taste(Qt::Key Taste, Qt::KeyboardModifiers Umschalter = {}) {
         QWidget* ziel = Fenster->focusWidget() ? Fenster->focusWidget() : Fenster;
         QTest::keyClick(ziel, Taste, Umschalter);
+    }
+
+    // Lets the event loop run until the condition holds, at most five seconds.
+    static bool Bis(const std::function<bool()>& Bedingung) {
+        for (int i = 0; i < 500 && !Bedingung(); ++i)
+            QTest::qWait(10);
+        return Bedingung();
     }
 
     std::string& Kommandozeilenseite() { return Umgebung.Spielerstand.Kommandozeilenseite; }
@@ -283,7 +292,7 @@ TEST_F(Lernerfenster, AltStrgSLaedtEineSeite) {
 
     Dialoge.NaechsteEingabe("3");
     Taste(Qt::Key_S, Qt::AltModifier | Qt::ControlModifier);
-    EXPECT_EQ(Fenster->Seitennummer, 3);
+    EXPECT_TRUE(Bis([&] { return Fenster->Seitennummer == 3; }));
     EXPECT_EQ(Fenster->windowTitle(), "[3] Dritte");
 }
 
@@ -491,6 +500,58 @@ TEST_F(Lernerfenster, BildknopfUndVerlaufsknopfFuehrenDurchDieSeiten) {
     EXPECT_EQ(Fenster->Seitennummer, 2);
     klicken(2);
     EXPECT_EQ(Fenster->Seitennummer, 1);
+}
+
+// Page 1: a branching button without a navigating action, and an event object that opens
+// the information box when the window is clicked; page 2 lists neither.
+const char* const KnopfUndEreignis = R"("States.tab": [
+    {"nr": 1, "fields": {"100": "1", "101": "Erste", "161": ["4", "43"]}},
+    {"nr": 2, "fields": {"100": "2", "101": "Zweite", "161": ""}}],
+    "Objekte.tab": [
+    {"nr": 4, "fields": {"1200": "4", "1205": "10", "1206": "10", "1207": "80", "1208": "25",
+                         "1221": "Los", "1224": "1", "1231": "14"}},
+    {"nr": 43, "fields": {"1200": "43", "1231": "44", "1258": "111"}}])";
+
+// A page number asked for with Alt+Ctrl+S while a button of the page holds the focus: the
+// key still reaches the button, and the page is built only once the key has been handled.
+TEST_F(Lernerfenster, AltStrgSAufEinemKnopfBautNachDerTaste) {
+    Bauen(KnopfUndEreignis);
+    Zeigen();
+    const QPointer<QWidget> knopf = ObjektAufSeite(Fenster->ObjektlisteKopf, 4)->Objekt;
+    knopf->setFocus();
+    ASSERT_EQ(Fenster->focusWidget(), knopf.data());
+    Dialoge.NaechsteEingabe("2");
+    Taste(Qt::Key_S, Qt::AltModifier | Qt::ControlModifier);
+    EXPECT_EQ(Fenster->Seitennummer, 1) << "nothing navigates inside the key handler";
+    EXPECT_TRUE(Bis([&] { return Fenster->Seitennummer == 2; }));
+    EXPECT_EQ(Fenster->windowTitle(), "[2] Zweite");
+    EXPECT_TRUE(Bis([&] { return knopf.isNull(); })) << "the button goes with page 1";
+}
+
+// A box that lets the queue run while it is open, as a modal window does.
+class ModalerDialogDienst : public AufzeichnenderDialogDienst {
+public:
+    Knopf Nachricht(Symbol Art, const std::string& Titel, const std::string& Text, unsigned Knoepfe,
+                    Knopf Vorgabe) override {
+        QCoreApplication::processEvents();
+        return AufzeichnenderDialogDienst::Nachricht(Art, Titel, Text, Knoepfe, Vorgabe);
+    }
+};
+
+// A page change waiting in the queue while a click's handler opens a modal window runs
+// only after the handler, so the objects it removes are not destroyed under the handler.
+TEST_F(Lernerfenster, SeitenwechselWaehrendEinesModalenFenstersWartetAufDenKlick) {
+    Bauen(KnopfUndEreignis);
+    Zeigen();
+    ModalerDialogDienst modal;
+    const QPointer<QWidget> ereignis = ObjektAufSeite(Fenster->ObjektlisteKopf, 43)->Objekt;
+    Fenster->Fensterbefehl(FensterSeite, 2);
+    QTest::mouseClick(Fenster, Qt::LeftButton, {}, {300, 300});
+    ASSERT_EQ(modal.Nachrichten.size(), 1u);
+    EXPECT_EQ(modal.Nachrichten[0].Titel, "Information");
+    EXPECT_EQ(Fenster->Seitennummer, 1) << "the queued page change waits for the click";
+    EXPECT_TRUE(Bis([&] { return Fenster->Seitennummer == 2; }));
+    EXPECT_TRUE(Bis([&] { return ereignis.isNull(); })) << "the event object goes with page 1";
 }
 
 } // namespace

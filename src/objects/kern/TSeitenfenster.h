@@ -33,6 +33,10 @@ public:
 
     // Posts a window command to this window.
     virtual void Fensterbefehl(int Code, int32_t Argument) = 0;
+
+    // Handlers of the window and of its objects running now (`TBehandlung`); while one
+    // runs, a page change waits.
+    int LaufendeBehandlungen = 0;
 };
 
 // The current learner window as the objects see it (`TSeitenfensterwahl`); none before the

@@ -1,11 +1,13 @@
 #include "objects/kern/TSeitenobjekt.h"
 
 #include "objects/kern/Feldregeln.h"
+#include "objects/kern/TBehandlung.h"
 #include "objects/kern/TSeitenfenster.h"
 #include "platform/AnsiText.h"
 #include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QWidget>
@@ -19,6 +21,10 @@ bool IstMausereignis(QEvent::Type Art) {
            Art == QEvent::MouseMove || Art == QEvent::MouseButtonRelease;
 }
 
+bool IstTaste(QEvent::Type Art) {
+    return Art == QEvent::KeyPress || Art == QEvent::KeyRelease;
+}
+
 bool IstDruck(QEvent::Type Art) {
     return Art == QEvent::MouseButtonPress || Art == QEvent::MouseButtonDblClick;
 }
@@ -26,13 +32,19 @@ bool IstDruck(QEvent::Type Art) {
 } // namespace
 
 // Takes the control's mouse input before Qt hands it to the control, so that the page
-// object decides the order: the control's own handling, the object's, the window's.
+// object decides the order: the control's own handling, the object's, the window's. Keys
+// reach the control as before, only marked as a running handler of the window.
 class TSeitenobjekt::Mausfilter : public QObject {
 public:
     explicit Mausfilter(TSeitenobjekt& Objekt) : Objekt(Objekt) {}
 
     bool eventFilter(QObject* Ziel, QEvent* Ereignis) override {
-        if (Ziel != Objekt.Selbst || !IstMausereignis(Ereignis->type())) return false;
+        if (Ziel != Objekt.Selbst) return false;
+        if (IstTaste(Ereignis->type())) {
+            Objekt.Tastenereignis(*static_cast<QKeyEvent*>(Ereignis));
+            return true;
+        }
+        if (!IstMausereignis(Ereignis->type())) return false;
         // A disabled control takes no mouse input; Qt passes it to the parent.
         if (!Objekt.Selbst->isEnabled()) return false;
         Objekt.MausEreignis(*static_cast<QMouseEvent*>(Ereignis));
@@ -118,10 +130,17 @@ bool TSeitenobjekt::Weiterleiten(QEvent::Type Art) const {
     return false;
 }
 
+void TSeitenobjekt::Tastenereignis(QKeyEvent& Ereignis) {
+    const TBehandlung behandlung(Besitzer);
+    // A key the control leaves alone still travels on to its parents, as without this.
+    static_cast<QObject*>(Selbst)->event(&Ereignis);
+}
+
 void TSeitenobjekt::MausEreignis(QMouseEvent& Ereignis) {
     // Whatever the control does with it, the input stays with the object and does not
     // travel on to its parents: the object passes it on itself.
     Ereignis.accept();
+    const TBehandlung behandlung(Besitzer);
     const QPointer<QWidget> lebt(Selbst);
     const QEvent::Type art = Ereignis.type();
     // Where the mouse is on the window, before a drag moves the object under it.

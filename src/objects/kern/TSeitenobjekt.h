@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+class QKeyEvent;
 class QMouseEvent;
 class QWidget;
 class TSeitenfenster;
@@ -100,6 +101,7 @@ protected:
 private:
     class Mausfilter;
     void MausEreignis(QMouseEvent& Ereignis);
+    void Tastenereignis(QKeyEvent& Ereignis);
     void EigeneMausreaktion(QMouseEvent& Ereignis);
     void AnFensterWeiterleiten(const QMouseEvent& Ereignis, QPoint ImFenster);
 
