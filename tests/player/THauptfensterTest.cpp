@@ -2,6 +2,7 @@
 #include "Spielerumgebung.h"
 #include "actions/Aktionen.h"
 #include "objects/kern/TObjektliste.h"
+#include "objects/texte/THText.h"
 #include "platform/Befehle.h"
 #include "platform/Bildschirm.h"
 #include "platform/Protokoll.h"
@@ -552,6 +553,27 @@ TEST_F(Lernerfenster, SeitenwechselWaehrendEinesModalenFenstersWartetAufDenKlick
     EXPECT_EQ(Fenster->Seitennummer, 1) << "the queued page change waits for the click";
     EXPECT_TRUE(Bis([&] { return Fenster->Seitennummer == 2; }));
     EXPECT_TRUE(Bis([&] { return ereignis.isNull(); })) << "the event object goes with page 1";
+}
+
+// A kept text raised above a picture listed before it takes its drop shadow along.
+TEST_F(Lernerfenster, GehobenerTextNimmtSeinenSchattenMit) {
+    Bauen(R"("States.tab": [
+        {"nr": 1, "fields": {"100": "1", "161": ["1"]}},
+        {"nr": 2, "fields": {"100": "2", "161": ["5", "1"]}}],
+        "Objekte.tab": [
+        {"nr": 1, "fields": {"1200": "1", "1205": "20", "1206": "20", "1207": "100", "1208": "50",
+                             "1222": "0", "1284": "8"}},
+        {"nr": 5, "fields": {"1200": "5", "1205": "0", "1206": "0", "1207": "300", "1208": "200"}}])");
+    Zeigen();
+    GeheZuSeite(*Fenster, 2);
+    auto* text = qobject_cast<THText*>(ObjektAufSeite(Fenster->ObjektlisteKopf, 1)->Objekt);
+    QWidget* bild = ObjektAufSeite(Fenster->ObjektlisteKopf, 5)->Objekt;
+    ASSERT_TRUE(text && bild);
+    const QObjectList& kinder = Fenster->children();
+    const auto lage = [&](QObject* o) { return kinder.indexOf(o); };
+    EXPECT_GT(lage(text), lage(bild));
+    EXPECT_GT(lage(text->RechterSchatten()), lage(bild));
+    EXPECT_GT(lage(text->UntererSchatten()), lage(bild));
 }
 
 } // namespace
