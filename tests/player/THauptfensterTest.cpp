@@ -576,4 +576,18 @@ TEST_F(Lernerfenster, GehobenerTextNimmtSeinenSchattenMit) {
     EXPECT_GT(lage(text->UntererSchatten()), lage(bild));
 }
 
+// A caption set by action 18 into a label that sizes itself to its caption is shown whole.
+TEST_F(Lernerfenster, DatensatzInAutoSizeLabelPasstDieGroesseAn) {
+    Bauen(R"("States.tab": [{"nr": 1, "fields": {"100": "1", "161": ["7", "43"]}}],
+        "Objekte.tab": [
+        {"nr": 7, "fields": {"1200": "7", "1205": "10", "1206": "10", "1220": "1", "1221": "Ein"}},
+        {"nr": 43, "fields": {"1200": "43", "1231": "18", "1256": "7", "1268": "3", "1258": "104"}}],
+        "Daten.tab": [{"nr": 3, "fields": {"301": "Ein deutlich l\u00e4ngerer Text"}}])");
+    Zeigen();
+    auto* label = qobject_cast<QLabel*>(ObjektAufSeite(Fenster->ObjektlisteKopf, 7)->Objekt);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), QString::fromUtf8("Ein deutlich längerer Text"));
+    EXPECT_GE(label->width(), label->sizeHint().width());
+}
+
 } // namespace

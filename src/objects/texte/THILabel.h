@@ -28,6 +28,7 @@ protected:
     void FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) override;
     void MausGedrueckt(QMouseEvent& Ereignis) override;
     void MausLosgelassen(QMouseEvent& Ereignis) override;
+    void BeschriftungGeaendert() override { GroesseAnpassen(); }
 
 private:
     bool Aktiv = true;
