@@ -52,6 +52,10 @@ public:
     void FokusAnFenster() override {
         if (THauptfenster* f = AktuellesFenster()) f->DummyButton->setFocus();
     }
+    bool EffekteAktiv() override {
+        const TSpielerstand& stand = Rolle<TSpielerstand>();
+        return stand.FensterGezeigt && !stand.SeitenwechselAnstehend;
+    }
 };
 
 class TLernerdaten : public TLernerdatendienst {

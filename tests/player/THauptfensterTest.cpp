@@ -1,7 +1,9 @@
 #include "player/THauptfenster.h"
 #include "Spielerumgebung.h"
 #include "actions/Aktionen.h"
+#include "objects/kern/THXLabel.h"
 #include "objects/kern/TObjektliste.h"
+#include "objects/rollen/TEffektuhr.h"
 #include "objects/texte/THText.h"
 #include "platform/Befehle.h"
 #include "platform/Bildschirm.h"
@@ -588,6 +590,35 @@ TEST_F(Lernerfenster, DatensatzInAutoSizeLabelPasstDieGroesseAn) {
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text(), QString::fromUtf8("Ein deutlich längerer Text"));
     EXPECT_GE(label->width(), label->sizeHint().width());
+}
+
+// Fades of labels play neither before the first learner window has been shown nor while a
+// page change waits; they do once effects are on.
+TEST_F(Lernerfenster, LabelblendenNurWennEffekteAn) {
+    Bauen(R"("States.tab": [
+        {"nr": 1, "fields": {"100": "1", "161": ["7"]}},
+        {"nr": 2, "fields": {"100": "2", "161": ["8"]}},
+        {"nr": 3, "fields": {"100": "3", "161": ["9"]}}],
+        "Objekte.tab": [
+        {"nr": 7, "fields": {"1200": "7", "1221": "Eins", "1279": "2"}},
+        {"nr": 8, "fields": {"1200": "7", "1221": "Zwei", "1279": "2"}},
+        {"nr": 9, "fields": {"1200": "7", "1221": "Drei", "1279": "2"}}],
+        "Animatio.tab": [{"nr": 2, "fields": {"1701": "4", "1729": "1", "1730": "3"}}])");
+    struct TZaehlendeUhr : TEffektuhr {
+        int Pausen = 0;
+        void EffektPause(int32_t) override { ++Pausen; }
+    } uhr;
+    TRollenersatz<TEffektuhr> ersatz(uhr);
+    Zeigen();
+    EXPECT_EQ(uhr.Pausen, 0) << "the first page is built before the window has been shown";
+    Fenster->EffektLaeuft = true;
+    GeheZuSeite(*Fenster, 2);
+    Fenster->EffektLaeuft = false;
+    Fenster->TimerTick();
+    ASSERT_EQ(Fenster->Seitennummer, 2);
+    EXPECT_EQ(uhr.Pausen, 0) << "a deferred page change plays no fades";
+    GeheZuSeite(*Fenster, 3);
+    EXPECT_EQ(uhr.Pausen, THXLabel::Blendschritte);
 }
 
 } // namespace
