@@ -52,6 +52,11 @@ int Ausdehnung(int32_t Wert) {
     return std::clamp(Wert, 0, Bildschirmgrenze);
 }
 
+// Shift+Tab arrives as its own key.
+bool IstTab(const QKeyEvent& Taste) {
+    return Taste.key() == Qt::Key_Tab || Taste.key() == Qt::Key_Backtab;
+}
+
 std::vector<std::string> Zeilen(const std::string& Text) {
     std::vector<std::string> zeilen;
     size_t anfang = 0;
@@ -477,7 +482,7 @@ bool THauptfenster::eventFilter(QObject* Objekt, QEvent* Ereignis) {
     auto* taste = static_cast<QKeyEvent*>(Ereignis);
     const TBehandlung tastenbehandlung(this);
     if (art == QEvent::KeyRelease) {
-        if (taste->key() == Qt::Key_Tab && !taste->isAutoRepeat()) EreignisAusloesen(0, 1009);
+        if (IstTab(*taste) && !taste->isAutoRepeat()) EreignisAusloesen(0, 1009);
         return false;
     }
     return TasteGedrueckt(taste);
@@ -511,6 +516,8 @@ bool THauptfenster::TasteGedrueckt(QKeyEvent* Taste) {
     if (m.testFlag(Qt::ShiftModifier)) nr += 800;
     EreignisAusloesen(0, nr);
 
+    // The Tab key moves the focus and types nothing: its one event comes when it goes up.
+    if (IstTab(*Taste)) return false;
     bool verbraucht = false;
     for (const QChar c : Taste->text()) {
         const std::string ansi = QStringNachAnsi(QString(c));

@@ -30,6 +30,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -619,6 +620,25 @@ TEST_F(Lernerfenster, LabelblendenNurWennEffekteAn) {
     EXPECT_EQ(uhr.Pausen, 0) << "a deferred page change plays no fades";
     GeheZuSeite(*Fenster, 3);
     EXPECT_EQ(uhr.Pausen, THXLabel::Blendschritte);
+}
+
+size_t Anzahl(const std::vector<std::string>& Zeilen, const std::string& Zeile) {
+    return static_cast<size_t>(std::count(Zeilen.begin(), Zeilen.end(), Zeile));
+}
+
+// One event 1009 for every Tab going up, Shift+Tab included; a Tab going down gives none.
+TEST_F(Lernerfenster, TabGibtBeimLoslassenEinmal1009) {
+    Bauen(DreiSeiten);
+    Zeigen();
+    struct Fall {
+        Qt::Key Taste;
+        Qt::KeyboardModifiers Umschalter;
+    };
+    for (const Fall f : {Fall{Qt::Key_Tab, {}}, Fall{Qt::Key_Backtab, Qt::ShiftModifier}}) {
+        ProtokollLeeren();
+        Taste(f.Taste, f.Umschalter);
+        EXPECT_EQ(Anzahl(Ereignisse(), "event 0 1009"), 1u) << f.Umschalter;
+    }
 }
 
 } // namespace
