@@ -1,6 +1,7 @@
 #include "player/THauptfenster.h"
 #include "Spielerumgebung.h"
 #include "actions/Aktionen.h"
+#include "objects/bereiche/THFunktion.h"
 #include "objects/kern/THXLabel.h"
 #include "objects/kern/TObjektliste.h"
 #include "objects/rollen/TEffektuhr.h"
@@ -639,6 +640,21 @@ TEST_F(Lernerfenster, TabGibtBeimLoslassenEinmal1009) {
         Taste(f.Taste, f.Umschalter);
         EXPECT_EQ(Anzahl(Ereignisse(), "event 0 1009"), 1u) << f.Umschalter;
     }
+}
+
+// Every mouse up on a rubber band sets its end point, with or without a drag.
+TEST_F(Lernerfenster, GummibandEndetBeimLoslassen) {
+    Bauen(R"("States.tab": [{"nr": 1, "fields": {"100": "1", "161": ["59"]}}],
+        "Objekte.tab": [{"nr": 59, "fields": {"1200": "59", "1205": "10", "1206": "10",
+                                              "1207": "200", "1208": "150"}}])");
+    Zeigen();
+    auto* band = qobject_cast<THFunktion*>(ObjektAufSeite(Fenster->ObjektlisteKopf, 59)->Objekt);
+    ASSERT_NE(band, nullptr);
+    QTest::mousePress(band, Qt::LeftButton, {}, {10, 10}); // layout 0 without Shift: no drag
+    QTest::mouseRelease(band, Qt::LeftButton, {}, {40, 30});
+    EXPECT_EQ(band->Systemwert(222), "40");
+    EXPECT_EQ(band->Systemwert(223), "30");
+    EXPECT_EQ(band->Systemwert(226), "rechts unten");
 }
 
 } // namespace
