@@ -147,9 +147,12 @@ void TSeitenobjekt::MausEreignis(QMouseEvent& Ereignis) {
     const QPoint imFenster = Ereignis.position().toPoint() + Selbst->pos();
     if (EigeneBehandlungZuerst(art)) static_cast<QObject*>(Selbst)->event(&Ereignis);
     if (!lebt) return;
+    const bool fensterZuerst = FensterZuerst(art);
+    if (fensterZuerst && Weiterleiten(art)) AnFensterWeiterleiten(Ereignis, imFenster);
+    if (!lebt) return;
     EigeneMausreaktion(Ereignis);
     if (!lebt) return;
-    if (Weiterleiten(art)) AnFensterWeiterleiten(Ereignis, imFenster);
+    if (!fensterZuerst && Weiterleiten(art)) AnFensterWeiterleiten(Ereignis, imFenster);
     Ereignis.accept();
 }
 

@@ -93,6 +93,8 @@ protected:
     Weiterleitung MausWeiterleitung = Weiterleitung::Alle;
     virtual bool Weiterleiten(QEvent::Type Art) const;
     virtual bool EigeneBehandlungZuerst(QEvent::Type) const { return true; }
+    // Whether the window hears the input before the hooks below rather than after them.
+    virtual bool FensterZuerst(QEvent::Type) const { return false; }
     virtual void MausGedrueckt(QMouseEvent&) {}
     virtual void MausBewegt(QMouseEvent&) {}
     virtual void MausLosgelassen(QMouseEvent&) {}
