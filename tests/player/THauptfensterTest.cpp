@@ -14,6 +14,8 @@
 #include "player/TFensterliste.h"
 #include "player/Werkzeugfenster.h"
 #include "store/Config.h"
+#include "store/Datensaetze.h"
+#include "store/Feldnummern.h"
 #include "store/Lektion.h"
 #include "store/Lektionsdateien.h"
 #include "store/Meldungen.h"
@@ -655,6 +657,21 @@ TEST_F(Lernerfenster, GummibandEndetBeimLoslassen) {
     EXPECT_EQ(band->Systemwert(222), "40");
     EXPECT_EQ(band->Systemwert(223), "30");
     EXPECT_EQ(band->Systemwert(226), "rechts unten");
+}
+
+// A recalculation refreshes the objects of the page that show a data record.
+TEST_F(Lernerfenster, BerechnenFrischtDieDatenanzeigenAuf) {
+    Bauen(R"("States.tab": [{"nr": 1, "fields": {"100": "1", "161": ["7"]}}],
+        "Objekte.tab": [{"nr": 7, "fields": {"1200": "7", "1221": "-", "1268": "3"}}],
+        "Daten.tab": [{"nr": 3, "fields": {"301": "3"}}])");
+    Zeigen();
+    auto* label = qobject_cast<QLabel*>(ObjektAufSeite(Fenster->ObjektlisteKopf, 7)->Objekt);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), "3");
+    TTabelle* daten = Tabelle(ArtDaten);
+    daten->SchreibeText(daten->Datensatz(3), Feld::Daten::Inhalt, "7");
+    Berechnen();
+    EXPECT_EQ(label->text(), "7");
 }
 
 } // namespace

@@ -29,6 +29,10 @@ void THXLabel::BeschriftungSetzen(const QString& Text) {
     BeschriftungGeaendert();
 }
 
+void THXLabel::DatensatzAuffrischen() {
+    if (Datensatznummer > 0) DatensatzZeigen(Datensatznummer);
+}
+
 void THXLabel::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     switch (FeldId) {
     case Feld::Objekte::Schriftfarbe: SchriftUebernehmen(*this, Tabelle, Satz); break;

@@ -28,6 +28,8 @@ public:
     void DatensatzZeigen(int32_t Nr);
     // A new caption; a label that sizes itself to its caption takes the new size.
     void BeschriftungSetzen(const QString& Text);
+    // The data record shown is read again (after a recalculation).
+    void DatensatzAuffrischen() override;
 
     // Shows or hides the label; an effect record of type 4 fades the caption in 25 steps
     // between the label's colour and its font colour.

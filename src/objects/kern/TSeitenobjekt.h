@@ -59,6 +59,8 @@ public:
     virtual void Starten() {}
     // A data-record object writes its record.
     virtual void DatensatzSchreiben() {}
+    // An object that shows a data record reads it again (after a recalculation).
+    virtual void DatensatzAuffrischen() {}
     // A scroll bar fits its range to the box it scrolls.
     virtual void BereichAnpassen() {}
     // A simulated status line takes over the current overwrite mode.
