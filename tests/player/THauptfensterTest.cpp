@@ -674,4 +674,37 @@ TEST_F(Lernerfenster, BerechnenFrischtDieDatenanzeigenAuf) {
     EXPECT_EQ(label->text(), "7");
 }
 
+// The clickable objects of a page, in page order, with an invisible event object among them.
+const char* const KlickbareObjekte = R"("States.tab": [
+    {"nr": 1, "fields": {"100": "1", "101": "Erste", "161": ["4", "43", "60", "62", "12"]}},
+    {"nr": 2, "fields": {"100": "2", "101": "Zweite", "161": ""}}],
+    "Objekte.tab": [
+    {"nr": 4, "fields": {"1200": "4", "1205": "10", "1206": "10", "1207": "80", "1208": "25",
+                         "1221": "Los", "1224": "1", "1231": "3", "1218": "2"}},
+    {"nr": 43, "fields": {"1200": "43", "1231": "44", "1258": "111"}},
+    {"nr": 60, "fields": {"1200": "60", "1205": "10", "1206": "50", "1207": "40", "1208": "30",
+                          "1224": "1", "1231": "3", "1218": "2"}},
+    {"nr": 62, "fields": {"1200": "62", "1205": "10", "1206": "90", "1207": "40", "1208": "30"}},
+    {"nr": 12, "fields": {"1200": "12", "1205": "10", "1206": "130", "1207": "80", "1208": "20",
+                          "1221": "Weiter", "1224": "1", "1218": "2"}}])";
+
+// Enter, Return and Space act on a focused clickable object as a click does.
+TEST_F(Lernerfenster, EnterUndLeertasteKlickenDasFokussierteObjekt) {
+    for (const int32_t nr : {4, 60, 12}) {
+        for (const Qt::Key taste : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            SCOPED_TRACE(std::to_string(nr) + " " + std::to_string(taste));
+            Bauen(KlickbareObjekte);
+            Zeigen();
+            ObjektAufSeite(Fenster->ObjektlisteKopf, nr)->Objekt->setFocus();
+            Taste(taste);
+            EXPECT_TRUE(Bis([&] { return Fenster->Seitennummer == 2; }));
+            delete Fenster;
+            Fenster = nullptr;
+            TFensterliste::Liste().Leeren();
+            LektionSchliessen();
+            fs::remove_all(Lektion);
+        }
+    }
+}
+
 } // namespace

@@ -25,6 +25,14 @@ bool IstTaste(QEvent::Type Art) {
     return Art == QEvent::KeyPress || Art == QEvent::KeyRelease;
 }
 
+// Enter (main or keypad) and Space act on a clickable object; with Ctrl or Alt they are
+// the window's keys.
+bool IstKlicktaste(const QKeyEvent& Taste) {
+    const int k = Taste.key();
+    const bool klick = k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space;
+    return klick && !(Taste.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
 bool IstDruck(QEvent::Type Art) {
     return Art == QEvent::MouseButtonPress || Art == QEvent::MouseButtonDblClick;
 }
@@ -132,6 +140,11 @@ bool TSeitenobjekt::Weiterleiten(QEvent::Type Art) const {
 
 void TSeitenobjekt::Tastenereignis(QKeyEvent& Ereignis) {
     const TBehandlung behandlung(Besitzer);
+    if (Anklickbar() && IstKlicktaste(Ereignis)) {
+        Ereignis.accept();
+        if (Ereignis.type() == QEvent::KeyPress && !Ereignis.isAutoRepeat()) TastenKlick();
+        return;
+    }
     // A key the control leaves alone still travels on to its parents, as without this.
     static_cast<QObject*>(Selbst)->event(&Ereignis);
 }

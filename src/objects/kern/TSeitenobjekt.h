@@ -77,6 +77,11 @@ public:
     // A container's own object list; none for every other object.
     virtual TObjektliste** EigeneObjektliste() { return nullptr; }
 
+    // A clickable object is a Tab stop with a focus mark, and Enter or Space acts on it as a
+    // click does (`TastenKlick`).
+    virtual bool Anklickbar() const { return false; }
+    virtual void TastenKlick() {}
+
     // The page object behind a control, none for any other widget.
     static TSeitenobjekt* Von(const QWidget* Steuerelement);
 

@@ -23,6 +23,8 @@ public:
     void GroesseAnpassen();
 
     void Klick();
+    bool Anklickbar() const override { return Aktiv; }
+    void TastenKlick() override { Klick(); }
 
 protected:
     void FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) override;
