@@ -96,6 +96,9 @@ THauptfenster::THauptfenster(QWidget* Eltern) : QWidget(Eltern, Qt::Window) {
     DummyButton->setReadOnly(true);
     DummyButton->setFrame(false);
     DummyButton->setGeometry(0, 0, 0, 0);
+    // It takes the focus after each page build, but the Tab key never stops on it: it shows
+    // nothing.
+    DummyButton->setFocusPolicy(Qt::NoFocus);
 
     move(0, 123);
     resize(800, 570);

@@ -4,6 +4,7 @@
 #include "objects/bereiche/THFunktion.h"
 #include "objects/kern/THXLabel.h"
 #include "objects/kern/TObjektliste.h"
+#include "objects/kern/TSeitenobjekt.h"
 #include "objects/rollen/TEffektuhr.h"
 #include "objects/texte/THText.h"
 #include "platform/Befehle.h"
@@ -27,6 +28,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -705,6 +707,28 @@ TEST_F(Lernerfenster, EnterUndLeertasteKlickenDasFokussierteObjekt) {
             fs::remove_all(Lektion);
         }
     }
+}
+
+// Tab visits every clickable object in page order, each with a visible focus mark, and no
+// stop that shows nothing.
+TEST_F(Lernerfenster, TabErreichtJedesKlickbareObjekt) {
+    Bauen(KlickbareObjekte);
+    Zeigen();
+    Fenster->activateWindow();
+    std::vector<int32_t> folge;
+    for (int i = 0; i < 5; ++i) {
+        Taste(Qt::Key_Tab);
+        QWidget* fokus = Fenster->focusWidget();
+        ASSERT_NE(fokus, nullptr);
+        ASSERT_TRUE(fokus->isVisible() && fokus->width() > 0) << "stop " << i;
+        const TSeitenobjekt* objekt = TSeitenobjekt::Von(fokus);
+        folge.push_back(objekt ? objekt->Tag : 0);
+        const QImage mitFokus = fokus->grab().toImage();
+        Fenster->DummyButton->setFocus();
+        EXPECT_NE(fokus->grab().toImage(), mitFokus) << "focus mark of " << folge.back();
+        fokus->setFocus();
+    }
+    EXPECT_EQ(folge, (std::vector<int32_t>{4, 60, 62, 12, 4}));
 }
 
 } // namespace

@@ -9,7 +9,10 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QWidget>
 
 #include <vector>
@@ -147,6 +150,18 @@ void TSeitenobjekt::Tastenereignis(QKeyEvent& Ereignis) {
     }
     // A key the control leaves alone still travels on to its parents, as without this.
     static_cast<QObject*>(Selbst)->event(&Ereignis);
+}
+
+void TSeitenobjekt::TabstoppSetzen(bool Wert) {
+    Selbst->setFocusPolicy(Wert ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void TSeitenobjekt::FokusmarkeZeichnen(QPainter& Maler) const {
+    if (!Selbst->hasFocus()) return;
+    QStyleOptionFocusRect option;
+    option.initFrom(Selbst);
+    option.rect = Selbst->rect().adjusted(1, 1, -1, -1);
+    Selbst->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &Maler, Selbst);
 }
 
 void TSeitenobjekt::MausEreignis(QMouseEvent& Ereignis) {

@@ -15,6 +15,7 @@
 
 class QKeyEvent;
 class QMouseEvent;
+class QPainter;
 class QWidget;
 class TSeitenfenster;
 class TTabelle;
@@ -106,6 +107,11 @@ protected:
     virtual void MausBewegt(QMouseEvent&) {}
     virtual void MausLosgelassen(QMouseEvent&) {}
     virtual void Doppelklick(QMouseEvent&) {}
+
+    // Makes the object a Tab stop (a clickable object that paints itself calls it).
+    void TabstoppSetzen(bool Wert);
+    // Draws the focus mark while the object holds the focus; called at the end of painting.
+    void FokusmarkeZeichnen(QPainter& Maler) const;
 
 private:
     class Mausfilter;

@@ -31,6 +31,7 @@ protected:
     void MausGedrueckt(QMouseEvent& Ereignis) override;
     void MausLosgelassen(QMouseEvent& Ereignis) override;
     void BeschriftungGeaendert() override { GroesseAnpassen(); }
+    void paintEvent(QPaintEvent* Ereignis) override;
 
 private:
     bool Aktiv = true;
