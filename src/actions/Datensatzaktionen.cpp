@@ -1,5 +1,6 @@
 #include "actions/Datensatzaktionen.h"
 
+#include "objects/kern/THXLabel.h"
 #include "objects/kern/TObjektliste.h"
 #include "objects/kern/TSeitenfenster.h"
 #include "platform/AnsiText.h"
@@ -61,7 +62,10 @@ const TDatenzugriff Eingabefeld{
 
 const TDatenzugriff Beschriftung{
     [](QWidget& w, const std::string& i) {
-        if (auto* l = Als<QLabel>(w)) l->setText(AnsiNachQString(i));
+        if (auto* x = Als<THXLabel>(w))
+            x->BeschriftungSetzen(AnsiNachQString(i));
+        else if (auto* l = Als<QLabel>(w))
+            l->setText(AnsiNachQString(i));
     },
     [](QWidget& w) -> std::optional<std::string> {
         if (auto* l = Als<QLabel>(w)) return QStringNachAnsi(l->text());

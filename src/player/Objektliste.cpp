@@ -102,8 +102,14 @@ void FokusSichern(THauptfenster& Fenster) {
     if (Fenster.isVisible()) Fenster.DummyButton->setFocus();
 }
 
+// The object may be the one whose handler runs now, or the one Qt is still delivering an
+// event to: it leaves the page at once and is destroyed once control is back in the event
+// loop.
 void ObjektZerstoeren(TObjektliste& Eintrag) {
-    delete Eintrag.Objekt.data();
+    QWidget* w = Eintrag.Objekt.data();
+    if (!w) return;
+    w->hide();
+    w->deleteLater();
 }
 
 void SeitenobjektEntfernen(TObjektliste& Eintrag) {

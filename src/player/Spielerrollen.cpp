@@ -1,5 +1,7 @@
 #include "player/Spielerrollen.h"
 
+#include "objects/kern/TObjektliste.h"
+#include "objects/kern/TSeitenobjekt.h"
 #include "objects/rollen/TKlangdienst.h"
 #include "objects/rollen/TLernfensterdienst.h"
 #include "objects/rollen/TSeitenteilnahme.h"
@@ -11,7 +13,10 @@
 #include "player/THauptfenster.h"
 #include "player/TSpielerstand.h"
 #include "player/Werkzeugfenster.h"
+#include "store/Lektion.h"
+#include "store/Objekttyp.h"
 #include "store/TAnwendungskontext.h"
+#include "store/TDatenanzeige.h"
 
 #include <QLineEdit>
 
@@ -50,6 +55,29 @@ public:
     void FokusAnFenster() override {
         if (THauptfenster* f = AktuellesFenster()) f->DummyButton->setFocus();
     }
+    bool EffekteAktiv() override {
+        const TSpielerstand& stand = Rolle<TSpielerstand>();
+        return stand.FensterGezeigt && !stand.SeitenwechselAnstehend;
+    }
+};
+
+bool ZeigtDatensatz(int Typ) {
+    return Typ == Objekttyp::Editfeld || Typ == Objekttyp::Label || Typ == Objekttyp::ILabel ||
+           Typ == Objekttyp::SystemLabel || Typ == Objekttyp::ListBox;
+}
+
+// After every recalculation the objects of the current page that show a data record, those
+// inside containers included, read it again.
+class TDatenanzeigeDerSeite : public TDatenanzeige {
+public:
+    void Auffrischen() override {
+        THauptfenster* f = AktuellesFenster();
+        TiefDurchlaufen(f ? f->ObjektlisteKopf : nullptr, [](TObjektliste& e) {
+            TSeitenobjekt* objekt = e.Seitenobjekt();
+            if (objekt && ZeigtDatensatz(e.Typ)) objekt->DatensatzAuffrischen();
+            return true;
+        });
+    }
 };
 
 // Until the sound player joins the program, switching the sound on only readies the sound
@@ -87,10 +115,12 @@ struct TSpielerrollen::TTeile {
     TKlangschalter Klang;
     TWerkzeugfenster Werkzeugfenster;
     TNavigationsteilnehmer Navigation;
+    TDatenanzeigeDerSeite Datenanzeige;
 
     TRollenersatz<TLernfensterdienst> LernfensterErsatz{Lernfenster};
     TRollenersatz<TKlangdienst> KlangErsatz{Klang};
     TRollenersatz<TWerkzeugfensterdienst> WerkzeugfensterErsatz{Werkzeugfenster};
+    TRollenersatz<TDatenanzeige> DatenanzeigeErsatz{Datenanzeige};
     TSeitenteilnahme NavigationTeilnahme{Navigation};
 };
 

@@ -1,5 +1,6 @@
 #include "player/THauptfenster.h"
 
+#include "objects/kern/TBehandlung.h"
 #include "objects/kern/TObjektliste.h"
 #include "objects/kern/TSeitenobjekt.h"
 #include "objects/rollen/TFensterdienst.h"
@@ -51,6 +52,11 @@ int Ausdehnung(int32_t Wert) {
     return std::clamp(Wert, 0, Bildschirmgrenze);
 }
 
+// Shift+Tab arrives as its own key.
+bool IstTab(const QKeyEvent& Taste) {
+    return Taste.key() == Qt::Key_Tab || Taste.key() == Qt::Key_Backtab;
+}
+
 std::vector<std::string> Zeilen(const std::string& Text) {
     std::vector<std::string> zeilen;
     size_t anfang = 0;
@@ -90,6 +96,9 @@ THauptfenster::THauptfenster(QWidget* Eltern) : QWidget(Eltern, Qt::Window) {
     DummyButton->setReadOnly(true);
     DummyButton->setFrame(false);
     DummyButton->setGeometry(0, 0, 0, 0);
+    // It takes the focus after each page build, but the Tab key never stops on it: it shows
+    // nothing.
+    DummyButton->setFocusPolicy(Qt::NoFocus);
 
     move(0, 123);
     resize(800, 570);
@@ -113,8 +122,9 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
     if (!Seite || !seiten) return;
     WarteCursorAn warten;
     TimerObjekteAnhalten(true);
-    if (EffektLaeuft) {
-        // A page change waits for the running effect; a second request meanwhile is lost.
+    if (EffektLaeuft || LaufendeBehandlungen > 0) {
+        // A page change waits for the running effect, and for the handlers that run now:
+        // nothing navigates inside an event handler. A second request meanwhile is lost.
         if (!Timer.isActive()) {
             Rolle<TSpielerstand>().SeitenwechselAnstehend = true;
             Timer.setInterval(100);
@@ -123,6 +133,8 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
         }
         return;
     }
+    // The build's own events may open modal windows; a page change they let run waits.
+    const TBehandlung aufbau(this);
     EreignisAusloesen(0, 105);
     VorherigeSeitennummer = VorherigeSeite ? Seitennummer : 0;
     SeitenfelderLesen(Seite);
@@ -130,6 +142,9 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
     if (auto liste = seiten->LeseTextPuffer(Seite, Feld::Seiten::Objektliste))
         Objektnummern = Zeilen(*liste);
     setWindowTitle(AnsiNachQString(seiten->LeseText(Seite, Feld::Seiten::Titelzeile)));
+    if (AbgefragteSeite != 0 && AbgefragteSeite == Seitennummer)
+        setWindowTitle(QStringLiteral("[%1] ").arg(Seitennummer) + windowTitle());
+    AbgefragteSeite = 0;
     Lesezeichenvorgabe = seiten->LeseText(Seite, Feld::Seiten::Lesezeichenvorgabe);
     Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.SeitenfelderGelesen(*this, Seite); });
 
@@ -338,6 +353,8 @@ void THauptfenster::TimerTick() {
         Timer.setInterval(Timer.interval() + 500);
         return;
     }
+    // A handler still runs (a modal window is open): the next tick tries again.
+    if (LaufendeBehandlungen > 0) return;
     Timer.stop();
     GeheZuSeite(*this, AufgeschobeneSeite);
 }
@@ -369,12 +386,12 @@ void THauptfenster::BefehlAusfuehren(int Code, int32_t Argument) {
         break;
     case FensterWeiter: Weiter(*this); break;
     case FensterZurueck: Zurueck(*this); break;
-    case FensterAuswerten: SeiteAuswerten(*this); break;
+    case FensterAuswerten: Auswerten(); break;
     case FensterAuswertenUndSeite:
-        if (SeiteAuswerten(*this) && Argument > 0) GeheZuSeite(*this, Argument);
+        if (Auswerten() && Argument > 0) GeheZuSeite(*this, Argument);
         break;
     case FensterAuswertenUndWeiter:
-        if (SeiteAuswerten(*this)) Weiter(*this);
+        if (Auswerten()) Weiter(*this);
         break;
     case FensterNeuesFenster: FensterOeffnen(Argument, Fensterart::Ohne); break;
     case FensterModalesFenster: FensterOeffnen(Argument, Fensterart::Modal); break;
@@ -385,6 +402,12 @@ void THauptfenster::BefehlAusfuehren(int Code, int32_t Argument) {
     case FensterVerlaufZurueck: VerlaufZurueck(*this); break;
     default: break;
     }
+}
+
+// The evaluation walks the page's objects and may show its feedback in a modal window.
+bool THauptfenster::Auswerten() {
+    const TBehandlung auswertung(this);
+    return SeiteAuswerten(*this);
 }
 
 void THauptfenster::FensterOeffnen(int32_t Seite, Fensterart Art) {
@@ -406,6 +429,7 @@ std::filesystem::path THauptfenster::Drucken() {
 // Mouse
 
 void THauptfenster::FormMouseDown(QObject*, Qt::MouseButton Knopf, Qt::KeyboardModifiers, QPoint) {
+    const TBehandlung maus(this);
     Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.MausGedrueckt(*this); });
     EreignisAusloesen(0, 101);
     if (Knopf == Qt::LeftButton) EreignisAusloesen(0, 111);
@@ -413,11 +437,13 @@ void THauptfenster::FormMouseDown(QObject*, Qt::MouseButton Knopf, Qt::KeyboardM
 }
 
 void THauptfenster::FormMouseMove(QObject*, Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) {
+    const TBehandlung maus(this);
     Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.MausBewegt(*this); });
     EreignisAusloesen(0, 102);
 }
 
 void THauptfenster::FormMouseUp(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
+    const TBehandlung maus(this);
     EreignisAusloesen(0, 103);
 }
 
@@ -466,8 +492,9 @@ bool THauptfenster::eventFilter(QObject* Objekt, QEvent* Ereignis) {
     QWidget* fokus = focusWidget();
     if (!w || w->window() != this || w != (fokus ? fokus : this)) return false;
     auto* taste = static_cast<QKeyEvent*>(Ereignis);
+    const TBehandlung tastenbehandlung(this);
     if (art == QEvent::KeyRelease) {
-        if (taste->key() == Qt::Key_Tab && !taste->isAutoRepeat()) EreignisAusloesen(0, 1009);
+        if (IstTab(*taste) && !taste->isAutoRepeat()) EreignisAusloesen(0, 1009);
         return false;
     }
     return TasteGedrueckt(taste);
@@ -501,6 +528,8 @@ bool THauptfenster::TasteGedrueckt(QKeyEvent* Taste) {
     if (m.testFlag(Qt::ShiftModifier)) nr += 800;
     EreignisAusloesen(0, nr);
 
+    // The Tab key moves the focus and types nothing: its one event comes when it goes up.
+    if (IstTab(*Taste)) return false;
     bool verbraucht = false;
     for (const QChar c : Taste->text()) {
         const std::string ansi = QStringNachAnsi(QString(c));
@@ -532,8 +561,9 @@ void THauptfenster::SeiteAbfragen() {
         Meldung(98);
         return;
     }
+    // The page is built once the key has been handled; its caption then gets the number.
+    AbgefragteSeite = nr;
     GeheZuSeite(*this, nr);
-    setWindowTitle(QStringLiteral("[%1] ").arg(nr) + windowTitle());
 }
 
 // ---------------------------------------------------------------------------------------

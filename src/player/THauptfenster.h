@@ -130,9 +130,11 @@ private:
     bool ZeichenGenommen(char Zeichen);
     void FensterOeffnen(int32_t Seite, Fensterart Art);
     void SeiteAbfragen();
+    bool Auswerten();
     bool HintergrundMaus(QEvent* Ereignis);
 
     bool Gezeigt = false;
     bool GeladenGekachelt = false;
     int32_t AufgeschobeneSeite = 0;
+    int32_t AbgefragteSeite = 0; // asked for with Alt+Ctrl+S: its caption shows the number
 };

@@ -182,4 +182,36 @@ TEST(Schatten, RingeVerblassenNachAussen) {
     EXPECT_EQ(bild.pixelColor(20, 20), QColor(55, 55, 55));
 }
 
+// A window that notes, for each mouse down it hears, whether the target area was occupied.
+class TBelegungsfenster : public TTestfenster {
+public:
+    void FormMouseDown(QObject* Sender, Qt::MouseButton Knopf, Qt::KeyboardModifiers Umschalter,
+                       QPoint Position) override {
+        if (Bereich) Belegungen.push_back(Bereich->Belegung);
+        TTestfenster::FormMouseDown(Sender, Knopf, Umschalter, Position);
+    }
+    TTestzielbereich* Bereich = nullptr;
+    std::vector<int32_t> Belegungen;
+};
+
+// The mouse down reaches the window while the target area under the label is still
+// occupied; the area is emptied afterwards.
+TEST_F(Label, MausGehtAnsFensterBevorZielbereicheGeleertWerden) {
+    TBelegungsfenster fenster;
+    fenster.resize(300, 200);
+    fenster.show();
+    auto* bereich = new TTestzielbereich(&fenster);
+    bereich->setGeometry(0, 0, 200, 100);
+    bereich->Belegung = 7;
+    fenster.Eintragen(bereich, 9, 0);
+    fenster.Bereich = bereich;
+    auto* label = new THLabel(&fenster);
+    label->setGeometry(20, 20, 40, 20);
+    label->show();
+    fenster.Eintragen(label, 7, 7);
+    QTest::mousePress(label, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(fenster.Belegungen, std::vector<int32_t>{7});
+    EXPECT_EQ(bereich->Belegung, 0);
+}
+
 } // namespace

@@ -29,6 +29,7 @@
 #include "store/Lektion.h"
 #include "support/QtAnwendung.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 namespace {
@@ -65,8 +66,13 @@ protected:
         Lektionstest::TearDown();
     }
 
+    // Objects that leave the page are destroyed once control is back in the event loop.
+    static void ZurueckInDerEreignisschleife() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
     void Seite(const std::vector<std::string>& Nummern) {
         ObjektlisteAufbauen(*Fenster, Nummern, Tabelle(ArtSeiten)->Datensatz(1));
+        ZurueckInDerEreignisschleife();
     }
     std::vector<int32_t> Nummern() const {
         std::vector<int32_t> nummern;
@@ -241,6 +247,7 @@ TEST_F(Objektliste, ContainerHatSeineEigeneListe) {
     const QPointer<QWidget> alt = neun->Objekt,
                             fuenf = ObjektMitNummer(container->Liste, 5)->Objekt;
     ContainerlisteAufbauen(*Fenster, container->Liste, {"9"}, container, 0, 0);
+    ZurueckInDerEreignisschleife();
     EXPECT_EQ(container->Liste->Objekt, alt);
     EXPECT_EQ(container->Liste->Stapelnummer, 0);
     EXPECT_EQ(alt->pos(), QPoint(95, 93));
@@ -280,6 +287,9 @@ TEST_F(Objektliste, AlleObjekteEntfernen) {
     const QPointer<QWidget> fuenf = Objekt(5);
     AlleObjekteEntfernen(*Fenster);
     EXPECT_EQ(Fenster->ObjektlisteKopf, nullptr);
+    ASSERT_TRUE(fuenf);
+    EXPECT_TRUE(fuenf->isHidden()) << "gone from the page at once";
+    ZurueckInDerEreignisschleife();
     EXPECT_EQ(fuenf, nullptr);
 }
 

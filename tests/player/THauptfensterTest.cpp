@@ -1,7 +1,12 @@
 #include "player/THauptfenster.h"
 #include "Spielerumgebung.h"
 #include "actions/Aktionen.h"
+#include "objects/bereiche/THFunktion.h"
+#include "objects/kern/THXLabel.h"
 #include "objects/kern/TObjektliste.h"
+#include "objects/kern/TSeitenobjekt.h"
+#include "objects/rollen/TEffektuhr.h"
+#include "objects/texte/THText.h"
 #include "platform/Befehle.h"
 #include "platform/Bildschirm.h"
 #include "platform/Protokoll.h"
@@ -10,6 +15,8 @@
 #include "player/TFensterliste.h"
 #include "player/Werkzeugfenster.h"
 #include "store/Config.h"
+#include "store/Datensaetze.h"
+#include "store/Feldnummern.h"
 #include "store/Lektion.h"
 #include "store/Lektionsdateien.h"
 #include "store/Meldungen.h"
@@ -21,12 +28,16 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QTableWidget>
 #include <QTest>
 
+#include <algorithm>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 namespace {
@@ -114,6 +125,13 @@ protected:
     void Taste(Qt::Key Taste, Qt::KeyboardModifiers Umschalter = {}) {
         QWidget* ziel = Fenster->focusWidget() ? Fenster->focusWidget() : Fenster;
         QTest::keyClick(ziel, Taste, Umschalter);
+    }
+
+    // Lets the event loop run until the condition holds, at most five seconds.
+    static bool Bis(const std::function<bool()>& Bedingung) {
+        for (int i = 0; i < 500 && !Bedingung(); ++i)
+            QTest::qWait(10);
+        return Bedingung();
     }
 
     std::string& Kommandozeilenseite() { return Umgebung.Spielerstand.Kommandozeilenseite; }
@@ -283,7 +301,7 @@ TEST_F(Lernerfenster, AltStrgSLaedtEineSeite) {
 
     Dialoge.NaechsteEingabe("3");
     Taste(Qt::Key_S, Qt::AltModifier | Qt::ControlModifier);
-    EXPECT_EQ(Fenster->Seitennummer, 3);
+    EXPECT_TRUE(Bis([&] { return Fenster->Seitennummer == 3; }));
     EXPECT_EQ(Fenster->windowTitle(), "[3] Dritte");
 }
 
@@ -491,6 +509,226 @@ TEST_F(Lernerfenster, BildknopfUndVerlaufsknopfFuehrenDurchDieSeiten) {
     EXPECT_EQ(Fenster->Seitennummer, 2);
     klicken(2);
     EXPECT_EQ(Fenster->Seitennummer, 1);
+}
+
+// Page 1: a branching button without a navigating action, and an event object that opens
+// the information box when the window is clicked; page 2 lists neither.
+const char* const KnopfUndEreignis = R"("States.tab": [
+    {"nr": 1, "fields": {"100": "1", "101": "Erste", "161": ["4", "43"]}},
+    {"nr": 2, "fields": {"100": "2", "101": "Zweite", "161": ""}}],
+    "Objekte.tab": [
+    {"nr": 4, "fields": {"1200": "4", "1205": "10", "1206": "10", "1207": "80", "1208": "25",
+                         "1221": "Los", "1224": "1", "1231": "14"}},
+    {"nr": 43, "fields": {"1200": "43", "1231": "44", "1258": "111"}}])";
+
+// A page number asked for with Alt+Ctrl+S while a button of the page holds the focus: the
+// key still reaches the button, and the page is built only once the key has been handled.
+TEST_F(Lernerfenster, AltStrgSAufEinemKnopfBautNachDerTaste) {
+    Bauen(KnopfUndEreignis);
+    Zeigen();
+    const QPointer<QWidget> knopf = ObjektAufSeite(Fenster->ObjektlisteKopf, 4)->Objekt;
+    knopf->setFocus();
+    ASSERT_EQ(Fenster->focusWidget(), knopf.data());
+    Dialoge.NaechsteEingabe("2");
+    Taste(Qt::Key_S, Qt::AltModifier | Qt::ControlModifier);
+    EXPECT_EQ(Fenster->Seitennummer, 1) << "nothing navigates inside the key handler";
+    EXPECT_TRUE(Bis([&] { return Fenster->Seitennummer == 2; }));
+    EXPECT_EQ(Fenster->windowTitle(), "[2] Zweite");
+    EXPECT_TRUE(Bis([&] { return knopf.isNull(); })) << "the button goes with page 1";
+}
+
+// A box that lets the queue run while it is open, as a modal window does.
+class ModalerDialogDienst : public AufzeichnenderDialogDienst {
+public:
+    Knopf Nachricht(Symbol Art, const std::string& Titel, const std::string& Text, unsigned Knoepfe,
+                    Knopf Vorgabe) override {
+        QCoreApplication::processEvents();
+        return AufzeichnenderDialogDienst::Nachricht(Art, Titel, Text, Knoepfe, Vorgabe);
+    }
+};
+
+// A page change waiting in the queue while a click's handler opens a modal window runs
+// only after the handler, so the objects it removes are not destroyed under the handler.
+TEST_F(Lernerfenster, SeitenwechselWaehrendEinesModalenFenstersWartetAufDenKlick) {
+    Bauen(KnopfUndEreignis);
+    Zeigen();
+    ModalerDialogDienst modal;
+    const QPointer<QWidget> ereignis = ObjektAufSeite(Fenster->ObjektlisteKopf, 43)->Objekt;
+    Fenster->Fensterbefehl(FensterSeite, 2);
+    QTest::mouseClick(Fenster, Qt::LeftButton, {}, {300, 300});
+    ASSERT_EQ(modal.Nachrichten.size(), 1u);
+    EXPECT_EQ(modal.Nachrichten[0].Titel, "Information");
+    EXPECT_EQ(Fenster->Seitennummer, 1) << "the queued page change waits for the click";
+    EXPECT_TRUE(Bis([&] { return Fenster->Seitennummer == 2; }));
+    EXPECT_TRUE(Bis([&] { return ereignis.isNull(); })) << "the event object goes with page 1";
+}
+
+// A kept text raised above a picture listed before it takes its drop shadow along.
+TEST_F(Lernerfenster, GehobenerTextNimmtSeinenSchattenMit) {
+    Bauen(R"("States.tab": [
+        {"nr": 1, "fields": {"100": "1", "161": ["1"]}},
+        {"nr": 2, "fields": {"100": "2", "161": ["5", "1"]}}],
+        "Objekte.tab": [
+        {"nr": 1, "fields": {"1200": "1", "1205": "20", "1206": "20", "1207": "100", "1208": "50",
+                             "1222": "0", "1284": "8"}},
+        {"nr": 5, "fields": {"1200": "5", "1205": "0", "1206": "0", "1207": "300", "1208": "200"}}])");
+    Zeigen();
+    GeheZuSeite(*Fenster, 2);
+    auto* text = qobject_cast<THText*>(ObjektAufSeite(Fenster->ObjektlisteKopf, 1)->Objekt);
+    QWidget* bild = ObjektAufSeite(Fenster->ObjektlisteKopf, 5)->Objekt;
+    ASSERT_TRUE(text && bild);
+    const QObjectList& kinder = Fenster->children();
+    const auto lage = [&](QObject* o) { return kinder.indexOf(o); };
+    EXPECT_GT(lage(text), lage(bild));
+    EXPECT_GT(lage(text->RechterSchatten()), lage(bild));
+    EXPECT_GT(lage(text->UntererSchatten()), lage(bild));
+}
+
+// A caption set by action 18 into a label that sizes itself to its caption is shown whole.
+TEST_F(Lernerfenster, DatensatzInAutoSizeLabelPasstDieGroesseAn) {
+    Bauen(R"("States.tab": [{"nr": 1, "fields": {"100": "1", "161": ["7", "43"]}}],
+        "Objekte.tab": [
+        {"nr": 7, "fields": {"1200": "7", "1205": "10", "1206": "10", "1220": "1", "1221": "Ein"}},
+        {"nr": 43, "fields": {"1200": "43", "1231": "18", "1256": "7", "1268": "3", "1258": "104"}}],
+        "Daten.tab": [{"nr": 3, "fields": {"301": "Ein deutlich l\u00e4ngerer Text"}}])");
+    Zeigen();
+    auto* label = qobject_cast<QLabel*>(ObjektAufSeite(Fenster->ObjektlisteKopf, 7)->Objekt);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), QString::fromUtf8("Ein deutlich längerer Text"));
+    EXPECT_GE(label->width(), label->sizeHint().width());
+}
+
+// Fades of labels play neither before the first learner window has been shown nor while a
+// page change waits; they do once effects are on.
+TEST_F(Lernerfenster, LabelblendenNurWennEffekteAn) {
+    Bauen(R"("States.tab": [
+        {"nr": 1, "fields": {"100": "1", "161": ["7"]}},
+        {"nr": 2, "fields": {"100": "2", "161": ["8"]}},
+        {"nr": 3, "fields": {"100": "3", "161": ["9"]}}],
+        "Objekte.tab": [
+        {"nr": 7, "fields": {"1200": "7", "1221": "Eins", "1279": "2"}},
+        {"nr": 8, "fields": {"1200": "7", "1221": "Zwei", "1279": "2"}},
+        {"nr": 9, "fields": {"1200": "7", "1221": "Drei", "1279": "2"}}],
+        "Animatio.tab": [{"nr": 2, "fields": {"1701": "4", "1729": "1", "1730": "3"}}])");
+    struct TZaehlendeUhr : TEffektuhr {
+        int Pausen = 0;
+        void EffektPause(int32_t) override { ++Pausen; }
+    } uhr;
+    TRollenersatz<TEffektuhr> ersatz(uhr);
+    Zeigen();
+    EXPECT_EQ(uhr.Pausen, 0) << "the first page is built before the window has been shown";
+    Fenster->EffektLaeuft = true;
+    GeheZuSeite(*Fenster, 2);
+    Fenster->EffektLaeuft = false;
+    Fenster->TimerTick();
+    ASSERT_EQ(Fenster->Seitennummer, 2);
+    EXPECT_EQ(uhr.Pausen, 0) << "a deferred page change plays no fades";
+    GeheZuSeite(*Fenster, 3);
+    EXPECT_EQ(uhr.Pausen, THXLabel::Blendschritte);
+}
+
+size_t Anzahl(const std::vector<std::string>& Zeilen, const std::string& Zeile) {
+    return static_cast<size_t>(std::count(Zeilen.begin(), Zeilen.end(), Zeile));
+}
+
+// One event 1009 for every Tab going up, Shift+Tab included; a Tab going down gives none.
+TEST_F(Lernerfenster, TabGibtBeimLoslassenEinmal1009) {
+    Bauen(DreiSeiten);
+    Zeigen();
+    struct Fall {
+        Qt::Key Taste;
+        Qt::KeyboardModifiers Umschalter;
+    };
+    for (const Fall f : {Fall{Qt::Key_Tab, {}}, Fall{Qt::Key_Backtab, Qt::ShiftModifier}}) {
+        ProtokollLeeren();
+        Taste(f.Taste, f.Umschalter);
+        EXPECT_EQ(Anzahl(Ereignisse(), "event 0 1009"), 1u) << f.Umschalter;
+    }
+}
+
+// Every mouse up on a rubber band sets its end point, with or without a drag.
+TEST_F(Lernerfenster, GummibandEndetBeimLoslassen) {
+    Bauen(R"("States.tab": [{"nr": 1, "fields": {"100": "1", "161": ["59"]}}],
+        "Objekte.tab": [{"nr": 59, "fields": {"1200": "59", "1205": "10", "1206": "10",
+                                              "1207": "200", "1208": "150"}}])");
+    Zeigen();
+    auto* band = qobject_cast<THFunktion*>(ObjektAufSeite(Fenster->ObjektlisteKopf, 59)->Objekt);
+    ASSERT_NE(band, nullptr);
+    QTest::mousePress(band, Qt::LeftButton, {}, {10, 10}); // layout 0 without Shift: no drag
+    QTest::mouseRelease(band, Qt::LeftButton, {}, {40, 30});
+    EXPECT_EQ(band->Systemwert(222), "40");
+    EXPECT_EQ(band->Systemwert(223), "30");
+    EXPECT_EQ(band->Systemwert(226), "rechts unten");
+}
+
+// A recalculation refreshes the objects of the page that show a data record.
+TEST_F(Lernerfenster, BerechnenFrischtDieDatenanzeigenAuf) {
+    Bauen(R"("States.tab": [{"nr": 1, "fields": {"100": "1", "161": ["7"]}}],
+        "Objekte.tab": [{"nr": 7, "fields": {"1200": "7", "1221": "-", "1268": "3"}}],
+        "Daten.tab": [{"nr": 3, "fields": {"301": "3"}}])");
+    Zeigen();
+    auto* label = qobject_cast<QLabel*>(ObjektAufSeite(Fenster->ObjektlisteKopf, 7)->Objekt);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), "3");
+    TTabelle* daten = Tabelle(ArtDaten);
+    daten->SchreibeText(daten->Datensatz(3), Feld::Daten::Inhalt, "7");
+    Berechnen();
+    EXPECT_EQ(label->text(), "7");
+}
+
+// The clickable objects of a page, in page order, with an invisible event object among them.
+const char* const KlickbareObjekte = R"("States.tab": [
+    {"nr": 1, "fields": {"100": "1", "101": "Erste", "161": ["4", "43", "60", "62", "12"]}},
+    {"nr": 2, "fields": {"100": "2", "101": "Zweite", "161": ""}}],
+    "Objekte.tab": [
+    {"nr": 4, "fields": {"1200": "4", "1205": "10", "1206": "10", "1207": "80", "1208": "25",
+                         "1221": "Los", "1224": "1", "1231": "3", "1218": "2"}},
+    {"nr": 43, "fields": {"1200": "43", "1231": "44", "1258": "111"}},
+    {"nr": 60, "fields": {"1200": "60", "1205": "10", "1206": "50", "1207": "40", "1208": "30",
+                          "1224": "1", "1231": "3", "1218": "2"}},
+    {"nr": 62, "fields": {"1200": "62", "1205": "10", "1206": "90", "1207": "40", "1208": "30"}},
+    {"nr": 12, "fields": {"1200": "12", "1205": "10", "1206": "130", "1207": "80", "1208": "20",
+                          "1221": "Weiter", "1224": "1", "1218": "2"}}])";
+
+// Enter, Return and Space act on a focused clickable object as a click does.
+TEST_F(Lernerfenster, EnterUndLeertasteKlickenDasFokussierteObjekt) {
+    for (const int32_t nr : {4, 60, 12}) {
+        for (const Qt::Key taste : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            SCOPED_TRACE(std::to_string(nr) + " " + std::to_string(taste));
+            Bauen(KlickbareObjekte);
+            Zeigen();
+            ObjektAufSeite(Fenster->ObjektlisteKopf, nr)->Objekt->setFocus();
+            Taste(taste);
+            EXPECT_TRUE(Bis([&] { return Fenster->Seitennummer == 2; }));
+            delete Fenster;
+            Fenster = nullptr;
+            TFensterliste::Liste().Leeren();
+            LektionSchliessen();
+            fs::remove_all(Lektion);
+        }
+    }
+}
+
+// Tab visits every clickable object in page order, each with a visible focus mark, and no
+// stop that shows nothing.
+TEST_F(Lernerfenster, TabErreichtJedesKlickbareObjekt) {
+    Bauen(KlickbareObjekte);
+    Zeigen();
+    Fenster->activateWindow();
+    std::vector<int32_t> folge;
+    for (int i = 0; i < 5; ++i) {
+        Taste(Qt::Key_Tab);
+        QWidget* fokus = Fenster->focusWidget();
+        ASSERT_NE(fokus, nullptr);
+        ASSERT_TRUE(fokus->isVisible() && fokus->width() > 0) << "stop " << i;
+        const TSeitenobjekt* objekt = TSeitenobjekt::Von(fokus);
+        folge.push_back(objekt ? objekt->Tag : 0);
+        const QImage mitFokus = fokus->grab().toImage();
+        Fenster->DummyButton->setFocus();
+        EXPECT_NE(fokus->grab().toImage(), mitFokus) << "focus mark of " << folge.back();
+        fokus->setFocus();
+    }
+    EXPECT_EQ(folge, (std::vector<int32_t>{4, 60, 62, 12, 4}));
 }
 
 } // namespace

@@ -149,7 +149,8 @@ void THFunktion::MausBewegt(QMouseEvent& Ereignis) {
 void THFunktion::MausLosgelassen(QMouseEvent& Ereignis) {
     Rahmen->hide();
     Beschriftung->hide();
-    if (Ziehen) Ende = Ereignis.position().toPoint();
+    // Every mouse up ends the band where it happens, dragged or not.
+    Ende = Ereignis.position().toPoint();
     Ziehen = false;
     Melden(103);
 }

@@ -81,6 +81,10 @@ void THEingabezeile::DatensatzZeigen(int32_t Nr) {
     if (const auto inhalt = Datensatzinhalt(Nr)) setText(AnsiNachQString(*inhalt));
 }
 
+void THEingabezeile::DatensatzAuffrischen() {
+    if (Datensatznummer > 0) DatensatzZeigen(Datensatznummer);
+}
+
 void THEingabezeile::SchreibweiseAnwenden() {
     const QString jetzt = text();
     const QString neu = Schreibweise == 1   ? jetzt.toUpper()

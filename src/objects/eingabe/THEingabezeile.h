@@ -43,6 +43,7 @@ protected:
 private:
     void SchreibweiseAnwenden();
     void DatensatzZeigen(int32_t Nr);
+    void DatensatzAuffrischen() override;
 
     int Schreibweise = 0; // 1236: 1 upper case, 2 lower case, else as typed
 };

@@ -1,6 +1,7 @@
 #include "objects/kern/Farbblende.h"
 
 #include "objects/rollen/TEffektuhr.h"
+#include "objects/rollen/TLernfensterdienst.h"
 #include "store/Datenlexikon.h"
 #include "store/Feldnummern.h"
 #include "store/Lektion.h"
@@ -34,7 +35,8 @@ TEffektangaben EffektLesen(int32_t Nr) {
 }
 
 bool EffekteSpielbar(const QWidget& Objekt) {
-    return Objekt.window() != &Objekt && Objekt.window()->isVisible();
+    return Objekt.window() != &Objekt && Objekt.window()->isVisible() &&
+           Rolle<TLernfensterdienst>().EffekteAktiv();
 }
 
 QColor Blendfarbe(const QColor& Von, const QColor& Nach, int Schritt, int Schritte) {

@@ -24,8 +24,9 @@ constexpr int32_t MaxBlendpause = 100;
 // Effect record `Nr` of the running lesson; not present when there is none.
 TEffektangaben EffektLesen(int32_t Nr);
 
-// Effects play only on a learner window that is on the screen; before that, objects simply
-// appear and disappear.
+// Effects play only on a learner window that is on the screen, once the first learner
+// window has been shown and while no page change waits; otherwise objects simply appear and
+// disappear.
 bool EffekteSpielbar(const QWidget& Objekt);
 
 // Step `Schritt` of `Schritte` from `Von` to `Nach`: each channel start + i × (end − start) / n,

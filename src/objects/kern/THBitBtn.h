@@ -19,6 +19,9 @@ public:
     // cannot be loaded clears it, an empty `Dateiname` leaves it as it is.
     void GlyphLaden(const std::string& Pfad, const std::string& Datei);
 
+    bool Anklickbar() const override { return true; }
+    void TastenKlick() override { click(); }
+
 protected:
     // 1210 (glyph, with 1273), 1245 (font), then the common fields.
     void FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) override;

@@ -21,7 +21,16 @@ void THXLabel::AusrichtungSetzen(int32_t Code) {
 
 void THXLabel::DatensatzZeigen(int32_t Nr) {
     Datensatznummer = Nr;
-    if (const auto inhalt = Datensatzinhalt(Nr)) setText(AnsiNachQString(*inhalt));
+    if (const auto inhalt = Datensatzinhalt(Nr)) BeschriftungSetzen(AnsiNachQString(*inhalt));
+}
+
+void THXLabel::BeschriftungSetzen(const QString& Text) {
+    setText(Text);
+    BeschriftungGeaendert();
+}
+
+void THXLabel::DatensatzAuffrischen() {
+    if (Datensatznummer > 0) DatensatzZeigen(Datensatznummer);
 }
 
 void THXLabel::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {

@@ -26,6 +26,10 @@ public:
     void AusrichtungSetzen(int32_t Code);
     // The caption becomes the contents (field 301) of data record `Nr`, when it exists.
     void DatensatzZeigen(int32_t Nr);
+    // A new caption; a label that sizes itself to its caption takes the new size.
+    void BeschriftungSetzen(const QString& Text);
+    // The data record shown is read again (after a recalculation).
+    void DatensatzAuffrischen() override;
 
     // Shows or hides the label; an effect record of type 4 fades the caption in 25 steps
     // between the label's colour and its font colour.
@@ -43,4 +47,6 @@ protected:
     void DurchsichtigSetzen(bool Wert);
     // With `Groesseanpassen` the label takes the size of its caption.
     void Anpassen();
+    // The caption changed.
+    virtual void BeschriftungGeaendert() { Anpassen(); }
 };

@@ -38,6 +38,9 @@ public:
     // The term the in-page glossary of this window showed last (Windows-1252); it stays
     // across page changes until another is chosen.
     std::string AktuellerBegriffstext;
+    // Handlers of the window and of its objects running now (`TBehandlung`); while one
+    // runs, a page change waits.
+    int LaufendeBehandlungen = 0;
 };
 
 // The current learner window as the objects see it (`TSeitenfensterwahl`); none before the

@@ -1,13 +1,18 @@
 #include "objects/kern/TSeitenobjekt.h"
 
 #include "objects/kern/Feldregeln.h"
+#include "objects/kern/TBehandlung.h"
 #include "objects/kern/TSeitenfenster.h"
 #include "platform/AnsiText.h"
 #include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QWidget>
 
 #include <vector>
@@ -19,6 +24,18 @@ bool IstMausereignis(QEvent::Type Art) {
            Art == QEvent::MouseMove || Art == QEvent::MouseButtonRelease;
 }
 
+bool IstTaste(QEvent::Type Art) {
+    return Art == QEvent::KeyPress || Art == QEvent::KeyRelease;
+}
+
+// Enter (main or keypad) and Space act on a clickable object; with Ctrl or Alt they are
+// the window's keys.
+bool IstKlicktaste(const QKeyEvent& Taste) {
+    const int k = Taste.key();
+    const bool klick = k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space;
+    return klick && !(Taste.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
 bool IstDruck(QEvent::Type Art) {
     return Art == QEvent::MouseButtonPress || Art == QEvent::MouseButtonDblClick;
 }
@@ -26,13 +43,19 @@ bool IstDruck(QEvent::Type Art) {
 } // namespace
 
 // Takes the control's mouse input before Qt hands it to the control, so that the page
-// object decides the order: the control's own handling, the object's, the window's.
+// object decides the order: the control's own handling, the object's, the window's. Keys
+// reach the control as before, only marked as a running handler of the window.
 class TSeitenobjekt::Mausfilter : public QObject {
 public:
     explicit Mausfilter(TSeitenobjekt& Objekt) : Objekt(Objekt) {}
 
     bool eventFilter(QObject* Ziel, QEvent* Ereignis) override {
-        if (Ziel != Objekt.Selbst || !IstMausereignis(Ereignis->type())) return false;
+        if (Ziel != Objekt.Selbst) return false;
+        if (IstTaste(Ereignis->type())) {
+            Objekt.Tastenereignis(*static_cast<QKeyEvent*>(Ereignis));
+            return true;
+        }
+        if (!IstMausereignis(Ereignis->type())) return false;
         // A disabled control takes no mouse input; Qt passes it to the parent.
         if (!Objekt.Selbst->isEnabled()) return false;
         Objekt.MausEreignis(*static_cast<QMouseEvent*>(Ereignis));
@@ -118,19 +141,46 @@ bool TSeitenobjekt::Weiterleiten(QEvent::Type Art) const {
     return false;
 }
 
+void TSeitenobjekt::Tastenereignis(QKeyEvent& Ereignis) {
+    const TBehandlung behandlung(Besitzer);
+    if (Anklickbar() && IstKlicktaste(Ereignis)) {
+        Ereignis.accept();
+        if (Ereignis.type() == QEvent::KeyPress && !Ereignis.isAutoRepeat()) TastenKlick();
+        return;
+    }
+    // A key the control leaves alone still travels on to its parents, as without this.
+    static_cast<QObject*>(Selbst)->event(&Ereignis);
+}
+
+void TSeitenobjekt::TabstoppSetzen(bool Wert) {
+    Selbst->setFocusPolicy(Wert ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void TSeitenobjekt::FokusmarkeZeichnen(QPainter& Maler) const {
+    if (!Selbst->hasFocus()) return;
+    QStyleOptionFocusRect option;
+    option.initFrom(Selbst);
+    option.rect = Selbst->rect().adjusted(1, 1, -1, -1);
+    Selbst->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &Maler, Selbst);
+}
+
 void TSeitenobjekt::MausEreignis(QMouseEvent& Ereignis) {
     // Whatever the control does with it, the input stays with the object and does not
     // travel on to its parents: the object passes it on itself.
     Ereignis.accept();
+    const TBehandlung behandlung(Besitzer);
     const QPointer<QWidget> lebt(Selbst);
     const QEvent::Type art = Ereignis.type();
     // Where the mouse is on the window, before a drag moves the object under it.
     const QPoint imFenster = Ereignis.position().toPoint() + Selbst->pos();
     if (EigeneBehandlungZuerst(art)) static_cast<QObject*>(Selbst)->event(&Ereignis);
     if (!lebt) return;
+    const bool fensterZuerst = FensterZuerst(art);
+    if (fensterZuerst && Weiterleiten(art)) AnFensterWeiterleiten(Ereignis, imFenster);
+    if (!lebt) return;
     EigeneMausreaktion(Ereignis);
     if (!lebt) return;
-    if (Weiterleiten(art)) AnFensterWeiterleiten(Ereignis, imFenster);
+    if (!fensterZuerst && Weiterleiten(art)) AnFensterWeiterleiten(Ereignis, imFenster);
     Ereignis.accept();
 }
 

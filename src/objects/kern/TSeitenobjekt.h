@@ -13,7 +13,9 @@
 #include <memory>
 #include <string>
 
+class QKeyEvent;
 class QMouseEvent;
+class QPainter;
 class QWidget;
 class TSeitenfenster;
 class TTabelle;
@@ -58,6 +60,8 @@ public:
     virtual void Starten() {}
     // A data-record object writes its record.
     virtual void DatensatzSchreiben() {}
+    // An object that shows a data record reads it again (after a recalculation).
+    virtual void DatensatzAuffrischen() {}
     // A scroll bar fits its range to the box it scrolls.
     virtual void BereichAnpassen() {}
     // A simulated status line takes over the current overwrite mode.
@@ -73,6 +77,11 @@ public:
     virtual bool Fensterlos() const { return false; }
     // A container's own object list; none for every other object.
     virtual TObjektliste** EigeneObjektliste() { return nullptr; }
+
+    // A clickable object is a Tab stop with a focus mark, and Enter or Space acts on it as a
+    // click does (`TastenKlick`).
+    virtual bool Anklickbar() const { return false; }
+    virtual void TastenKlick() {}
 
     // The page object behind a control, none for any other widget.
     static TSeitenobjekt* Von(const QWidget* Steuerelement);
@@ -92,14 +101,22 @@ protected:
     Weiterleitung MausWeiterleitung = Weiterleitung::Alle;
     virtual bool Weiterleiten(QEvent::Type Art) const;
     virtual bool EigeneBehandlungZuerst(QEvent::Type) const { return true; }
+    // Whether the window hears the input before the hooks below rather than after them.
+    virtual bool FensterZuerst(QEvent::Type) const { return false; }
     virtual void MausGedrueckt(QMouseEvent&) {}
     virtual void MausBewegt(QMouseEvent&) {}
     virtual void MausLosgelassen(QMouseEvent&) {}
     virtual void Doppelklick(QMouseEvent&) {}
 
+    // Makes the object a Tab stop (a clickable object that paints itself calls it).
+    void TabstoppSetzen(bool Wert);
+    // Draws the focus mark while the object holds the focus; called at the end of painting.
+    void FokusmarkeZeichnen(QPainter& Maler) const;
+
 private:
     class Mausfilter;
     void MausEreignis(QMouseEvent& Ereignis);
+    void Tastenereignis(QKeyEvent& Ereignis);
     void EigeneMausreaktion(QMouseEvent& Ereignis);
     void AnFensterWeiterleiten(const QMouseEvent& Ereignis, QPoint ImFenster);
 

@@ -27,6 +27,7 @@ QImage Durchsichtig(const QImage& Bild) {
 THBildknopf::THBildknopf(QWidget* Eltern, int HoechsteStueckzahl)
     : QWidget(Eltern), TSeitenobjekt(this), HoechsteStueckzahl(HoechsteStueckzahl) {
     resize(50, 50);
+    TabstoppSetzen(true);
 }
 
 void THBildknopf::StreifenLaden() {
@@ -117,9 +118,9 @@ void THBildknopf::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t Fel
 }
 
 void THBildknopf::paintEvent(QPaintEvent*) {
-    if (Gemalt.isNull()) return;
     QPainter maler(this);
-    maler.drawImage(0, 0, Gemalt);
+    if (!Gemalt.isNull()) maler.drawImage(0, 0, Gemalt);
+    FokusmarkeZeichnen(maler);
 }
 
 bool THBildknopf::Weiterleiten(QEvent::Type Art) const {

@@ -39,6 +39,8 @@ public:
     bool AufKnopf(QPoint Punkt) const;
     void TransparentSetzen(bool Wert);
 
+    bool Anklickbar() const override { return true; }
+
 protected:
     THBildknopf(QWidget* Eltern, int HoechsteStueckzahl);
     void FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) override;

@@ -44,7 +44,10 @@ void THFunktionsSchaltflaeche::MausGedrueckt(QMouseEvent& Ereignis) {
 }
 
 void THFunktionsSchaltflaeche::MausLosgelassen(QMouseEvent& Ereignis) {
-    if (!AufKnopf(Ereignis.position().toPoint())) return;
+    if (AufKnopf(Ereignis.position().toPoint())) Ausloesen();
+}
+
+void THFunktionsSchaltflaeche::Ausloesen() {
     if (Typ == Klang && Stand == Spielt) {
         StueckZeigen(6);
         HostmedienAnhalten();

@@ -20,6 +20,9 @@ public:
     void ZustandSetzen(int Z);
     // History buttons: possible or not, as the window's history stands.
     void NavigationSetzen(const TNavigationslage& Lage);
+    // What a click on the button does: the sound switches, the history steps.
+    void Ausloesen();
+    void TastenKlick() override { Ausloesen(); }
 
 protected:
     int NormalesStueck() const override;

@@ -24,6 +24,7 @@ public:
     void NormalZeigen() { StueckZeigen(NormalesStueck()); }
 
     void Klick();
+    void TastenKlick() override { Klick(); }
 
 protected:
     int NormalesStueck() const override { return Aktiv() ? Normal : Inaktiv; }

@@ -40,6 +40,8 @@ public:
     // the mail button acts once, and the tool-bar buttons of a simulated screen that are not
     // down drop their glyph.
     void Klick();
+    bool Anklickbar() const override { return true; }
+    void TastenKlick() override { click(); }
 
 protected:
     void FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) override;

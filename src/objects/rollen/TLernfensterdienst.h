@@ -22,4 +22,7 @@ public:
     // The focus goes to the window's own focus control, so that a focused input field is
     // left before a button acts.
     virtual void FokusAnFenster() {}
+    // Effects play only once the first learner window has been shown, and not while a page
+    // change waits for an effect to end.
+    virtual bool EffekteAktiv() { return true; }
 };

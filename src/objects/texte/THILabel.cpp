@@ -10,6 +10,7 @@
 #include "store/TTabelle.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace {
 constexpr int Handzeiger = 10;
@@ -43,7 +44,14 @@ void THILabel::AktivSetzen(bool Wert) {
     schrift.setUnderline(Wert);
     setFont(schrift);
     CursorSetzen(*this, Wert ? Handzeiger : 0);
+    TabstoppSetzen(Wert);
     GroesseAnpassen();
+}
+
+void THILabel::paintEvent(QPaintEvent* Ereignis) {
+    QLabel::paintEvent(Ereignis);
+    QPainter maler(this);
+    FokusmarkeZeichnen(maler);
 }
 
 void THILabel::AutoSizeSetzen(bool Wert) {

@@ -23,11 +23,15 @@ public:
     void GroesseAnpassen();
 
     void Klick();
+    bool Anklickbar() const override { return Aktiv; }
+    void TastenKlick() override { Klick(); }
 
 protected:
     void FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) override;
     void MausGedrueckt(QMouseEvent& Ereignis) override;
     void MausLosgelassen(QMouseEvent& Ereignis) override;
+    void BeschriftungGeaendert() override { GroesseAnpassen(); }
+    void paintEvent(QPaintEvent* Ereignis) override;
 
 private:
     bool Aktiv = true;

@@ -23,6 +23,9 @@ protected:
     // The mouse going down reaches the label's own handling only after the label has
     // taken it.
     bool EigeneBehandlungZuerst(QEvent::Type Art) const override;
+    // The window hears the mouse going down while the target areas under the label are
+    // still occupied; the label empties them afterwards.
+    bool FensterZuerst(QEvent::Type Art) const override { return !EigeneBehandlungZuerst(Art); }
     void MausGedrueckt(QMouseEvent& Ereignis) override { Verschiebung.Gedrueckt(Ereignis); }
     void MausBewegt(QMouseEvent& Ereignis) override { Verschiebung.Bewegt(Ereignis); }
     void MausLosgelassen(QMouseEvent&) override { Verschiebung.Losgelassen(); }

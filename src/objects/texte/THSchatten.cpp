@@ -140,6 +140,11 @@ void TSchlagschatten::Verbergen() {
         if (teil) teil->hide();
 }
 
+void TSchlagschatten::Heben() {
+    for (THSchatten* teil : {RechterTeil.data(), UntererTeil.data()})
+        if (teil) teil->raise();
+}
+
 void TSchlagschatten::ElternFolgen() {
     for (THSchatten* teil : {RechterTeil.data(), UntererTeil.data()})
         if (teil) teil->setParent(Objekt.parentWidget()); // hidden by the change of parent

@@ -64,6 +64,8 @@ public:
 
     void Platzieren(int32_t Abstand, bool Transparent);
     void Verbergen();
+    // The object was brought to the front: its shadow parts lie above what it now covers.
+    void Heben();
     // The object's parent changed: the shadows go with it.
     void ElternFolgen();
 

@@ -107,6 +107,7 @@ public:
     // Page build.
     void ZeigenMitEffekt(bool Wert) override;
     void Verbergen() override;
+    void BegleiterHeben() override { Schatten.Heben(); }
     void BleibtAufSeite() override;
 
     THSchatten* RechterSchatten() const { return Schatten.Rechts(); }
