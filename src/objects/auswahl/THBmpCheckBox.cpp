@@ -62,8 +62,8 @@ void THBmpCheckBox::MausLosgelassen(QMouseEvent& Ereignis) {
 }
 
 void THBmpCheckBox::keyPressEvent(QKeyEvent* Ereignis) {
+    // Space and Enter come as a key click (`TastenKlick`), as on every clickable object.
     switch (Ereignis->key()) {
-    case Qt::Key_Space: Klick(false); break;
     case Qt::Key_Left:
     case Qt::Key_Up: focusNextPrevChild(false); break;
     case Qt::Key_Right:
@@ -72,13 +72,12 @@ void THBmpCheckBox::keyPressEvent(QKeyEvent* Ereignis) {
     }
 }
 
-void THBmpCheckBox::paintEvent(QPaintEvent* Ereignis) {
-    THBildknopf::paintEvent(Ereignis);
-    if (!hasFocus()) return;
-    // The picture has no frame of its own; the keyboard's place must still show.
-    QPainter maler(this);
-    maler.setPen(QPen(Qt::black, 1, Qt::DotLine));
-    maler.drawRect(rect().adjusted(0, 0, -1, -1));
+void THBmpCheckBox::FokusZeigen(QPainter& Maler) const {
+    // A dotted line on the picture's edge: the style's mark would tint the picture whose
+    // piece tells the state.
+    Maler.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    Maler.setBrush(Qt::NoBrush);
+    Maler.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void THBmpCheckBox::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {

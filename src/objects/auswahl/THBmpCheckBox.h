@@ -32,7 +32,8 @@ protected:
     void FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) override;
     void MausLosgelassen(QMouseEvent& Ereignis) override;
     void keyPressEvent(QKeyEvent* Ereignis) override;
-    void paintEvent(QPaintEvent* Ereignis) override;
+    void TastenKlick() override { Klick(false); }
+    void FokusZeigen(QPainter& Maler) const override;
 
 private:
     void GruppeFreigeben();

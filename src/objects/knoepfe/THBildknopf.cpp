@@ -120,7 +120,7 @@ void THBildknopf::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t Fel
 void THBildknopf::paintEvent(QPaintEvent*) {
     QPainter maler(this);
     if (!Gemalt.isNull()) maler.drawImage(0, 0, Gemalt);
-    FokusmarkeZeichnen(maler);
+    if (hasFocus()) FokusZeigen(maler);
 }
 
 bool THBildknopf::Weiterleiten(QEvent::Type Art) const {

@@ -49,6 +49,8 @@ protected:
     bool Weiterleiten(QEvent::Type Art) const override;
     // The piece the button shows at rest in its present state.
     virtual int NormalesStueck() const { return 0; }
+    // Shows that the button has the keyboard focus: the style's focus mark.
+    virtual void FokusZeigen(QPainter& Maler) const { FokusmarkeZeichnen(Maler); }
 
 private:
     void Schneiden();
