@@ -8,6 +8,7 @@
 #include "player/TFensterliste.h"
 #include "player/THauptfenster.h"
 #include "store/Lektion.h"
+#include "store/Objekttyp.h"
 
 void TLernerdatenanbindung::LernerdatenZuruecksetzen() {
     if (TTabelle* lerner = Tabelle(ArtLerner)) TLernerdaten(*lerner).AlleLoeschen();
@@ -46,6 +47,7 @@ void TLernerdatenanbindung::FortschrittErfassen(TSeitenfenster& Fenster) {
     f->FortschrittProzent = ::FortschrittErfassen(*seiten, *lerner, f->AktuelleSeite);
     // Gauges inside containers keep their value.
     ObenDurchlaufen(f->ObjektlisteKopf, [&](TObjektliste& e) {
+        if (e.Typ != Objekttyp::Lernfortschritt) return true;
         if (auto* anzeige = qobject_cast<THLernfortschritt*>(e.Objekt.data()))
             anzeige->ProzentSetzen(f->FortschrittProzent);
         return true;

@@ -3,6 +3,7 @@
 #include "objects/kern/TObjektliste.h"
 #include "objects/rollen/TLernerdatendienst.h"
 #include "store/Feldnummern.h"
+#include "store/Objekttyp.h"
 #include "store/TAnwendungskontext.h"
 #include "store/TTabelle.h"
 
@@ -19,6 +20,7 @@ void THAbhaken::Aktualisieren() {
 
 void THAbhaken::AlleAktualisieren(TObjektliste* Kopf) {
     TiefDurchlaufen(Kopf, [](TObjektliste& e) {
+        if (e.Typ != Objekttyp::Abhaken) return true;
         if (auto* marke = qobject_cast<THAbhaken*>(e.Objekt)) marke->Aktualisieren();
         return true;
     });
