@@ -7,10 +7,12 @@
 #include "objects/auswahl/TAuswahlobjekt.h"
 #include "objects/bereiche/THFunktion.h"
 #include "objects/bereiche/THMouseSensitive.h"
+#include "objects/eingabe/THEingabezeile.h"
 #include "objects/kern/TObjektliste.h"
 #include "objects/kern/TZielbereich.h"
 #include "objects/knoepfe/Klang.h"
 #include "objects/texte/THSystemLabel.h"
+#include "platform/AnsiText.h"
 #include "platform/Bildschirm.h"
 #include "player/TFensterliste.h"
 #include "player/THauptfenster.h"
@@ -201,6 +203,14 @@ std::vector<TSystemwertquellen::TAuswahl> TSystemwertanbindung::Auswahlobjekte()
         return true;
     });
     return auswahl;
+}
+
+// What the learner typed into an input line of the page (a checked or a masked field); none
+// for an object that is not on the page or is no input line.
+std::optional<std::string> TSystemwertanbindung::Eingabefeldinhalt(int32_t Nr) {
+    const auto* feld = ObjektDerKlasse<THEingabezeile>(Nr);
+    if (!feld) return std::nullopt;
+    return QStringNachAnsi(feld->text());
 }
 
 std::optional<QPoint> TSystemwertanbindung::Objektposition(int32_t Nr) {

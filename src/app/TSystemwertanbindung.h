@@ -46,6 +46,7 @@ public:
     int LeereZielbereiche() override;
     std::vector<TAuswahl> Auswahlobjekte() override;
     std::optional<QPoint> Objektposition(int32_t Objektnummer) override;
+    std::optional<std::string> Eingabefeldinhalt(int32_t Objektnummer) override;
 
 private:
     // Reads the clock in place at every reading (`Rolle<TUhr>()`), so that a clock a test

@@ -171,3 +171,36 @@ TEST_F(Antwortmuster, ZweiBewerteteKaestchenUndEinUnbewertetesOptionsfeld) {
 }
 
 } // namespace
+
+// Amounts read from an input field of the page; an object that is no input field, or none
+// on the page, gives nothing.
+class Betraege : public Systemlabels {
+protected:
+    std::string Quelle() const override {
+        return R"({"tables": {
+            "States.tab": [{"nr": 1, "fields": {"100": "1", "161": ["1", "2", "20", "21", "22",
+                                                                   "23", "24", "25"]}}],
+            "Objekte.tab": [
+              {"nr": 1, "fields": {"1200": "6", "1205": "10", "1206": "10", "1207": "100",
+                                   "1208": "21", "1221": "1.234,50"}},
+              {"nr": 2, "fields": {"1200": "7", "1205": "10", "1206": "40", "1207": "100",
+                                   "1208": "21", "1221": "100"}},
+              )" +
+               Systemlabel(20, 3000, R"(, "1256": "1")") + ",\n" +
+               Systemlabel(21, 3001, R"(, "1256": "1")") + ",\n" +
+               Systemlabel(22, 3004, R"(, "1256": "1")") + ",\n" +
+               Systemlabel(23, 3005, R"(, "1256": "1")") + ",\n" +
+               Systemlabel(24, 3000, R"(, "1256": "2")") + ",\n" +
+               Systemlabel(25, 3005, R"(, "1256": "9")") + R"(
+            ]}, "ini": {"Lektion": {"Name": "Betraege"}, "State": {"Nr": "1"}}})";
+    }
+};
+
+TEST_F(Betraege, AusDemEingabefeldDerSeite) {
+    EXPECT_EQ(Text(20), "1.234,50");
+    EXPECT_EQ(Text(21), "1432");
+    EXPECT_EQ(Text(22), "52");
+    EXPECT_EQ(Text(23), "1.234,50");
+    EXPECT_EQ(Text(24), "") << "a label is no input field";
+    EXPECT_EQ(Text(25), "") << "no object 9 on the page";
+}
