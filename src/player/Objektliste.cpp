@@ -365,7 +365,7 @@ void ObjektlisteAufbauen(THauptfenster& Fenster, const std::vector<std::string>&
         if (o && e.Typ == Objekttyp::SAPStatuszeile) o->UeberschreibmodusUebernehmen();
         return true;
     });
-    FensterloseNachUnten(Fenster);
+    FensterloseNachUnten(Fenster, Fenster.ObjektlisteKopf);
     TabulatorfolgeSetzen(Fenster.ObjektlisteKopf, Fenster.DummyButton);
 }
 
@@ -375,7 +375,7 @@ void ContainerlisteAufbauen(THauptfenster& Fenster, TObjektliste*& Liste,
     const TAufbau aufbau{Fenster, Container, false, VersatzX, VersatzY};
     ListeAufbauen(aufbau, Liste, Nummernliste, [] {});
     ImContainerZeigen(Liste, Container);
-    if (Container) FensterloseNachUnten(*Container);
+    if (Container) FensterloseNachUnten(*Container, Liste);
 }
 
 void ObjektZeigen(THauptfenster& Fenster, int32_t Nr, bool NachgeladeneVerbergen) {
@@ -388,7 +388,7 @@ void ObjektZeigen(THauptfenster& Fenster, int32_t Nr, bool NachgeladeneVerbergen
     } else {
         Nachladen(Fenster, Nr);
     }
-    FensterloseNachUnten(Fenster);
+    FensterloseNachUnten(Fenster, Fenster.ObjektlisteKopf);
     Fenster.EreignisAusloesen(Nr, 229);
 }
 

@@ -219,7 +219,10 @@ TEST(Stapelung, GemalteObjekteLiegenUnterGefenstertenObjekten) {
     auto* panel = new THPanel(&fenster);
     auto* rahmen = new THBevel(&fenster);
     auto* form = new THShape(&fenster);
-    FensterloseNachUnten(fenster);
+    fenster.Eintragen(panel, 1, 19);
+    fenster.Eintragen(rahmen, 2, 29);
+    fenster.Eintragen(form, 3, 9);
+    FensterloseNachUnten(fenster, fenster.Kopf);
     const QObjectList kinder = fenster.children();
     EXPECT_LT(kinder.indexOf(rahmen), kinder.indexOf(form));
     EXPECT_LT(kinder.indexOf(form), kinder.indexOf(panel));

@@ -16,9 +16,7 @@ void ObjektlisteFreigeben(TObjektliste*& Kopf) {
     }
 }
 
-TObjektliste* Containerliste(const TObjektliste& Eintrag) {
-    // Only the two container types hold lists; the type decides before any cast.
-    if (Eintrag.Typ != Objekttyp::ScrollBox && Eintrag.Typ != Objekttyp::Fenster) return nullptr;
+TObjektliste* ContainerlisteVon(const TObjektliste& Eintrag) {
     TSeitenobjekt* objekt = Eintrag.Seitenobjekt();
     TObjektliste** liste = objekt ? objekt->EigeneObjektliste() : nullptr;
     return liste ? *liste : nullptr;

@@ -3,6 +3,8 @@
 // object numbers. Containers hold a list of their own (one level deep); the deep order
 // visits a container's objects right after the container.
 
+#include "store/Objekttyp.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -37,8 +39,14 @@ private:
 void ObjektlisteFreigeben(TObjektliste*& Kopf);
 
 // The list of a container object (types 46 and 57), none for any other entry. Containers
-// tell their list through `TSeitenobjekt::EigeneObjektliste`.
-TObjektliste* Containerliste(const TObjektliste& Eintrag);
+// tell their list through `TSeitenobjekt::EigeneObjektliste`. Every deep walk asks it for
+// every entry, so the answer for the other types costs no call.
+TObjektliste* ContainerlisteVon(const TObjektliste& Eintrag);
+inline TObjektliste* Containerliste(const TObjektliste& Eintrag) {
+    const bool container = Eintrag.Typ == static_cast<int16_t>(Objekttyp::ScrollBox) ||
+                           Eintrag.Typ == static_cast<int16_t>(Objekttyp::Fenster);
+    return container ? ContainerlisteVon(Eintrag) : nullptr;
+}
 
 // Recomputes the deep links of the list starting at `Kopf`.
 void TiefeVerkettung(TObjektliste* Kopf);

@@ -2,6 +2,7 @@
 
 #include "objects/kern/Feldregeln.h"
 #include "objects/kern/TBehandlung.h"
+#include "objects/kern/TObjektliste.h"
 #include "objects/kern/TSeitenfenster.h"
 #include "platform/AnsiText.h"
 #include "store/Feldnummern.h"
@@ -15,6 +16,8 @@
 #include <QStyleOptionFocusRect>
 #include <QWidget>
 
+#include <algorithm>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -208,13 +211,26 @@ void TSeitenobjekt::AnFensterWeiterleiten(const QMouseEvent& Ereignis, QPoint Im
         Besitzer->FormMouseUp(Selbst, Ereignis.button(), Ereignis.modifiers(), ImFenster);
 }
 
-void FensterloseNachUnten(QWidget& Eltern) {
+void FensterloseNachUnten(QWidget& Eltern, TObjektliste* Liste) {
+    // The list knows which controls are page objects without asking each child; objects that
+    // left the page are hidden and wait only for their deletion.
     std::vector<QWidget*> gefenstert;
-    for (QObject* kind : Eltern.children()) {
-        auto* w = qobject_cast<QWidget*>(kind);
-        const TSeitenobjekt* objekt = w ? TSeitenobjekt::Von(w) : nullptr;
-        if (objekt && !objekt->Fensterlos()) gefenstert.push_back(w);
-    }
+    ObenDurchlaufen(Liste, [&](TObjektliste& e) {
+        const TSeitenobjekt* objekt = e.Seitenobjekt();
+        QWidget* w = e.Objekt.data();
+        if (objekt && w->parentWidget() == &Eltern && !objekt->Fensterlos())
+            gefenstert.push_back(w);
+        return true;
+    });
+    if (gefenstert.empty()) return;
+    // Raised in their present order, so that among themselves they keep it.
+    const QObjectList& kinder = Eltern.children();
+    std::unordered_map<const QObject*, qsizetype> platz;
+    platz.reserve(static_cast<size_t>(kinder.size()));
+    for (qsizetype i = 0; i < kinder.size(); ++i)
+        platz.emplace(kinder[i], i);
+    std::sort(gefenstert.begin(), gefenstert.end(),
+              [&](const QWidget* a, const QWidget* b) { return platz[a] < platz[b]; });
     for (QWidget* w : gefenstert)
         w->raise();
 }

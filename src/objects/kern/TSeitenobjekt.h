@@ -125,6 +125,6 @@ private:
     std::unique_ptr<Mausfilter> Filter;
 };
 
-// Keeps the painted page objects among the children of `Eltern` under every windowed one,
-// each group in its own order, as the lessons' platform stacks them.
-void FensterloseNachUnten(QWidget& Eltern);
+// Keeps the painted page objects of `Liste` among the children of `Eltern` under every
+// windowed one, each group in its own order, as the lessons' platform stacks them.
+void FensterloseNachUnten(QWidget& Eltern, TObjektliste* Liste);
