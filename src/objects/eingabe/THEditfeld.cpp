@@ -6,6 +6,7 @@
 #include "objects/eingabe/THF4Button.h"
 #include "platform/AnsiText.h"
 #include "platform/Farben.h"
+#include "store/Feldnummern.h"
 #include "store/Lektion.h"
 
 #include <QKeyEvent>
@@ -266,24 +267,26 @@ void THEditfeld::MausGedrueckt(QMouseEvent& Ereignis) {
 void THEditfeld::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     AntwortlisteAufbauen();
     switch (FeldId) {
-    case 1212: MarkierungSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
-    case 1230: MussFeldSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
-    case 1233: TextNrUnerwartet = Tabelle.LeseZahl(Satz, FeldId); break;
-    case 1234: TextNrLeer = Tabelle.LeseZahl(Satz, FeldId); break;
-    case 1237: VersucheGesamtSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
-    case 1238: VersucheU1Setzen(Tabelle.LeseZahl(Satz, FeldId)); break;
-    case 1239: VersucheLSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
-    case 1244: F4Hilfe = Tabelle.LeseSchalter(Satz, FeldId); break;
-    case 1253: F4FensterNr = Tabelle.LeseZahl(Satz, FeldId); break;
-    case 1259:
+    case Feld::Objekte::Markiert: MarkierungSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case Feld::Objekte::Mussfeld: MussFeldSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case Feld::Objekte::TextNr_unerwartet: TextNrUnerwartet = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::TextNr_leer: TextNrLeer = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::Winkel: VersucheGesamtSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
+    case Feld::Objekte::Versuch: VersucheU1Setzen(Tabelle.LeseZahl(Satz, FeldId)); break;
+    case Feld::Objekte::Versuche_leer: VersucheLSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
+    case Feld::Objekte::F4_Hilfe: F4Hilfe = Tabelle.LeseSchalter(Satz, FeldId); break;
+    case Feld::Objekte::F4_FensterNr: F4FensterNr = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::Anzeige:
         Anzeige = Tabelle.LeseZahl(Satz, FeldId);
         if (Anfangstext.empty() && Anzeige != 0)
             SystemwertZeigen(Anzeige);
         else if (Anfangstext.empty())
             clear();
         break;
-    case 1280: Ueberschreiben = Tabelle.LeseSchalter(Satz, FeldId); break;
-    case 1287: LayoutSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
+    case Feld::Objekte::UeberschreibModus:
+        Ueberschreiben = Tabelle.LeseSchalter(Satz, FeldId);
+        break;
+    case Feld::Objekte::Layout: LayoutSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
     default: THEingabezeile::FeldAnwenden(Tabelle, Satz, FeldId); break;
     }
 }

@@ -7,6 +7,7 @@
 #include "platform/AnsiText.h"
 #include "platform/Schriften.h"
 #include "store/Datensaetze.h"
+#include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
 #include <QKeyEvent>
@@ -98,31 +99,35 @@ void THEingabezeile::SchreibweiseAnwenden() {
 
 void THEingabezeile::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     switch (FeldId) {
-    case 1201:
+    case Feld::Objekte::Beschreibung:
         TSeitenobjekt::FeldAnwenden(Tabelle, Satz, FeldId);
         setAccessibleName(BeschreibungText());
         break;
-    case 1209: EingabefarbeSetzen(*this, FeldFarbe(Tabelle, Satz, FeldId)); break;
-    case 1221:
+    case Feld::Objekte::Farbe: EingabefarbeSetzen(*this, FeldFarbe(Tabelle, Satz, FeldId)); break;
+    case Feld::Objekte::Text:
         Anfangstext = Tabelle.LeseText(Satz, FeldId);
         setText(AnsiNachQString(Anfangstext));
         break;
-    case 1235: GrossKleinEgal = Tabelle.LeseSchalter(Satz, FeldId); break;
-    case 1236:
+    case Feld::Objekte::Gross_Kleinschreibung:
+        GrossKleinEgal = Tabelle.LeseSchalter(Satz, FeldId);
+        break;
+    case Feld::Objekte::CharCase:
         Schreibweise = Tabelle.LeseZahl(Satz, FeldId);
         SchreibweiseAnwenden();
         break;
-    case 1241: setFrame(Tabelle.LeseText(Satz, FeldId) == "1"); break;
-    case 1243: setReadOnly(Tabelle.LeseSchalter(Satz, FeldId)); break;
-    case 1245: SchriftUebernehmen(*this, Tabelle, Satz); break;
-    case 1250: {
+    case Feld::Objekte::Border: setFrame(Tabelle.LeseText(Satz, FeldId) == "1"); break;
+    case Feld::Objekte::ReadOnly: setReadOnly(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case Feld::Objekte::Schriftfarbe: SchriftUebernehmen(*this, Tabelle, Satz); break;
+    case Feld::Objekte::MaxLength: {
         const int32_t grenze = Tabelle.LeseZahl(Satz, FeldId);
         setMaxLength(grenze > 0 ? grenze : KeineGrenze);
         break;
     }
-    case 1262: ErlaubteZeichen = Tabelle.LeseText(Satz, FeldId); break;
-    case 1265: setEchoMode(Tabelle.LeseText(Satz, FeldId).empty() ? Normal : Password); break;
-    case 1268: DatensatzZeigen(Tabelle.LeseZahl(Satz, FeldId)); break;
+    case Feld::Objekte::Erlaubte_Zeichen: ErlaubteZeichen = Tabelle.LeseText(Satz, FeldId); break;
+    case Feld::Objekte::PasswortZeichen:
+        setEchoMode(Tabelle.LeseText(Satz, FeldId).empty() ? Normal : Password);
+        break;
+    case Feld::Objekte::Datensatznummer: DatensatzZeigen(Tabelle.LeseZahl(Satz, FeldId)); break;
     default: TSeitenobjekt::FeldAnwenden(Tabelle, Satz, FeldId); break;
     }
 }

@@ -1,6 +1,7 @@
 #include "objects/eingabe/THMaskEdit.h"
 
 #include "platform/AnsiText.h"
+#include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
 THMaskEdit::THMaskEdit(QWidget* Eltern) : THEingabezeile(Eltern) {}
@@ -18,11 +19,13 @@ QString THMaskEdit::Wert() const {
 
 void THMaskEdit::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     switch (FeldId) {
-    case 1259:
+    case Feld::Objekte::Anzeige:
         Anzeige = Tabelle.LeseZahl(Satz, FeldId);
         if (Anzeige != 0) SystemwertZeigen(Anzeige);
         break;
-    case 1272: EditMaskeSetzen(AnsiNachQString(Tabelle.LeseText(Satz, FeldId))); break;
+    case Feld::Objekte::EditMaske:
+        EditMaskeSetzen(AnsiNachQString(Tabelle.LeseText(Satz, FeldId)));
+        break;
     default: THEingabezeile::FeldAnwenden(Tabelle, Satz, FeldId); break;
     }
 }

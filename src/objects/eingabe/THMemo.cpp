@@ -7,6 +7,7 @@
 #include "objects/kern/TSeitenfenster.h"
 #include "platform/AnsiText.h"
 #include "platform/Farben.h"
+#include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
 #include <QKeyEvent>
@@ -111,27 +112,27 @@ void THMemo::NachVorn() {
 
 void THMemo::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     switch (FeldId) {
-    case 1201:
+    case Feld::Objekte::Beschreibung:
         TSeitenobjekt::FeldAnwenden(Tabelle, Satz, FeldId);
         setAccessibleName(BeschreibungText());
         break;
-    case 1209: EingabefarbeSetzen(*this, FeldFarbe(Tabelle, Satz, FeldId)); break;
-    case 1210: Dateiname = Tabelle.LeseText(Satz, FeldId); break;
-    case 1221: setPlainText(Zeilentext(Tabelle.LeseText(Satz, FeldId))); break;
-    case 1224: setEnabled(Tabelle.LeseSchalter(Satz, FeldId)); break;
-    case 1231:
+    case Feld::Objekte::Farbe: EingabefarbeSetzen(*this, FeldFarbe(Tabelle, Satz, FeldId)); break;
+    case Feld::Objekte::Dateiname: Dateiname = Tabelle.LeseText(Satz, FeldId); break;
+    case Feld::Objekte::Text: setPlainText(Zeilentext(Tabelle.LeseText(Satz, FeldId))); break;
+    case Feld::Objekte::Aktiv: setEnabled(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case Feld::Objekte::Typ:
         Typ = Tabelle.LeseZahl(Satz, FeldId);
         Geaendert();
         break;
-    case 1241:
+    case Feld::Objekte::Border:
         setFrameShape(Tabelle.LeseText(Satz, FeldId) == "1" ? QFrame::StyledPanel
                                                             : QFrame::NoFrame);
         break;
-    case 1243: setReadOnly(Tabelle.LeseSchalter(Satz, FeldId)); break;
-    case 1245: SchriftUebernehmen(*this, Tabelle, Satz); break;
-    case 1263: ScrollBalkenSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
-    case 1266: AusrichtungSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
-    case 1273: ZeilenLaden(Tabelle.LeseText(Satz, FeldId)); break;
+    case Feld::Objekte::ReadOnly: setReadOnly(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case Feld::Objekte::Schriftfarbe: SchriftUebernehmen(*this, Tabelle, Satz); break;
+    case Feld::Objekte::ScrollBalken: ScrollBalkenSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
+    case Feld::Objekte::Ausrichtung: AusrichtungSetzen(Tabelle.LeseZahl(Satz, FeldId)); break;
+    case Feld::Objekte::Pfadname: ZeilenLaden(Tabelle.LeseText(Satz, FeldId)); break;
     default: TSeitenobjekt::FeldAnwenden(Tabelle, Satz, FeldId); break;
     }
 }

@@ -9,6 +9,7 @@
 #include "platform/AnsiText.h"
 #include "platform/Farben.h"
 #include "platform/Schriften.h"
+#include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
 #include <QLineEdit>
@@ -87,20 +88,22 @@ void THSB_Editfeld::resizeEvent(QResizeEvent* Ereignis) {
 
 void THSB_Editfeld::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {
     switch (FeldId) {
-    case 1201:
+    case Feld::Objekte::Beschreibung:
         THPanel::FeldAnwenden(Tabelle, Satz, FeldId);
         setAccessibleName(BeschreibungText());
         Auswahlknopf->setAccessibleName(BeschreibungText());
         break;
-    case 1210: Dateiname = Tabelle.LeseText(Satz, FeldId); break;
-    case 1212: MarkiertSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
-    case 1221: Textfeld->setText(AnsiNachQString(Tabelle.LeseText(Satz, FeldId))); break;
-    case 1245:
+    case Feld::Objekte::Dateiname: Dateiname = Tabelle.LeseText(Satz, FeldId); break;
+    case Feld::Objekte::Markiert: MarkiertSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
+    case Feld::Objekte::Text:
+        Textfeld->setText(AnsiNachQString(Tabelle.LeseText(Satz, FeldId)));
+        break;
+    case Feld::Objekte::Schriftfarbe:
         Textfeld->setFont(Lektionsschrift(Tabelle.LeseSchrift(Satz), Textfeld->font()));
         break;
-    case 1249: GroupIndex = Tabelle.LeseZahl(Satz, FeldId); break;
-    case 1251: Bewertung = Tabelle.LeseSchalter(Satz, FeldId); break;
-    case 1273:
+    case Feld::Objekte::GroupIndex: GroupIndex = Tabelle.LeseZahl(Satz, FeldId); break;
+    case Feld::Objekte::Bewertung: Bewertung = Tabelle.LeseSchalter(Satz, FeldId); break;
+    case Feld::Objekte::Pfadname:
         Pfadname = Tabelle.LeseText(Satz, FeldId);
         // The glyph of a field marked by its record comes with the full picture name.
         MarkiertSetzen(Marke);
