@@ -44,7 +44,8 @@ void TLernerdatenanbindung::FortschrittErfassen(TSeitenfenster& Fenster) {
     TTabelle* seiten = Tabelle(ArtSeiten);
     TTabelle* lerner = Tabelle(ArtLerner);
     if (!f || !seiten || !lerner) return;
-    f->FortschrittProzent = ::FortschrittErfassen(*seiten, *lerner, f->AktuelleSeite);
+    f->FortschrittProzent =
+        ::FortschrittErfassen(*seiten, *lerner, f->AktuelleSeite, Fortschrittsseiten);
     // Gauges inside containers keep their value.
     ObenDurchlaufen(f->ObjektlisteKopf, [&](TObjektliste& e) {
         if (e.Typ != Objekttyp::Lernfortschritt) return true;

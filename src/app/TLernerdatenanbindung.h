@@ -4,6 +4,7 @@
 // creates its learner record and the window's progress is computed anew and shown on the
 // page's gauges; the same follows a reset. Put in place by the wiring.
 
+#include "evaluation/Lernfortschritt.h"
 #include "objects/rollen/TLernerdatendienst.h"
 #include "objects/rollen/TSeitenteilnehmer.h"
 
@@ -25,4 +26,6 @@ public:
 
 private:
     void FortschrittErfassen(TSeitenfenster& Fenster);
+
+    TFortschrittsseiten Fortschrittsseiten;
 };

@@ -22,11 +22,26 @@ int16_t Fortschrittsprozent(int Lernersaetze, int Fortschrittsseiten) {
     return static_cast<int16_t>(std::min<int64_t>(q, 100));
 }
 
-int16_t FortschrittErfassen(TTabelle& Seiten, TTabelle& Lerner, TDatensatz* Seite) {
+int TFortschrittsseiten::Anzahl(TTabelle& Seiten) {
+    if (Gezaehlt != &Seiten || Stand != Seiten.Aenderungsstand()) {
+        Zahl = Fortschrittsseiten(Seiten);
+        Gezaehlt = &Seiten;
+        Stand = Seiten.Aenderungsstand();
+    }
+    return Zahl;
+}
+
+int16_t FortschrittErfassen(TTabelle& Seiten, TTabelle& Lerner, TDatensatz* Seite,
+                            TFortschrittsseiten& Zaehler) {
     TLernerdaten lerner(Lerner);
     if (Seite && Seiten.LeseSchalter(Seite, Feld::Seiten::Lernfortschritt))
         lerner.Anlegen(Seiten.LeseZahl(Seite, Feld::Seiten::State));
-    return Fortschrittsprozent(lerner.Anzahl(), Fortschrittsseiten(Seiten));
+    return Fortschrittsprozent(lerner.Anzahl(), Zaehler.Anzahl(Seiten));
+}
+
+int16_t FortschrittErfassen(TTabelle& Seiten, TTabelle& Lerner, TDatensatz* Seite) {
+    TFortschrittsseiten zaehler;
+    return FortschrittErfassen(Seiten, Lerner, Seite, zaehler);
 }
 
 int16_t LernerdatenZuruecksetzen(TTabelle& Seiten, TTabelle& Lerner, TDatensatz* Seite) {

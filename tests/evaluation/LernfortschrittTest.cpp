@@ -136,3 +136,20 @@ TEST_F(Lernfortschritt, EinDoppelterSatzZaehltEinmal) {
 }
 
 } // namespace
+
+namespace {
+
+// The remembered count follows every change of the page table, also one that keeps the
+// number of records.
+TEST_F(Lernfortschritt, GemerkteZahlDerFortschrittsseitenFolgtDerTabelle) {
+    TFortschrittsseiten zaehler;
+    TDatensatz* zehn = Seite(10, true);
+    Seite(20, false);
+    EXPECT_EQ(zaehler.Anzahl(*Seiten), 1);
+    Seiten->SchreibeSchalter(zehn, Feld::Seiten::Lernfortschritt, false);
+    EXPECT_EQ(zaehler.Anzahl(*Seiten), 0);
+    Seite(30, true);
+    EXPECT_EQ(zaehler.Anzahl(*Seiten), 1);
+}
+
+} // namespace
