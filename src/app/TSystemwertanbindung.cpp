@@ -43,7 +43,7 @@ template <class Klasse> Klasse* ObjektDerKlasse(int32_t Nr) {
 }
 
 // A field of the current learner window; 0 without one.
-template <class Wert> int AusFenster(Wert THauptfenster::*Feld) {
+template <class Wert, class Klasse> int AusFenster(Wert Klasse::*Feld) {
     const THauptfenster* f = AktuellesFenster();
     return f ? f->*Feld : 0;
 }

@@ -92,7 +92,6 @@ public:
     bool VerlaufSchritt = false;
     bool SchliessenErlaubt = false; // set by the window list only
     int32_t Startseite = 0;         // page handed over when the window was opened
-    int16_t Versuchszaehler = 1;
     int32_t Stapelzaehler = 0;
     int Rasterrichtung = 0;
     std::string Lesezeichenvorgabe;

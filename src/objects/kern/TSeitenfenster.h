@@ -41,6 +41,10 @@ public:
     // Handlers of the window and of its objects running now (`TBehandlung`); while one
     // runs, a page change waits.
     int LaufendeBehandlungen = 0;
+    // The attempt counter of the page evaluation: 1 when the window is made, back to 1 when
+    // a page without evaluation objects is built; evaluation objects that take part in one
+    // attempt only count it on (16 bits, as stored files and scripts know it).
+    int16_t Versuchszaehler = 1;
 };
 
 // The current learner window as the objects see it (`TSeitenfensterwahl`); none before the

@@ -44,6 +44,9 @@ public:
     std::string Beschreibung;
     // `Links`/`Oben` as last applied: where a dragged object returns.
     QPoint Heimat;
+    // Set when the page evaluation has judged the object's answer; cleared when the next
+    // evaluation starts. Only input objects use it.
+    bool Verbraucht = false;
 
     // Applies one field of the object record; without a record the object's own record
     // (number `Tag` in `Tabelle`) is used, and without that nothing happens.
