@@ -42,7 +42,7 @@ void Seitenwechsel(benchmark::State& state, const std::function<void(THauptfenst
         seiten.SchreibeText(s, 160, "0");
     }
     THauptfenster& fenster = *lektion.Fenster;
-    GeheZuSeite(fenster, 1);
+    Navigation::GeheZuSeite(fenster, 1);
 
     for (auto _ : state)
         Schritt(fenster);
@@ -52,15 +52,16 @@ void Seitenwechsel(benchmark::State& state, const std::function<void(THauptfenst
 void Weiter5000(benchmark::State& state) {
     Seitenwechsel(state, [](THauptfenster& f) {
         if (f.Seitennummer == Seitenanzahl)
-            GeheZuSeite(f, 1);
+            Navigation::GeheZuSeite(f, 1);
         else
-            Weiter(f);
+            Navigation::Weiter(f);
     });
 }
 
 void Seitenaufbau5000(benchmark::State& state) {
-    Seitenwechsel(state,
-                  [](THauptfenster& f) { GeheZuSeite(f, f.Seitennummer % Seitenanzahl + 1); });
+    Seitenwechsel(state, [](THauptfenster& f) {
+        Navigation::GeheZuSeite(f, f.Seitennummer % Seitenanzahl + 1);
+    });
 }
 
 BENCHMARK(Weiter5000)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);

@@ -110,13 +110,13 @@ void SeiteMitObjektenAufbauen(benchmark::State& state) {
     if (!u) return;
     for (auto _ : state) {
         state.PauseTiming();
-        GeheZuSeite(*u.Fenster, 3);
+        Navigation::GeheZuSeite(*u.Fenster, 3);
         // Removed objects go when control returns to the event loop; here, before the clock
         // runs again.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (u.Fenster->Objektliste()) state.SkipWithError("Objekte der Seite 1 blieben");
         state.ResumeTiming();
-        GeheZuSeite(*u.Fenster, 1);
+        Navigation::GeheZuSeite(*u.Fenster, 1);
     }
     TObjektliste* letztes = ObjektMitNummer(u.Fenster->Objektliste(), Objektanzahl);
     if (!letztes || !letztes->Objekt || !letztes->Objekt->isVisible())
@@ -132,12 +132,12 @@ BENCHMARK(SeiteMitObjektenAufbauen)
 void SeiteBehaeltObjekte(benchmark::State& state) {
     Umgebung u(state, static_cast<int>(state.range(0)));
     if (!u) return;
-    GeheZuSeite(*u.Fenster, 1);
+    Navigation::GeheZuSeite(*u.Fenster, 1);
     QWidget* erstes = ObjektMitNummer(u.Fenster->Objektliste(), 1)->Objekt;
     int32_t seite = 1;
     for (auto _ : state) {
         seite = 3 - seite;
-        GeheZuSeite(*u.Fenster, seite);
+        Navigation::GeheZuSeite(*u.Fenster, seite);
     }
     if (ObjektMitNummer(u.Fenster->Objektliste(), 1)->Objekt != erstes)
         state.SkipWithError("Objekt wurde neu erzeugt");
@@ -154,7 +154,7 @@ BENCHMARK(SeiteBehaeltObjekte)
 void ObjektNachNummer(benchmark::State& state) {
     Umgebung u(state);
     if (!u) return;
-    GeheZuSeite(*u.Fenster, 1);
+    Navigation::GeheZuSeite(*u.Fenster, 1);
     TObjektliste* kopf = u.Fenster->Objektliste();
     const long vorher = Anforderungen.load();
     for (auto _ : state)

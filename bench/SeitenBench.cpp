@@ -31,7 +31,7 @@ void Seitenaufbau(benchmark::State& state) {
     int32_t seite = 1;
     for (auto _ : state) {
         seite = seite % Seitenanzahl + 1;
-        GeheZuSeite(*lektion.Fenster, seite);
+        Navigation::GeheZuSeite(*lektion.Fenster, seite);
     }
     if (lektion.Fenster->Seitennummer != seite) state.SkipWithError("falsche Seite aufgebaut");
 }

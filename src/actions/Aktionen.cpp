@@ -149,7 +149,7 @@ void MenuestatusAnheben(int32_t Ziel, int32_t Stand) {
 }
 
 void Webseite(const char* Adresse, bool NurMitVerbindung) {
-    if (NurMitVerbindung && !MailVerfuegbar()) {
+    if (NurMitVerbindung && !Mail::MailVerfuegbar()) {
         Meldung(99);
         return;
     }
@@ -177,7 +177,7 @@ void F4Hilfe(int32_t Objektnummer) {
 }
 
 void Nachricht() {
-    if (MailVerfuegbar())
+    if (Mail::MailVerfuegbar())
         Rolle<TWerkzeugfensterdienst>().NachrichtAnAutorZeigen();
     else
         Meldung(99);

@@ -96,7 +96,7 @@ TAntworten AntwortenSammeln(TObjektliste* Kopf) {
 
 void AntwortenSenden() {
     TSeitenfenster* fenster = AktuellesSeitenfenster();
-    TMailClient* client = Mailclient();
+    TMailClient* client = Mail::Mailclient();
     const TAktionskontext& kontext = Rolle<TAktionskontext>();
     if (kontext.Email.empty() || !client || !client->Verbinden()) {
         Meldung(70);

@@ -179,7 +179,7 @@ int ProgrammAusfuehren(int argc, char** argv) {
     DialogeSetzen(kopfloserLauf ? static_cast<DialogDienst*>(&kopflos) : &fensterDialoge);
     ProgrammStarten(lektion, k.Seite, k.Startdatei);
     const int32_t seite = KommandozeilenSeite(k.Seite);
-    if (!k.Bildschirmfoto.empty() && seite > 0 && !SeiteVorhanden(seite)) {
+    if (!k.Bildschirmfoto.empty() && seite > 0 && !Navigation::SeiteVorhanden(seite)) {
         std::cerr << "vlm: the lesson has no page " << seite << "\n";
         ArbeitskopienLoeschen();
         ProgrammFreigeben();

@@ -98,11 +98,11 @@ void TAutorfenster::Hostbefehl(int Code, int32_t Argument) {
     case HostBeenden: Beenden(true); break;
     case HostVerbergen: hide(); break;
     case HostSeite:
-        if (fenster) GeheZuSeite(*fenster, Argument);
+        if (fenster) Navigation::GeheZuSeite(*fenster, Argument);
         break;
     case HostScript: Rolle<TScriptdienst>().AnstehendesScriptAusfuehren(); break;
     case HostNaechsteNummer:
-        if (fenster) NaechsteNummer(*fenster);
+        if (fenster) Navigation::NaechsteNummer(*fenster);
         break;
     default: break;
     }

@@ -72,7 +72,7 @@ void TScriptanbindung::BefehlSenden(Fensterbefehl Code, int32_t Argument) {
 }
 
 void TScriptanbindung::ImVerlaufZurueck() {
-    if (THauptfenster* f = AktuellesFenster()) VerlaufZurueck(*f);
+    if (THauptfenster* f = AktuellesFenster()) Navigation::VerlaufZurueck(*f);
 }
 
 void TScriptanbindung::ObjektZeigen(int32_t Nr) {

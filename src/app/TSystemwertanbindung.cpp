@@ -130,7 +130,7 @@ bool TSystemwertanbindung::KlangAn() {
 }
 
 bool TSystemwertanbindung::MailserverErreichbar() {
-    TMailClient* client = Mailclient();
+    TMailClient* client = Mail::Mailclient();
     return client && MailPruefen(*client, Konfiguration().MailServer);
 }
 

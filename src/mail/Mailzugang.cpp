@@ -3,6 +3,8 @@
 #include "mail/TMailzugang.h"
 #include "store/TAnwendungskontext.h"
 
+namespace Mail {
+
 TMailClient* Mailclient() {
     return Rolle<TMailzugang>().Client;
 }
@@ -10,3 +12,5 @@ TMailClient* Mailclient() {
 bool MailVerfuegbar() {
     return Rolle<TMailzugang>().Verfuegbar;
 }
+
+} // namespace Mail

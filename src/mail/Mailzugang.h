@@ -4,6 +4,10 @@
 
 class TMailClient;
 
+namespace Mail {
+
 // None while no host form exists.
 TMailClient* Mailclient();
 bool MailVerfuegbar();
+
+} // namespace Mail

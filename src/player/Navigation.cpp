@@ -85,6 +85,8 @@ int32_t AktuelleNummer(THauptfenster& Fenster) {
 
 } // namespace
 
+namespace Navigation {
+
 TDatensatz* SeiteMitNummer(int32_t Nr) {
     const auto& s = Seiten();
     const auto it = AbNummer(s, Nr);
@@ -191,6 +193,8 @@ int32_t Hilfeseite(const THauptfenster& Fenster) {
 // ---------------------------------------------------------------------------------------
 // History
 
+} // namespace Navigation
+
 void TVerlaufsliste::VerlaufEintragen(int32_t Nr) {
     if (!Besucht.empty()) {
         if (Besucht[Zeiger] == Nr) return;
@@ -210,6 +214,8 @@ std::optional<int32_t> TVerlaufsliste::Vor() {
     return Besucht[++Zeiger];
 }
 
+namespace Navigation {
+
 void VerlaufEintragen(THauptfenster& Fenster, int32_t Nr) {
     Fenster.Verlauf.VerlaufEintragen(Nr);
 }
@@ -227,3 +233,5 @@ void VerlaufVor(THauptfenster& Fenster) {
     Fenster.VerlaufSchritt = true;
     GeheZuSeite(Fenster, *seite);
 }
+
+} // namespace Navigation

@@ -11,6 +11,8 @@
 class THauptfenster;
 struct TDatensatz;
 
+namespace Navigation {
+
 // The first page record in table order whose field 100 equals `Nr`; none without one.
 TDatensatz* SeiteMitNummer(int32_t Nr);
 bool SeiteVorhanden(int32_t Nr);
@@ -51,6 +53,8 @@ bool SeiteAuswerten(THauptfenster& Fenster);
 // 0 when neither does (the caller shows the no-function window).
 int32_t Hilfeseite(const THauptfenster& Fenster);
 
+} // namespace Navigation
+
 // The history of one learner window, owned by it: the pages visited, oldest first, and the
 // step the window stands on.
 class TVerlaufsliste {
@@ -71,8 +75,12 @@ private:
     size_t Zeiger = 0; // the step the window stands on, when there is one
 };
 
+namespace Navigation {
+
 void VerlaufEintragen(THauptfenster& Fenster, int32_t Nr);
 // Steps through the history; at either end nothing happens. The page built by a step is
 // not recorded again.
 void VerlaufZurueck(THauptfenster& Fenster);
 void VerlaufVor(THauptfenster& Fenster);
+
+} // namespace Navigation

@@ -10,8 +10,8 @@
 TNavigationslage Navigationslage(const THauptfenster& Fenster) {
     // The page index answers without walking the page table.
     TNavigationslage lage;
-    lage.ErsteSeite = !NiedrigereSeiteVorhanden(Fenster.Seitennummer);
-    lage.LetzteSeite = !HoehereSeiteVorhanden(Fenster.Seitennummer);
+    lage.ErsteSeite = !Navigation::NiedrigereSeiteVorhanden(Fenster.Seitennummer);
+    lage.LetzteSeite = !Navigation::HoehereSeiteVorhanden(Fenster.Seitennummer);
     lage.ZurueckMoeglich = Fenster.Verlauf.ZurueckMoeglich();
     lage.VorMoeglich = Fenster.Verlauf.VorMoeglich();
     return lage;

@@ -347,7 +347,7 @@ void ObjektErzeugen(THauptfenster& Fenster, TObjektliste& Eintrag, int Typ, TDat
     objekt->AlleFelderUebernehmen(*objekte, Satz);
     if (VersatzX != 0 || VersatzY != 0) w->move(w->x() - VersatzX, w->y() - VersatzY);
     const int32_t aktion = objekte->LeseZahl(Satz, Feld::Objekte::Typ);
-    if (aktion == 29 || aktion == 1029) w->setEnabled(MailVerfuegbar());
+    if (aktion == 29 || aktion == 1029) w->setEnabled(Mail::MailVerfuegbar());
 }
 
 void ObjektlisteAufbauen(THauptfenster& Fenster, const std::vector<std::string>& Nummernliste,

@@ -16,7 +16,7 @@ int32_t Wiederaufnahmeseite(const THauptfenster& Fenster) {
     if (Fenster.WiederaufnahmeSeite != 0) return Fenster.WiederaufnahmeSeite;
     const int32_t aktuell = Fenster.Seitennummer;
     if (!Fenster.Feedbackseite) return aktuell;
-    TDatensatz* davor = VorherigeNormaleSeite(aktuell, INT64_MIN);
+    TDatensatz* davor = Navigation::VorherigeNormaleSeite(aktuell, INT64_MIN);
     TTabelle* seiten = Tabelle(ArtSeiten);
     return davor && seiten ? seiten->LeseZahl(davor, Feld::Seiten::State) : aktuell;
 }

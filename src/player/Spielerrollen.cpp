@@ -39,7 +39,7 @@ public:
         const THauptfenster* f = AktuellesFenster();
         return f ? f->DefaultSeite : 0;
     }
-    bool SeiteVorhanden(int32_t Nr) override { return ::SeiteVorhanden(Nr); }
+    bool SeiteVorhanden(int32_t Nr) override { return Navigation::SeiteVorhanden(Nr); }
     void ObjektZeigen(int32_t Nr, bool NachgeladeneVerbergen) override {
         if (THauptfenster* f = AktuellesFenster()) ::ObjektZeigen(*f, Nr, NachgeladeneVerbergen);
     }

@@ -356,7 +356,7 @@ void THauptfenster::TimerTick() {
     // A handler still runs (a modal window is open): the next tick tries again.
     if (LaufendeBehandlungen > 0) return;
     Timer.stop();
-    GeheZuSeite(*this, AufgeschobeneSeite);
+    Navigation::GeheZuSeite(*this, AufgeschobeneSeite);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -382,24 +382,24 @@ void THauptfenster::customEvent(QEvent* Ereignis) {
 void THauptfenster::BefehlAusfuehren(int Code, int32_t Argument) {
     switch (Code) {
     case FensterSeite:
-        if (Argument > 0) GeheZuSeite(*this, Argument);
+        if (Argument > 0) Navigation::GeheZuSeite(*this, Argument);
         break;
-    case FensterWeiter: Weiter(*this); break;
-    case FensterZurueck: Zurueck(*this); break;
+    case FensterWeiter: Navigation::Weiter(*this); break;
+    case FensterZurueck: Navigation::Zurueck(*this); break;
     case FensterAuswerten: Auswerten(); break;
     case FensterAuswertenUndSeite:
-        if (Auswerten() && Argument > 0) GeheZuSeite(*this, Argument);
+        if (Auswerten() && Argument > 0) Navigation::GeheZuSeite(*this, Argument);
         break;
     case FensterAuswertenUndWeiter:
-        if (Auswerten()) Weiter(*this);
+        if (Auswerten()) Navigation::Weiter(*this);
         break;
     case FensterNeuesFenster: FensterOeffnen(Argument, Fensterart::Ohne); break;
     case FensterModalesFenster: FensterOeffnen(Argument, Fensterart::Modal); break;
     case FensterDialogfenster: FensterOeffnen(Argument, Fensterart::Dialog); break;
     case FensterDrucken: Drucken(); break;
     case FensterEreignis: EreignisAusloesen(0, Argument & 0xFFFF); break;
-    case FensterVerlaufVor: VerlaufVor(*this); break;
-    case FensterVerlaufZurueck: VerlaufZurueck(*this); break;
+    case FensterVerlaufVor: Navigation::VerlaufVor(*this); break;
+    case FensterVerlaufZurueck: Navigation::VerlaufZurueck(*this); break;
     default: break;
     }
 }
@@ -407,7 +407,7 @@ void THauptfenster::BefehlAusfuehren(int Code, int32_t Argument) {
 // The evaluation walks the page's objects and may show its feedback in a modal window.
 bool THauptfenster::Auswerten() {
     const TBehandlung auswertung(this);
-    return SeiteAuswerten(*this);
+    return Navigation::SeiteAuswerten(*this);
 }
 
 void THauptfenster::FensterOeffnen(int32_t Seite, Fensterart Art) {
@@ -557,13 +557,13 @@ void THauptfenster::SeiteAbfragen() {
         return;
     const int32_t nr = Zahlen::Genau(eingabe).value_or(0);
     if (nr <= 0) return;
-    if (!SeiteVorhanden(nr)) {
+    if (!Navigation::SeiteVorhanden(nr)) {
         Meldung(98);
         return;
     }
     // The page is built once the key has been handled; its caption then gets the number.
     AbgefragteSeite = nr;
-    GeheZuSeite(*this, nr);
+    Navigation::GeheZuSeite(*this, nr);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -619,19 +619,19 @@ void THauptfenster::StartseiteAufbauen() {
         TDatensatz* erste = seiten->NeuerDatensatz(1);
         seiten->SchreibeText(erste, Feld::Seiten::State, "1");
         seiten->Speichern(erste);
-        SeiteWaehlen(*this, erste);
+        Navigation::SeiteWaehlen(*this, erste);
         return;
     }
     const int32_t start = StartseiteLesen();
     const int32_t parameter = Zahlen::Genau(Rolle<TSpielerstand>().Kommandozeilenseite).value_or(0);
     if (Startseite != 0) {
-        GeheZuSeite(*this, Startseite);
+        Navigation::GeheZuSeite(*this, Startseite);
     } else if (parameter > 0) {
-        GeheZuSeite(*this, parameter);
-    } else if (TDatensatz* s = SeiteMitNummer(start)) {
-        SeiteWaehlen(*this, s);
+        Navigation::GeheZuSeite(*this, parameter);
+    } else if (TDatensatz* s = Navigation::SeiteMitNummer(start)) {
+        Navigation::SeiteWaehlen(*this, s);
     } else {
-        SeiteWaehlen(*this, seiten->Erster());
+        Navigation::SeiteWaehlen(*this, seiten->Erster());
     }
 }
 

@@ -114,7 +114,7 @@ TEST_F(Programm, StartOeffnetDieLektionUndZeigtDasLernerfenster) {
     EXPECT_EQ(fenster->size(), QSize(800, 570));
     EXPECT_TRUE(Rolle<TSpielerstand>().FensterGezeigt);
     EXPECT_FALSE(start.Host->isVisible());
-    EXPECT_FALSE(MailVerfuegbar());
+    EXPECT_FALSE(Mail::MailVerfuegbar());
     EXPECT_FALSE(TStartFenster::StartLaeuft()) << "the splash closes with the first show";
 
     // Learner data: the marks of today go, the final ones stay.

@@ -8,6 +8,7 @@
 #include "objects/bilder/THBitmap.h"
 #include "objects/bilder/THShape.h"
 #include "objects/ereignisse/THMessage.h"
+#include "objects/kern/Bilddateien.h"
 #include "objects/kern/Feldregeln.h"
 #include "objects/kern/THBitBtn.h"
 #include "objects/kern/THPanel.h"
@@ -255,11 +256,11 @@ TEST_F(Felder, BildAusPfadUndDateinameImLektionsverzeichnis) {
 TEST_F(Felder, GeaenderteOderGeloeschteBilddateiWirdNeuGelesen) {
     const auto datei = Verzeichnis / "wechsel.png";
     BilddateiSchreiben(datei, {8, 8}, Qt::red, Qt::red);
-    EXPECT_EQ(BildLaden(datei).pixelColor(1, 1), QColor(Qt::red));
+    EXPECT_EQ(Bilddateien::BildLaden(datei).pixelColor(1, 1), QColor(Qt::red));
     BilddateiSchreiben(datei, {9, 8}, Qt::green, Qt::green);
-    EXPECT_EQ(BildLaden(datei).pixelColor(1, 1), QColor(Qt::green));
+    EXPECT_EQ(Bilddateien::BildLaden(datei).pixelColor(1, 1), QColor(Qt::green));
     std::filesystem::remove(datei);
-    EXPECT_TRUE(BildLaden(datei).isNull());
+    EXPECT_TRUE(Bilddateien::BildLaden(datei).isNull());
 }
 
 // A pipe or a folder named as a picture gives no picture; reading the pipe would wait for a
@@ -267,9 +268,9 @@ TEST_F(Felder, GeaenderteOderGeloeschteBilddateiWirdNeuGelesen) {
 TEST_F(Felder, NurGewoehnlicheDateienSindBilder) {
     const auto rohr = Verzeichnis / "rohr.png";
     ASSERT_EQ(::mkfifo(rohr.c_str(), 0600), 0);
-    EXPECT_TRUE(BildLaden(rohr).isNull());
+    EXPECT_TRUE(Bilddateien::BildLaden(rohr).isNull());
     std::filesystem::create_directory(Verzeichnis / "ordner.png");
-    EXPECT_TRUE(BildLaden(Verzeichnis / "ordner.png").isNull());
+    EXPECT_TRUE(Bilddateien::BildLaden(Verzeichnis / "ordner.png").isNull());
 }
 
 TEST_F(Felder, BildHatAnfangsDenPlatzhalter) {

@@ -67,7 +67,7 @@ TEST_F(DemoAuswahl, TabErreichtJedesAuswahlobjektInSeitenfolge) {
     Fenster->show();
     Fenster->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(Fenster));
-    GeheZuSeite(*Fenster, 41);
+    Navigation::GeheZuSeite(*Fenster, 41);
     QCoreApplication::processEvents();
     ASSERT_NE(Objekt<THCheckBox>(4103), nullptr);
     Objekt<THCheckBox>(4103)->setFocus();
@@ -106,7 +106,7 @@ private:
 TEST_F(DemoAuswahl, SeitenaufbauZeigtDenStandDerAbhakmarke) {
     EXPECT_EQ(Objekt<THAbhaken>(4117)->GezeigtesStueck(), 0);
     TFesterMenuestatus status;
-    GeheZuSeite(*Fenster, 41);
+    Navigation::GeheZuSeite(*Fenster, 41);
     QCoreApplication::processEvents();
     auto* marke = Objekt<THAbhaken>(4117);
     ASSERT_NE(marke, nullptr);

@@ -20,7 +20,7 @@ protected:
     // The whole page build, of which the progress is a part.
     void SetUp() override {
         DemoSeitentest::SetUp();
-        Fenster->SeiteAufbauen(SeiteMitNummer(43));
+        Fenster->SeiteAufbauen(Navigation::SeiteMitNummer(43));
     }
 };
 

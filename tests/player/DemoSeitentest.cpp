@@ -20,7 +20,7 @@ void DemoSeitentest::SetUp() {
     Lektionsorte().Programmverzeichnis = Lektionsorte().Lektionsverzeichnis = Verzeichnis;
     LektionOeffnen();
     Fenster = new THauptfenster();
-    TDatensatz* seite = SeiteMitNummer(Seitennummer());
+    TDatensatz* seite = Navigation::SeiteMitNummer(Seitennummer());
     ASSERT_NE(seite, nullptr);
     std::istringstream liste(Tabelle(ArtSeiten)->LeseText(seite, 161));
     std::vector<std::string> nummern;

@@ -118,9 +118,10 @@ TEST_F(Navigation, SchritteUeberspringenFeedbackseiten) {
         int32_t Nach;
     };
     const auto befehl = [](int Code) { return [Code](Navigation& t) { t.Befehl(Code); }; };
-    for (const Fall& f : {Fall{10, befehl(FensterWeiter), 30}, Fall{30, befehl(FensterZurueck), 10},
-                          Fall{20, befehl(FensterWeiter), 30}, Fall{20, befehl(FensterZurueck), 10},
-                          Fall{10, [](Navigation& t) { NaechsteNummer(*t.Fenster); }, 20}}) {
+    for (const Fall& f :
+         {Fall{10, befehl(FensterWeiter), 30}, Fall{30, befehl(FensterZurueck), 10},
+          Fall{20, befehl(FensterWeiter), 30}, Fall{20, befehl(FensterZurueck), 10},
+          Fall{10, [](Navigation& t) { ::Navigation::NaechsteNummer(*t.Fenster); }, 20}}) {
         SCOPED_TRACE(f.Von);
         Starten(ZehnZwanzigDreissig, f.Von);
         ASSERT_EQ(Fenster->Seitennummer, f.Von);
@@ -135,11 +136,11 @@ TEST_F(Navigation, NachfolgerfeldGehtVorDerNummer) {
     Starten(Seite(10, R"("160": "40")") + ", " + Seite(20) + ", " + Seite(40, R"("160": "99")") +
                 ", " + Seite(5, R"("162": "40")"),
             10);
-    Weiter(*Fenster);
+    ::Navigation::Weiter(*Fenster);
     EXPECT_EQ(Fenster->Seitennummer, 40) << "the successor field, not 20";
-    Weiter(*Fenster);
+    ::Navigation::Weiter(*Fenster);
     EXPECT_EQ(Fenster->Seitennummer, 5) << "no page 99: the lowest-numbered page";
-    Zurueck(*Fenster);
+    ::Navigation::Zurueck(*Fenster);
     EXPECT_EQ(Fenster->Seitennummer, 40) << "the predecessor field";
 }
 
@@ -147,18 +148,18 @@ TEST_F(Navigation, RandseitenUndNaechsteNummerAmEnde) {
     // The first record of the table is not the lowest page.
     Starten(Seite(30) + ", " + Seite(10) + ", " + Seite(20, R"("117": "1")"), 30);
     std::ofstream(Protokoll, std::ios::trunc);
-    Weiter(*Fenster);
+    ::Navigation::Weiter(*Fenster);
     EXPECT_EQ(Fenster->Seitennummer, 30);
     const std::vector<std::string> z = Protokollzeilen();
     EXPECT_EQ(z, (std::vector<std::string>{"event 0 105", "page 30", "event 0 104"}))
         << "the highest page is built again";
 
     std::ofstream(Protokoll, std::ios::trunc);
-    NaechsteNummer(*Fenster);
+    ::Navigation::NaechsteNummer(*Fenster);
     EXPECT_TRUE(Protokollzeilen().empty()) << "nothing above the highest page";
 
-    GeheZuSeite(*Fenster, 10);
-    Zurueck(*Fenster);
+    ::Navigation::GeheZuSeite(*Fenster, 10);
+    ::Navigation::Zurueck(*Fenster);
     EXPECT_EQ(Fenster->Seitennummer, 30) << "the first record of the table";
 }
 
@@ -169,17 +170,17 @@ TEST_F(Navigation, NummernGleicherSeitenUndGrenzen) {
                 Satz(2, R"("100": "20", "101": "B")") + ", " + Satz(3, R"("100": "0")") + ", " +
                 Satz(4, R"("100": "1000000000")") + ", " + Satz(5, R"("100": "10")"),
             10);
-    Weiter(*Fenster);
+    ::Navigation::Weiter(*Fenster);
     EXPECT_EQ(Fenster->windowTitle(), "B");
-    Weiter(*Fenster);
+    ::Navigation::Weiter(*Fenster);
     EXPECT_EQ(Fenster->Seitennummer, 20) << "nothing below 1000000000: built again";
-    GeheZuSeite(*Fenster, 10);
-    Zurueck(*Fenster);
+    ::Navigation::GeheZuSeite(*Fenster, 10);
+    ::Navigation::Zurueck(*Fenster);
     EXPECT_EQ(Fenster->Seitennummer, 20) << "page 0 is no step back: the first record";
     EXPECT_EQ(Fenster->windowTitle(), "A");
-    GeheZuSeite(*Fenster, 20);
+    ::Navigation::GeheZuSeite(*Fenster, 20);
     EXPECT_EQ(Fenster->windowTitle(), "A") << "the first record with the number";
-    NaechsteNummer(*Fenster);
+    ::Navigation::NaechsteNummer(*Fenster);
     EXPECT_EQ(Fenster->Seitennummer, 1000000000);
 }
 
@@ -260,24 +261,24 @@ TEST_F(Navigation, SeitenindexFolgtDerSeitentabelle) {
     // A page added while the lesson runs (as a script does) is found at once.
     TDatensatz* neu = seiten.NeuerDatensatz(4);
     seiten.SchreibeText(neu, 100, "15");
-    EXPECT_TRUE(SeiteVorhanden(15));
-    Weiter(*Fenster);
+    EXPECT_TRUE(::Navigation::SeiteVorhanden(15));
+    ::Navigation::Weiter(*Fenster);
     EXPECT_EQ(Fenster->Seitennummer, 15);
     // Renumbered, then made a feedback page, then deleted.
     seiten.SchreibeText(neu, 100, "25");
-    EXPECT_FALSE(SeiteVorhanden(15));
-    GeheZuSeite(*Fenster, 10);
-    Weiter(*Fenster);
+    EXPECT_FALSE(::Navigation::SeiteVorhanden(15));
+    ::Navigation::GeheZuSeite(*Fenster, 10);
+    ::Navigation::Weiter(*Fenster);
     EXPECT_EQ(Fenster->Seitennummer, 25);
     seiten.SchreibeText(neu, 117, "1");
-    GeheZuSeite(*Fenster, 10);
-    Weiter(*Fenster);
+    ::Navigation::GeheZuSeite(*Fenster, 10);
+    ::Navigation::Weiter(*Fenster);
     EXPECT_EQ(Fenster->Seitennummer, 30);
     Fenster->AktuelleSeite = seiten.Datensatz(1);
     seiten.Loeschen(neu);
-    EXPECT_FALSE(SeiteVorhanden(25));
-    EXPECT_FALSE(HoehereSeiteVorhanden(30));
-    EXPECT_TRUE(NiedrigereSeiteVorhanden(30));
+    EXPECT_FALSE(::Navigation::SeiteVorhanden(25));
+    EXPECT_FALSE(::Navigation::HoehereSeiteVorhanden(30));
+    EXPECT_TRUE(::Navigation::NiedrigereSeiteVorhanden(30));
 }
 
 TEST_F(Navigation, Wiederaufnahmeseite) {
@@ -320,7 +321,7 @@ TEST_F(Navigation, Hilfeseite) {
         SCOPED_TRACE(f.Seitenfeld + "/" + f.Lektionsfeld);
         Starten(Seite(1, R"("120": ")" + f.Seitenfeld + R"(")") + ", " + Seite(2) + ", " + Seite(3),
                 1, "", R"({"Lektion": {"DefaultState": ")" + f.Lektionsfeld + R"("}})");
-        EXPECT_EQ(Hilfeseite(*Fenster), f.Erwartet);
+        EXPECT_EQ(::Navigation::Hilfeseite(*Fenster), f.Erwartet);
         TearDown();
         SetUp();
     }
@@ -387,9 +388,10 @@ TEST_F(Navigation, NavigationsknoepfeFolgenSeiteUndVerlauf) {
         bool Weiter, VerlaufVor, Zurueck, VerlaufZurueck;
     };
     const Fall faelle[] = {
-        {[] {}, true, false, false, false},                            // page 1, history 1
-        {[&] { GeheZuSeite(*Fenster, 2); }, false, false, true, true}, // page 2 (last)
-        {[&] { VerlaufZurueck(*Fenster); }, true, true, false, false},
+        {[] {}, true, false, false, false}, // page 1, history 1
+        {[&] { ::Navigation::GeheZuSeite(*Fenster, 2); }, false, false, true,
+         true}, // page 2 (last)
+        {[&] { ::Navigation::VerlaufZurueck(*Fenster); }, true, true, false, false},
     };
     for (const Fall& f : faelle) {
         f.Schritt();

@@ -155,10 +155,10 @@ TEST_F(Lernerfenster, SeitenfarbeUndTitel) {
     EXPECT_EQ(Fenster->Seitennummer, 1);
     EXPECT_EQ(Fenster->windowTitle(), "Erste");
     EXPECT_EQ(Pixel(10, 10), QColor(0xC0, 0xC0, 0xC0)) << "colour 0 gives silver";
-    GeheZuSeite(*Fenster, 2);
+    Navigation::GeheZuSeite(*Fenster, 2);
     EXPECT_EQ(Fenster->windowTitle(), "Zweite");
     EXPECT_EQ(Pixel(10, 10), QColor(255, 0, 0));
-    GeheZuSeite(*Fenster, 3);
+    Navigation::GeheZuSeite(*Fenster, 3);
     EXPECT_EQ(Pixel(10, 10), QColor(0, 255, 0)) << "0x00BBGGRR";
     EXPECT_EQ(Protokollzeilen("page"), (std::vector<std::string>{"page 1", "page 2", "page 3"}));
 }
@@ -177,7 +177,7 @@ TEST_F(Lernerfenster, PlatzierungNachPositionsart) {
     EXPECT_EQ(Fenster->pos(), QPoint(0, 123));
     EXPECT_EQ(Fenster->size(), QSize(700, 500));
     Fenster->move(30, 60);
-    GeheZuSeite(*Fenster, 1);
+    Navigation::GeheZuSeite(*Fenster, 1);
     EXPECT_EQ(Fenster->pos(), QPoint(30, 60));
 
     struct Fall {
@@ -187,14 +187,14 @@ TEST_F(Lernerfenster, PlatzierungNachPositionsart) {
     Fenster->Oeffnerposition = QPoint(5, 7);
     for (const Fall& f :
          {Fall{2, {45, 57}}, Fall{3, {40, 50}}, Fall{4, {1024 / 2 - 300 - 50, 768 / 2 - 100}}}) {
-        GeheZuSeite(*Fenster, f.Seite);
+        Navigation::GeheZuSeite(*Fenster, f.Seite);
         EXPECT_EQ(Fenster->pos(), f.Ecke) << "page " << f.Seite;
         EXPECT_EQ(Fenster->size(), QSize(300, 200)) << "page " << f.Seite;
     }
     const QPoint vorher = Fenster->pos();
-    GeheZuSeite(*Fenster, 5);
+    Navigation::GeheZuSeite(*Fenster, 5);
     EXPECT_EQ(Fenster->pos(), vorher) << "an unknown placement leaves the window";
-    GeheZuSeite(*Fenster, 1);
+    Navigation::GeheZuSeite(*Fenster, 1);
     EXPECT_EQ(Fenster->pos(), QPoint(30, 60)) << "the remembered window place is back";
 }
 
@@ -207,9 +207,9 @@ TEST_F(Lernerfenster, RiesigeSeitenmasseWerdenBegrenzt) {
     TFesterBildschirm bildschirm({1024, 768});
     Zeigen();
     Fenster->Oeffnerposition = QPoint(5, 7);
-    GeheZuSeite(*Fenster, 1);
+    Navigation::GeheZuSeite(*Fenster, 1);
     EXPECT_EQ(Fenster->pos(), QPoint(5 + 32767, 7 - 32767));
-    GeheZuSeite(*Fenster, 2);
+    Navigation::GeheZuSeite(*Fenster, 2);
     EXPECT_EQ(Fenster->pos(), QPoint(1024 / 2 - 50, 768 / 2));
 }
 
@@ -239,22 +239,22 @@ TEST_F(Hintergrund, LadenKachelnUndVerbergen) {
     EXPECT_EQ(Pixel(15, 25), QColor(Qt::blue));
 
     const qint64 schluessel = bild->pixmap().cacheKey();
-    GeheZuSeite(*Fenster, 2);
+    Navigation::GeheZuSeite(*Fenster, 2);
     EXPECT_EQ(bild->pixmap().cacheKey(), schluessel) << "the same file name is not reloaded";
     EXPECT_EQ(bild->pos(), QPoint(10, 20));
 
-    GeheZuSeite(*Fenster, 3);
+    Navigation::GeheZuSeite(*Fenster, 3);
     EXPECT_TRUE(Fenster->Kacheln);
     EXPECT_EQ(bild->size(), Fenster->size()) << "tiled over the client area";
     EXPECT_EQ(Pixel(Fenster->width() - 3, Fenster->height() - 3), QColor(Qt::blue));
 
-    GeheZuSeite(*Fenster, 2);
+    Navigation::GeheZuSeite(*Fenster, 2);
     EXPECT_EQ(bild->size(), QSize(20, 10)) << "untiled again, the picture is reloaded";
 
-    GeheZuSeite(*Fenster, 4);
+    Navigation::GeheZuSeite(*Fenster, 4);
     EXPECT_FALSE(bild->isVisible()) << "a page without picture hides the previous one";
     EXPECT_EQ(Fenster->Hintergrundname, "");
-    GeheZuSeite(*Fenster, 5);
+    Navigation::GeheZuSeite(*Fenster, 5);
     EXPECT_FALSE(bild->isVisible());
     EXPECT_TRUE(Dialoge.Nachrichten.empty()) << "no message for a missing picture";
 }
@@ -332,11 +332,11 @@ TEST_F(Lernerfenster, VersuchszaehlerNurAufAuswertungsseitenWeiter) {
         "Objekte.tab": [{"nr": 7, "fields": {"1200": "35"}}])");
     Zeigen();
     Fenster->Versuchszaehler = 4;
-    GeheZuSeite(*Fenster, 1);
+    Navigation::GeheZuSeite(*Fenster, 1);
     EXPECT_EQ(Fenster->Versuchszaehler, 4) << "rebuilding an evaluation page counts on";
-    GeheZuSeite(*Fenster, 3);
+    Navigation::GeheZuSeite(*Fenster, 3);
     EXPECT_EQ(Fenster->Versuchszaehler, 4) << "a page without a list keeps the previous one";
-    GeheZuSeite(*Fenster, 2);
+    Navigation::GeheZuSeite(*Fenster, 2);
     EXPECT_EQ(Fenster->Versuchszaehler, 1);
 }
 
@@ -346,11 +346,11 @@ TEST_F(Lernerfenster, SeitenwechselWartetAufDenEffekt) {
     Bauen(DreiSeiten);
     Zeigen();
     Fenster->EffektLaeuft = true;
-    GeheZuSeite(*Fenster, 2);
+    Navigation::GeheZuSeite(*Fenster, 2);
     EXPECT_EQ(Fenster->Seitennummer, 1);
     EXPECT_TRUE(Fenster->Timer.isActive());
     EXPECT_TRUE(SeitenwechselAnstehend);
-    GeheZuSeite(*Fenster, 3); // dropped
+    Navigation::GeheZuSeite(*Fenster, 3); // dropped
     Fenster->TimerTick();
     EXPECT_EQ(Fenster->Timer.interval(), 600) << "still running: wait longer";
     EXPECT_EQ(Fenster->Seitennummer, 1);
@@ -408,17 +408,17 @@ TEST_F(Lernerfenster, SchliessenNurMitErlaubnis) {
 TEST_F(Lernerfenster, VerlaufZeichnetSeitenAuf) {
     Bauen(DreiSeiten);
     Zeigen();
-    GeheZuSeite(*Fenster, 2);
-    GeheZuSeite(*Fenster, 2); // rebuilding adds nothing
-    GeheZuSeite(*Fenster, 3);
-    VerlaufZurueck(*Fenster);
+    Navigation::GeheZuSeite(*Fenster, 2);
+    Navigation::GeheZuSeite(*Fenster, 2); // rebuilding adds nothing
+    Navigation::GeheZuSeite(*Fenster, 3);
+    Navigation::VerlaufZurueck(*Fenster);
     EXPECT_EQ(Fenster->Seitennummer, 2);
-    VerlaufZurueck(*Fenster);
+    Navigation::VerlaufZurueck(*Fenster);
     EXPECT_EQ(Fenster->Seitennummer, 1);
-    VerlaufVor(*Fenster);
+    Navigation::VerlaufVor(*Fenster);
     EXPECT_EQ(Fenster->Seitennummer, 2);
-    GeheZuSeite(*Fenster, 1); // a new visit drops the steps ahead
-    VerlaufVor(*Fenster);
+    Navigation::GeheZuSeite(*Fenster, 1); // a new visit drops the steps ahead
+    Navigation::VerlaufVor(*Fenster);
     EXPECT_EQ(Fenster->Seitennummer, 1);
     const std::vector<int32_t>& seiten = Fenster->Verlauf.Seiten();
     EXPECT_EQ(seiten, (std::vector<int32_t>{1, 2, 1}));
@@ -573,7 +573,7 @@ TEST_F(Lernerfenster, GehobenerTextNimmtSeinenSchattenMit) {
                              "1222": "0", "1284": "8"}},
         {"nr": 5, "fields": {"1200": "5", "1205": "0", "1206": "0", "1207": "300", "1208": "200"}}])");
     Zeigen();
-    GeheZuSeite(*Fenster, 2);
+    Navigation::GeheZuSeite(*Fenster, 2);
     auto* text = qobject_cast<THText*>(ObjektAufSeite(Fenster->ObjektlisteKopf, 1)->Objekt);
     QWidget* bild = ObjektAufSeite(Fenster->ObjektlisteKopf, 5)->Objekt;
     ASSERT_TRUE(text && bild);
@@ -618,12 +618,12 @@ TEST_F(Lernerfenster, LabelblendenNurWennEffekteAn) {
     Zeigen();
     EXPECT_EQ(uhr.Pausen, 0) << "the first page is built before the window has been shown";
     Fenster->EffektLaeuft = true;
-    GeheZuSeite(*Fenster, 2);
+    Navigation::GeheZuSeite(*Fenster, 2);
     Fenster->EffektLaeuft = false;
     Fenster->TimerTick();
     ASSERT_EQ(Fenster->Seitennummer, 2);
     EXPECT_EQ(uhr.Pausen, 0) << "a deferred page change plays no fades";
-    GeheZuSeite(*Fenster, 3);
+    Navigation::GeheZuSeite(*Fenster, 3);
     EXPECT_EQ(uhr.Pausen, THXLabel::Blendschritte);
 }
 
@@ -779,7 +779,7 @@ TEST_F(Lernerfenster, StapelordnungFolgtDerListe) {
         {3, {2, 4, 6, 7}, {3, 1, 4, 2}},
     };
     for (const Fall& f : faelle) {
-        GeheZuSeite(*Fenster, f.Seite);
+        Navigation::GeheZuSeite(*Fenster, f.Seite);
         EXPECT_EQ(stapel(), f.Stapel) << "page " << f.Seite;
         EXPECT_EQ(unterNachOben(), f.UntenNachOben) << "page " << f.Seite;
     }

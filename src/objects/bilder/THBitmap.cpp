@@ -1,5 +1,6 @@
 #include "objects/bilder/THBitmap.h"
 
+#include "objects/kern/Bilddateien.h"
 #include "objects/kern/Feldregeln.h"
 #include "platform/Mauszeiger.h"
 #include "store/Feldnummern.h"
@@ -59,7 +60,7 @@ void THBitmap::VerschiebbarSetzen(bool Wert) {
 void THBitmap::BildLaden(const std::string& Pfad, const std::string& Datei) {
     Pfadname = Pfad;
     Dateiname = Datei;
-    const QImage bild = ::BildLaden(Pfad, Datei);
+    const QImage bild = Bilddateien::BildLaden(Pfad, Datei);
     BildSetzen(bild.isNull() ? Platzhalter() : bild);
 }
 

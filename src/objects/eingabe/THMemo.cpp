@@ -2,6 +2,7 @@
 
 #include "objects/eingabe/Eingabefarbe.h"
 #include "objects/eingabe/TKindmaus.h"
+#include "objects/kern/Bilddateien.h"
 #include "objects/kern/Feldregeln.h"
 #include "objects/kern/TObjektliste.h"
 #include "objects/kern/TSeitenfenster.h"
@@ -64,7 +65,7 @@ void THMemo::AusrichtungSetzen(int32_t Wert) {
 
 void THMemo::ZeilenLaden(const std::string& Pfadname) {
     if (Dateiname.empty()) return;
-    std::ifstream datei(Bilddatei(Pfadname, Dateiname), std::ios::binary);
+    std::ifstream datei(Bilddateien::Bilddatei(Pfadname, Dateiname), std::ios::binary);
     if (!datei) return;
     const std::string inhalt{std::istreambuf_iterator<char>(datei),
                              std::istreambuf_iterator<char>()};

@@ -3,6 +3,7 @@
 #include "objects/eingabe/Eingabedienste.h"
 #include "objects/eingabe/Eingabefarbe.h"
 #include "objects/eingabe/TKindmaus.h"
+#include "objects/kern/Bilddateien.h"
 #include "objects/kern/Feldregeln.h"
 #include "objects/kern/TObjektliste.h"
 #include "objects/kern/TSeitenfenster.h"
@@ -54,7 +55,7 @@ void THSB_Editfeld::MarkiertSetzen(bool Wert) {
     const QColor schrift = Wert ? Qt::white : Qt::black;
     Faerben(*Form, grund, schrift);
     Faerben(*Textfeld, grund, schrift);
-    const QImage glyph = Wert ? BildLaden(Pfadname, Dateiname) : QImage();
+    const QImage glyph = Wert ? Bilddateien::BildLaden(Pfadname, Dateiname) : QImage();
     Auswahlknopf->setIcon(glyph.isNull() ? QIcon() : QIcon(QPixmap::fromImage(glyph)));
 }
 

@@ -1,13 +1,11 @@
 #pragma once
 // The common rules by which fields of an object record become properties of a control:
-// colours, fonts, hints, cursors, picture files and places on the window.
+// colours, fonts, hints, cursors and places on the window (picture files: Bilddateien.h).
 
 #include <QColor>
-#include <QImage>
 #include <QRect>
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 
 class QWidget;
@@ -30,16 +28,6 @@ void HinweisSetzen(QWidget& Steuerelement, const std::string& Hilfe);
 
 // A cursor number of the form toolkit (0: the default, the parent's).
 void CursorSetzen(QWidget& Steuerelement, int Cursornummer);
-
-// A picture named by `Pfadname` (1273) and `Dateiname` (1210): the lesson directory and
-// both names concatenated as stored, found case-insensitively.
-std::filesystem::path Bilddatei(const std::string& Pfadname, const std::string& Dateiname);
-
-// Loads a picture file by its bytes, so that a name in any encoding is found; a null
-// image when it cannot be read or decoded.
-QImage BildLaden(const std::filesystem::path& Datei);
-// The picture an object record names by directory and file name; none without a file name.
-QImage BildLaden(const std::string& Pfadname, const std::string& Dateiname);
 
 // The control's rectangle in the coordinates of its top-level window.
 QRect RechteckImFenster(const QWidget& Steuerelement);

@@ -1,5 +1,6 @@
 #include "objects/kern/THBitBtn.h"
 
+#include "objects/kern/Bilddateien.h"
 #include "objects/kern/Feldregeln.h"
 #include "store/Feldnummern.h"
 #include "store/TTabelle.h"
@@ -13,7 +14,7 @@ void THBitBtn::GlyphLaden(const std::string& Pfad, const std::string& Datei) {
     Pfadname = Pfad;
     Dateiname = Datei;
     if (Datei.empty()) return;
-    const QImage glyph = BildLaden(Bilddatei(Pfad, Datei));
+    const QImage glyph = Bilddateien::BildLaden(Bilddateien::Bilddatei(Pfad, Datei));
     if (!glyph.isNull()) {
         setIcon(QPixmap::fromImage(glyph));
         setIconSize(glyph.size());

@@ -1,6 +1,7 @@
 #include "objects/knoepfe/THBildknopf.h"
 
 #include "objects/bilder/THBitmap.h"
+#include "objects/kern/Bilddateien.h"
 #include "objects/kern/Feldregeln.h"
 #include "store/Feldnummern.h"
 #include "store/TTabelle.h"
@@ -31,7 +32,7 @@ THBildknopf::THBildknopf(QWidget* Eltern, int HoechsteStueckzahl)
 }
 
 void THBildknopf::StreifenLaden() {
-    Streifen = BildLaden(Pfadname, Dateiname);
+    Streifen = Bilddateien::BildLaden(Pfadname, Dateiname);
     Platzhalter = Streifen.isNull();
     if (Platzhalter) {
         Stuecke.clear();

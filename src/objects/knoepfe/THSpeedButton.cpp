@@ -1,5 +1,6 @@
 #include "objects/knoepfe/THSpeedButton.h"
 
+#include "objects/kern/Bilddateien.h"
 #include "objects/kern/Feldregeln.h"
 #include "objects/kern/TObjektliste.h"
 #include "objects/kern/TSeitenfenster.h"
@@ -47,7 +48,7 @@ void THSpeedButton::TransparentSetzen(bool Wert) {
 }
 
 void THSpeedButton::GlyphLaden() {
-    const QImage bild = BildLaden(Pfadname, Dateiname);
+    const QImage bild = Bilddateien::BildLaden(Pfadname, Dateiname);
     Glyphbild = bild.isNull() ? QPixmap() : QPixmap::fromImage(bild);
     update();
 }

@@ -1,5 +1,6 @@
 #include "objects/texte/THText.h"
 
+#include "objects/kern/Bilddateien.h"
 #include "objects/kern/Farbblende.h"
 #include "objects/kern/Feldregeln.h"
 #include "objects/kern/TObjektliste.h"
@@ -207,7 +208,7 @@ void THText::GrundschriftSetzen(const QFont& Neu, const QColor& Farbe) {
 }
 
 void THText::BildLaden() {
-    Hintergrundbild = ::BildLaden(Pfadname, Dateiname);
+    Hintergrundbild = Bilddateien::BildLaden(Pfadname, Dateiname);
     update();
 }
 
