@@ -60,7 +60,6 @@ public:
 
     // The page object list (built by the object list of the page build).
     TObjektliste* ObjektlisteKopf = nullptr;
-    std::vector<std::string> Objektnummern; // lines of page field 161
 
     // Components.
     QLabel* Prgbitmap;      // the page's background picture
@@ -69,32 +68,22 @@ public:
 
     // State of the window.
     TDatensatz* AktuelleSeite = nullptr;
-    TDatensatz* VorherigeSeite = nullptr;
     int32_t Seitennummer = 0;
     int32_t VorherigeSeitennummer = 0;
     int32_t NaechsteSeite = 0;
     int32_t VorherigeSeiteFeld = 0;
     int32_t WiederaufnahmeSeite = 0;
     int32_t LernwegNachfolger = 0;
-    int16_t LernwegSpalte = 0;
     int32_t DefaultSeite = 0;
-    int16_t Positionsart = 0;
-    QRect Seitenrechteck;
-    QRect Fensterrechteck;
-    bool Fortschrittsseite = false;
     int16_t FortschrittProzent = 0;
     bool Feedbackseite = false;
     bool Kacheln = false;
     std::string Hintergrundname;
-    std::string Bildverzeichnis;
-    int32_t Fokusobjekt = 0;
     bool EffektLaeuft = false;
     bool VerlaufSchritt = false;
     bool SchliessenErlaubt = false; // set by the window list only
     int32_t Startseite = 0;         // page handed over when the window was opened
     int32_t Stapelzaehler = 0;
-    int Rasterrichtung = 0;
-    std::string Lesezeichenvorgabe;
     QPoint Oeffnerposition; // left and top of the window current when this one opened
     int32_t Menuenummer = 0;
     TVerlaufsliste Verlauf;
@@ -132,6 +121,18 @@ private:
     bool Auswerten();
     bool HintergrundMaus(QEvent* Ereignis);
 
+    // State of the current page that only the window itself reads.
+    std::vector<std::string> Objektnummern; // lines of page field 161
+    TDatensatz* VorherigeSeite = nullptr;
+    int16_t LernwegSpalte = 0;
+    int16_t Positionsart = 0;
+    QRect Seitenrechteck;
+    QRect Fensterrechteck;
+    bool Fortschrittsseite = false;
+    std::string Bildverzeichnis;
+    int32_t Fokusobjekt = 0;
+    int Rasterrichtung = 0;
+    std::string Lesezeichenvorgabe;
     bool Gezeigt = false;
     bool GeladenGekachelt = false;
     int32_t AufgeschobeneSeite = 0;
