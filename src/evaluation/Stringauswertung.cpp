@@ -25,6 +25,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <optional>
 
 using namespace Stringauswertung;
@@ -49,6 +50,51 @@ constexpr std::array<unsigned char, 256> GrossTabelle = [] {
 
 unsigned char Gross(char Zeichen) {
     return GrossTabelle[static_cast<unsigned char>(Zeichen)];
+}
+
+std::string Grossschreibung(std::string_view Text) {
+    std::string gross(Text.size(), '\0');
+    std::transform(Text.begin(), Text.end(), gross.begin(),
+                   [](char z) { return static_cast<char>(Gross(z)); });
+    return gross;
+}
+
+bool AchtGleich(const char* a, const char* b) {
+    return std::memcmp(a, b, 8) == 0;
+}
+
+// `Wert` against an accepted value; "?" stands for any one character, and with `GrossKlein`
+// both are compared in upper case (`WertGross` is the value in upper case then). Long lists
+// of long values are the load here: runs of equal bytes, the usual case between a learner's
+// answer and the accepted values, are passed eight at a time.
+template <bool GrossKlein>
+bool GleichBisAufFragezeichen(std::string_view Wert, std::string_view WertGross,
+                              std::string_view Muster) {
+    if (Muster.empty()) return Wert.empty();
+    if (Muster.size() != Wert.size()) return false;
+    const char* w = Wert.data();
+    const char* g = WertGross.data();
+    const char* m = Muster.data();
+    const size_t n = Muster.size();
+    for (size_t i = 0; i < n;) {
+        if (i + 8 <= n && (AchtGleich(m + i, w + i) || (GrossKlein && AchtGleich(m + i, g + i)))) {
+            i += 8;
+            continue;
+        }
+        const bool gleich = GrossKlein ? Gross(m[i]) == Gross(w[i]) : m[i] == w[i];
+        if (m[i] != '?' && !gleich) return false;
+        ++i;
+    }
+    return true;
+}
+
+// Whether `Wert` matches one of `Liste`, the value in upper case made once for the whole list.
+template <bool GrossKlein>
+bool EinesPasst(std::string_view Wert, const std::vector<std::string>& Liste) {
+    const std::string gross = GrossKlein ? Grossschreibung(Wert) : std::string();
+    return std::any_of(Liste.begin(), Liste.end(), [&](const std::string& muster) {
+        return GleichBisAufFragezeichen<GrossKlein>(Wert, gross, muster);
+    });
 }
 
 std::optional<int32_t> Ganzzahl(std::string_view Text) {
@@ -245,23 +291,12 @@ std::string ZweiStellen(int Zahl) {
 namespace Stringauswertung {
 
 bool WertPasst(std::string_view Wert, std::string_view Muster, bool GrossKleinEgal) {
-    if (Muster.empty()) return Wert.empty();
-    if (Muster.size() != Wert.size()) return false;
-    if (!GrossKleinEgal && Muster.find('?') == std::string_view::npos) return Muster == Wert;
-    for (size_t i = 0; i < Muster.size(); ++i) {
-        if (Muster[i] == '?') continue;
-        const bool gleich =
-            GrossKleinEgal ? Gross(Muster[i]) == Gross(Wert[i]) : Muster[i] == Wert[i];
-        if (!gleich) return false;
-    }
-    return true;
+    return WertInListe(Wert, {std::string(Muster)}, GrossKleinEgal);
 }
 
 bool WertInListe(std::string_view Wert, const std::vector<std::string>& Liste,
                  bool GrossKleinEgal) {
-    return std::any_of(Liste.begin(), Liste.end(), [&](const std::string& muster) {
-        return WertPasst(Wert, muster, GrossKleinEgal);
-    });
+    return GrossKleinEgal ? EinesPasst<true>(Wert, Liste) : EinesPasst<false>(Wert, Liste);
 }
 
 QDate Stichtag(int32_t Modus, QDate Heute) {
