@@ -46,6 +46,14 @@ TEST(Stringvergleich, FragezeichenGrossKleinUndLeereTexte) {
         {"x", "", false, false},
         {"", "?", false, false},
         {"ab", "ab", false, true},
+        // Longer than the runs of eight bytes that are compared at once.
+        {"abcdefghijk", "ABCDEFGH?JK", true, true},
+        {"ABCDEFGHIJKL", "abcdefgh?jkl", true, true},
+        {"AbCdEfGhIjKlMnOp", "aBcDeFgHiJkLmNoP", true, true},
+        {"abcdefghijkl", "abcdefgh?jkX", true, false},
+        {"abcdefghijklmnop", "abcdefghijklmnoP", false, false},
+        {"abcdefghijklmnoq", "abcdefghijklmno?", false, true},
+        {"xbcdefghijklmnop", "abcdefghijklmnop", true, false},
     };
     for (const Fall& f : faelle)
         EXPECT_EQ(WertPasst(f.Wert, f.Muster, f.GrossKleinEgal), f.Passt)
