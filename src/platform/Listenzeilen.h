@@ -4,7 +4,12 @@
 #include <QStringList>
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 // The lines of a list field (Windows-1252): split at CR LF or a lone LF, a last empty line
 // dropped.
 QStringList Zeilen(const std::string& Inhalt);
+
+// The same lines kept as Windows-1252 text.
+std::vector<std::string> AnsiZeilen(std::string_view Inhalt);

@@ -6,6 +6,7 @@
 #include "objects/auswahl/THListBox.h"
 #include "objects/auswahl/THRadioButton.h"
 #include "objects/auswahl/THSAPComboBox.h"
+#include "objects/auswertung/THStringAuswertung.h"
 #include "objects/bereiche/THFunktion.h"
 #include "objects/bereiche/THHyperSensitive.h"
 #include "objects/bereiche/THMouseSensitive.h"
@@ -67,6 +68,7 @@ constexpr TKlasse Klassen[] = {
     {Objekttyp::HyperSensitive, Neu<THHyperSensitive>},
     {Objekttyp::Schatten, Neu<THSchatten>},
     {Objekttyp::Message, Neu<THMessage>},
+    {Objekttyp::StringAuswertung, Neu<THStringAuswertung>},
     {Objekttyp::Memo, Neu<THMemo>},
     {Objekttyp::ListBox, Neu<THListBox>},
     {Objekttyp::MaskEdit, Neu<THMaskEdit>},

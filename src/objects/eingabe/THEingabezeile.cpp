@@ -125,7 +125,8 @@ void THEingabezeile::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t 
     }
     case Feld::Objekte::Erlaubte_Zeichen: ErlaubteZeichen = Tabelle.LeseText(Satz, FeldId); break;
     case Feld::Objekte::PasswortZeichen:
-        setEchoMode(Tabelle.LeseText(Satz, FeldId).empty() ? Normal : Password);
+        PasswortZeichen = Tabelle.LeseText(Satz, FeldId);
+        setEchoMode(PasswortZeichen.empty() ? Normal : Password);
         break;
     case Feld::Objekte::Datensatznummer: DatensatzZeigen(Tabelle.LeseZahl(Satz, FeldId)); break;
     default: TSeitenobjekt::FeldAnwenden(Tabelle, Satz, FeldId); break;

@@ -22,6 +22,7 @@ public:
     bool GrossKleinEgal = true;  // 1235: answers compared without regard to case
     int32_t Anzeige = 0;         // 1259: system value shown
     int32_t Datensatznummer = 0; // 1268: data record shown
+    std::string PasswortZeichen; // 1265; empty: the input is shown as typed
 
     // Raises page event `Nr` with this object as source.
     void Ereignis(int Nr);
