@@ -11,6 +11,7 @@
 #include "objects/kern/TObjektliste.h"
 #include "objects/kern/TZielbereich.h"
 #include "objects/knoepfe/Klang.h"
+#include "objects/rollen/TUeberschreibmodus.h"
 #include "objects/texte/THSystemLabel.h"
 #include "platform/AnsiText.h"
 #include "platform/Bildschirm.h"
@@ -123,6 +124,10 @@ int32_t TSystemwertanbindung::SeiteImErstenFenster() {
 
 bool TSystemwertanbindung::LesezeichenfensterOffen() {
     return FensterSichtbar(Lesezeichenfenster);
+}
+
+bool TSystemwertanbindung::Ueberschreibmodus() {
+    return Rolle<TUeberschreibmodus>().Ueberschreiben;
 }
 
 bool TSystemwertanbindung::KlangAn() {

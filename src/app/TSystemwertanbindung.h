@@ -35,6 +35,7 @@ public:
     int32_t SeiteImErstenFenster() override;
     bool LesezeichenfensterOffen() override;
     bool KlangAn() override;
+    bool Ueberschreibmodus() override;
     bool MailserverErreichbar() override;
     TGruppenseiten Gruppenseiten() override;
     bool EndgueltigAbgehakt(int32_t Seite) override;

@@ -16,6 +16,7 @@
 #include "evaluation/TOrvelle.h"
 #include "objects/auswahl/TAbhakteilnehmer.h"
 #include "objects/rollen/TSeitenteilnahme.h"
+#include "objects/sap/TStatuszeilenteilnehmer.h"
 #include "objects/texte/TSystemlabelteilnehmer.h"
 #include "platform/TLautsprecher.h"
 #include "player/Spielerrollen.h"
@@ -50,6 +51,10 @@ private:
     TSeitenteilnahme AbhakTeilnahme{Abhakmarken};
     TSystemlabelteilnehmer Systemlabels;
     TSeitenteilnahme SystemlabelTeilnahme{Systemlabels};
+    // Status lines of simulated screens: Insert flips the overwrite mode, a resized window
+    // takes them along its bottom edge.
+    TStatuszeilenteilnehmer Statuszeilen;
+    TSeitenteilnahme StatuszeilenTeilnahme{Statuszeilen};
     // The speaker lives no longer than the program's windows, so that a tone still playing
     // ends with them.
     TLautsprecher Lautsprecher;

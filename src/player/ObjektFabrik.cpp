@@ -26,6 +26,10 @@
 #include "objects/knoepfe/THSchaltflaeche.h"
 #include "objects/knoepfe/THSpeedButton.h"
 #include "objects/knoepfe/THVerzweigung.h"
+#include "objects/sap/THSAPButton.h"
+#include "objects/sap/THSAPDynMenu.h"
+#include "objects/sap/THSAPSpeedButton.h"
+#include "objects/sap/THSAPStatuszeile.h"
 #include "objects/texte/THILabel.h"
 #include "objects/texte/THLabel.h"
 #include "objects/texte/THSchatten.h"
@@ -59,11 +63,15 @@ constexpr TKlasse Klassen[] = {
     {Objekttyp::ILabel, Neu<THILabel>},
     {Objekttyp::NavZurueck, Neu<THNavZurueck>},
     {Objekttyp::Lernfortschritt, Neu<THLernfortschritt>},
+    {Objekttyp::SAPButton, Neu<THSAPButton>},
     {Objekttyp::SAPComboBox, Neu<THSAPComboBox>},
+    {Objekttyp::SAPDynMenu, Neu<THSAPDynMenu>},
     {Objekttyp::Bevel, Neu<THBevel>},
     {Objekttyp::CheckBox, Neu<THCheckBox>},
     {Objekttyp::RadioButton, Neu<THRadioButton>},
     {Objekttyp::SpeedButton, Neu<THSpeedButton>},
+    {Objekttyp::SAPSpeedButton, Neu<THSAPSpeedButton>},
+    {Objekttyp::SAPStatuszeile, Neu<THSAPStatuszeile>},
     {Objekttyp::MouseSensitive, Neu<THMouseSensitive>},
     {Objekttyp::HyperSensitive, Neu<THHyperSensitive>},
     {Objekttyp::Schatten, Neu<THSchatten>},

@@ -1,11 +1,14 @@
 #include "player/Spielerrollen.h"
 
+#include "objects/eingabe/THEditfeld.h"
 #include "objects/kern/TObjektliste.h"
 #include "objects/kern/TSeitenobjekt.h"
 #include "objects/rollen/TKlangdienst.h"
 #include "objects/rollen/TLernfensterdienst.h"
 #include "objects/rollen/TSeitenteilnahme.h"
 #include "objects/rollen/TWerkzeugfensterdienst.h"
+#include "objects/sap/F4Werthilfe.h"
+#include "objects/sap/TF4HilfeFenster1.h"
 #include "player/Navigation.h"
 #include "player/Navigationsknoepfe.h"
 #include "player/Objektliste.h"
@@ -94,6 +97,17 @@ class TWerkzeugfenster : public TWerkzeugfensterdienst {
 public:
     void LesezeichenfensterOeffnen() override { WerkzeugfensterZeigen(Lesezeichenfenster); }
     void NotizfensterOeffnen() override { WerkzeugfensterZeigen(Notizfenster); }
+    // The F4 value help of input field `Objektnummer` of the current page.
+    void F4HilfeOeffnen(int32_t Objektnummer) override {
+        THauptfenster* f = AktuellesFenster();
+        TObjektliste* e = f ? ObjektMitNummer(f->ObjektlisteKopf, Objektnummer) : nullptr;
+        if (auto* feld = e ? qobject_cast<THEditfeld*>(e->Objekt.data()) : nullptr)
+            F4HilfeZeigen(*feld, OffenesF4Fenster);
+    }
+
+private:
+    // At most one F4 window is open; a new one closes it first.
+    QPointer<TF4HilfeFenster1> OffenesF4Fenster;
 };
 
 // Navigation and function buttons follow the page and the history after every page build;

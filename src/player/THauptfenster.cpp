@@ -91,6 +91,7 @@ THauptfenster::THauptfenster(QWidget* Eltern) : QWidget(Eltern, Qt::Window) {
     Timer.setInterval(100);
     connect(&Timer, &QTimer::timeout, this, &THauptfenster::TimerTick);
 
+    SAPMarkerAnlegen();
     DummyButton = new QLineEdit(this);
     DummyButton->setObjectName(QStringLiteral("DummyButton"));
     DummyButton->setReadOnly(true);
@@ -136,6 +137,7 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
     // The build's own events may open modal windows; a page change they let run waits.
     const TBehandlung aufbau(this);
     EreignisAusloesen(0, 105);
+    SAPMarker->hide();
     VorherigeSeitennummer = VorherigeSeite ? Seitennummer : 0;
     SeitenfelderLesen(Seite);
     if (!isMaximized()) Platzieren();
@@ -587,6 +589,18 @@ void THauptfenster::showEvent(QShowEvent* Ereignis) {
         Gezeigt = true;
         ErstesZeigen();
     }
+}
+
+void THauptfenster::SAPMarkerAnlegen() {
+    SAPMarker = new QLabel(this);
+    SAPMarker->setObjectName(QStringLiteral("SAPMarker"));
+    SAPMarker->setAutoFillBackground(true);
+    QPalette farben = SAPMarker->palette();
+    farben.setColor(QPalette::Window, QColor(0, 0, 0x80));
+    farben.setColor(QPalette::WindowText, Qt::white);
+    SAPMarker->setPalette(farben);
+    SAPMarker->setFont(QFont(QStringLiteral("Fixedsys")));
+    SAPMarker->hide();
 }
 
 void THauptfenster::ErstesZeigen() {

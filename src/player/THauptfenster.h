@@ -51,6 +51,7 @@ public:
     void EreignisAusloesen(int32_t Quelle, int EreignisNr) override;
     TObjektliste* Objektliste() override { return ObjektlisteKopf; }
     void Fensterbefehl(int Code, int32_t Argument) override;
+    QLabel* Klickmarker() override { return SAPMarker; }
 
     // Carries out a window command now; commands arrive through the event queue and come
     // here one at a time.
@@ -65,6 +66,7 @@ public:
     QLabel* Prgbitmap;      // the page's background picture
     QTimer Timer;           // deferred page change while an effect runs
     QLineEdit* DummyButton; // takes the focus after each page build
+    QLabel* SAPMarker;      // click marker in field texts of simulated screens, hidden
 
     // State of the window.
     TDatensatz* AktuelleSeite = nullptr;
@@ -107,6 +109,7 @@ protected:
     bool eventFilter(QObject* Objekt, QEvent* Ereignis) override;
 
 private:
+    void SAPMarkerAnlegen();
     void ErstesZeigen();
     void StartseiteAufbauen();
     void SeitenfelderLesen(TDatensatz* Seite);

@@ -4,6 +4,7 @@
 #include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
+#include <QPointer>
 #include <QWidget>
 
 namespace {
@@ -59,6 +60,14 @@ void AktionDurchfuehren(const TAktionsfelder& Felder, const std::string& Beschre
     a.Menuenummer = Felder.Menuenummer;
     a.Popuppunkt = Objekt.mapToGlobal(QPoint(Popupabstand, Objekt.height()));
     AktionAnfordern(a);
+}
+
+void KnopfaktionDurchfuehren(const TAktionsfelder& Felder, const std::string& Beschreibung,
+                             QWidget& Knopf) {
+    // A modal window of the action may let a page change run that removes the button.
+    const QPointer<QWidget> lebt(&Knopf);
+    AktionDurchfuehren(Felder, Beschreibung, Knopf);
+    if (lebt && Felder.Mailaktion()) Knopf.setEnabled(false);
 }
 
 void LinkaktionDurchfuehren(const TAktionsfelder& Felder, const std::string& Beschreibung) {

@@ -45,5 +45,9 @@ struct TAktionsfelder {
 // number, the point just below its left part the pop-up point; then the action runs.
 void AktionDurchfuehren(const TAktionsfelder& Felder, const std::string& Beschreibung,
                         const QWidget& Objekt);
+// The click of a push button: its action is requested as above; a button that sends the
+// answers by mail acts once and is disabled afterwards (unless the action removed it).
+void KnopfaktionDurchfuehren(const TAktionsfelder& Felder, const std::string& Beschreibung,
+                             QWidget& Knopf);
 // A hyperlink area hands over only its mail address, description and document.
 void LinkaktionDurchfuehren(const TAktionsfelder& Felder, const std::string& Beschreibung);

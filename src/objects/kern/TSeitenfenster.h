@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+class QLabel;
 class QObject;
 class QWidget;
 struct TObjektliste;
@@ -34,6 +35,10 @@ public:
 
     // Posts a window command to this window.
     virtual void Fensterbefehl(int Code, int32_t Argument) = 0;
+
+    // The hidden marker label that shows where the learner clicked into a field text of a
+    // simulated screen; none for windows without one.
+    virtual QLabel* Klickmarker() { return nullptr; }
 
     // The term the in-page glossary of this window showed last (Windows-1252); it stays
     // across page changes until another is chosen.

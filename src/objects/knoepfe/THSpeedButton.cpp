@@ -6,6 +6,7 @@
 #include "objects/kern/TSeitenfenster.h"
 #include "platform/AnsiText.h"
 #include "store/Feldnummern.h"
+#include "store/Objekttyp.h"
 #include "store/TTabelle.h"
 
 #include <QPointer>
@@ -13,8 +14,7 @@
 #include <QStylePainter>
 
 namespace {
-constexpr int16_t Screenknopf = 33; // tool-bar button of a simulated application screen
-constexpr int Abstand = 4;          // between glyph and caption
+constexpr int Abstand = 4; // between glyph and caption
 } // namespace
 
 THSpeedButton::THSpeedButton(QWidget* Eltern) : QToolButton(Eltern), TSeitenobjekt(this) {
@@ -65,6 +65,7 @@ void THSpeedButton::Klick() {
     if (!lebt) return;
     if (Aktionsfelder.Mailaktion()) setEnabled(false);
     ScreenknoepfeOhneGlyph();
+    NachKlick();
 }
 
 void THSpeedButton::GruppeUmschalten() {
@@ -74,7 +75,8 @@ void THSpeedButton::GruppeUmschalten() {
 void THSpeedButton::ScreenknoepfeOhneGlyph() {
     TSeitenfenster* fenster = Fenster();
     TiefDurchlaufen(fenster ? fenster->Objektliste() : nullptr, [](TObjektliste& e) {
-        auto* knopf = e.Typ == Screenknopf ? qobject_cast<THSpeedButton*>(e.Objekt) : nullptr;
+        auto* knopf =
+            e.Typ == Objekttyp::SAPSpeedButton ? qobject_cast<THSpeedButton*>(e.Objekt) : nullptr;
         if (knopf && !knopf->Unten()) knopf->GlyphEntfernen();
         return true;
     });
@@ -95,7 +97,7 @@ void THSpeedButton::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t F
         break;
     case Feld::Objekte::Pfadname:
         Pfadname = Tabelle.LeseText(Satz, FeldId);
-        GlyphLaden();
+        GlyphdateiUebernommen();
         break;
     case Feld::Objekte::Flat: FlatSetzen(Tabelle.LeseSchalter(Satz, FeldId)); break;
     case Feld::Objekte::Layout:

@@ -45,6 +45,10 @@ public:
 
 protected:
     void FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) override;
+    // The glyph file has been named by the record (1210 with 1273): the glyph is loaded.
+    virtual void GlyphdateiUebernommen() { GlyphLaden(); }
+    // Last step of the click, once the action has run and the button still exists.
+    virtual void NachKlick() {}
     void paintEvent(QPaintEvent* Ereignis) override;
 
 private:

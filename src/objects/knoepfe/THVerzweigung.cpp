@@ -4,18 +4,13 @@
 #include "store/Feldnummern.h"
 #include "store/TTabelle.h"
 
-#include <QPointer>
-
 THVerzweigung::THVerzweigung(QWidget* Eltern) : THBitBtn(Eltern) {
     resize(100, 30);
     connect(this, &QPushButton::clicked, this, &THVerzweigung::Klick);
 }
 
 void THVerzweigung::Klick() {
-    // A modal window of the action may let a page change run that removes the button.
-    const QPointer<QWidget> lebt(this);
-    AktionDurchfuehren(Aktionsfelder, Beschreibung, *this);
-    if (lebt && Aktionsfelder.Mailaktion()) setEnabled(false);
+    KnopfaktionDurchfuehren(Aktionsfelder, Beschreibung, *this);
 }
 
 void THVerzweigung::FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) {

@@ -1,10 +1,13 @@
 #include "objects/texte/THLabel.h"
 
 #include "objects/kern/Feldregeln.h"
+#include "objects/sap/Klickmarker.h"
 #include "platform/AnsiText.h"
 #include "platform/Befehle.h"
 #include "store/Feldnummern.h"
 #include "store/TTabelle.h"
+
+#include <QMouseEvent>
 
 namespace {
 
@@ -42,4 +45,9 @@ bool THLabel::EigeneBehandlungZuerst(QEvent::Type Art) const {
 
 void THLabel::Doppelklick(QMouseEvent&) {
     if (Ziel != 0) BefehlSenden(window(), FensterbefehlArt(), GeheZuSeite, Ziel);
+}
+
+void THLabel::MausGedrueckt(QMouseEvent& Ereignis) {
+    KlickmarkerSetzen(*this, static_cast<int>(Ereignis.position().x()));
+    Verschiebung.Gedrueckt(Ereignis);
 }

@@ -26,7 +26,8 @@ protected:
     // The window hears the mouse going down while the target areas under the label are
     // still occupied; the label empties them afterwards.
     bool FensterZuerst(QEvent::Type Art) const override { return !EigeneBehandlungZuerst(Art); }
-    void MausGedrueckt(QMouseEvent& Ereignis) override { Verschiebung.Gedrueckt(Ereignis); }
+    // Besides taking the label, a press places the click marker of simulated screens.
+    void MausGedrueckt(QMouseEvent& Ereignis) override;
     void MausBewegt(QMouseEvent& Ereignis) override { Verschiebung.Bewegt(Ereignis); }
     void MausLosgelassen(QMouseEvent&) override { Verschiebung.Losgelassen(); }
     void Doppelklick(QMouseEvent& Ereignis) override;

@@ -26,6 +26,9 @@ public:
     // contents, when one is named, win.
     void Aktualisieren();
 
+    // Shows `Text` until the value is computed again (the text a learner clicked).
+    void TextZeigen(const QString& Text) { TextSetzen(Text); }
+
     // Every system label of the list, containers' objects included, refreshes.
     static void AlleAktualisieren(TObjektliste* Kopf);
 
