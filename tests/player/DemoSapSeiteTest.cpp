@@ -112,7 +112,7 @@ TEST_F(DemoSapSeite, KlickInDieFeldbeschriftungSetztDenMarkerBisZumSeitenwechsel
     EXPECT_EQ(Fenster->SAPMarker->pos(), label->pos() + QPoint(2 * w, 0));
     EXPECT_EQ(angeklickt->text(), "Material");
 
-    Fenster->SeiteAufbauen(SeiteMitNummer(1));
+    Fenster->SeiteAufbauen(Navigation::SeiteMitNummer(1));
     EXPECT_FALSE(Fenster->SAPMarker->isVisibleTo(Fenster));
 }
 
