@@ -6,6 +6,8 @@
 #include "objects/auswahl/THListBox.h"
 #include "objects/auswahl/THRadioButton.h"
 #include "objects/auswahl/THSAPComboBox.h"
+#include "objects/auswertung/THAuswertung.h"
+#include "objects/auswertung/THZielBereich.h"
 #include "objects/bereiche/THFunktion.h"
 #include "objects/bereiche/THHyperSensitive.h"
 #include "objects/bereiche/THMouseSensitive.h"
@@ -63,6 +65,7 @@ constexpr TKlasse Klassen[] = {
     {Objekttyp::CheckBox, Neu<THCheckBox>},
     {Objekttyp::RadioButton, Neu<THRadioButton>},
     {Objekttyp::SpeedButton, Neu<THSpeedButton>},
+    {Objekttyp::Auswertung, Neu<THAuswertung>},
     {Objekttyp::MouseSensitive, Neu<THMouseSensitive>},
     {Objekttyp::HyperSensitive, Neu<THHyperSensitive>},
     {Objekttyp::Schatten, Neu<THSchatten>},
@@ -71,6 +74,7 @@ constexpr TKlasse Klassen[] = {
     {Objekttyp::ListBox, Neu<THListBox>},
     {Objekttyp::MaskEdit, Neu<THMaskEdit>},
     {Objekttyp::Dialog, Neu<THDialog>},
+    {Objekttyp::ZielBereich, Neu<THZielBereich>},
     {Objekttyp::SB_Editfeld, Neu<THSB_Editfeld>},
     {Objekttyp::SystemLabel, Neu<THSystemLabel>},
     {Objekttyp::Funktion, Neu<THFunktion>},
