@@ -416,6 +416,23 @@ TEST_F(Verschieben, TabZumNaechstenLegtDasGetrageneAb) {
     EXPECT_EQ(Bild->pos(), QPoint(210, 110));
 }
 
+TEST_F(Verschieben, AndererFokusverlustLaesstEsGetragen) {
+    // The program taking the focus elsewhere (a page change, another window) is no drop.
+    THZielBereich* bereich = Ziel({200, 100, 100, 80}, 20);
+    auto* anderes = new QWidget(&Fenster);
+    anderes->setFocusPolicy(Qt::StrongFocus);
+    anderes->show();
+    BildFokussieren();
+    Tasten(Qt::Key_Space, 1);
+    Tasten(Qt::Key_Right, 8, Qt::ShiftModifier);
+    Tasten(Qt::Key_Down, 4, Qt::ShiftModifier);
+    anderes->setFocus();
+    EXPECT_EQ(bereich->Belegung, 0);
+    Bild->setFocus();
+    Tasten(Qt::Key_Space, 1);
+    EXPECT_EQ(bereich->Belegung, 7);
+}
+
 TEST_F(Verschieben, NichtVerschiebbarIstKeinTabstopp) {
     Bild->VerschiebbarSetzen(false);
     EXPECT_EQ(Bild->focusPolicy(), Qt::NoFocus);
