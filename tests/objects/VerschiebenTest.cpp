@@ -398,39 +398,41 @@ INSTANTIATE_TEST_SUITE_P(Verschieben, Schritte,
                                            TSchrittfall{
                                                Qt::Key_Down, Qt::ShiftModifier, {100, 125}}));
 
-TEST_F(Verschieben, TabZumNaechstenLegtDasGetrageneAb) {
-    THZielBereich* bereich = Ziel({200, 100, 100, 80}, 20);
-    auto* anderes = new QWidget(&Fenster);
-    anderes->setFocusPolicy(Qt::StrongFocus);
-    anderes->show();
-    BildFokussieren();
-    Tasten(Qt::Key_Space, 1);
-    Tasten(Qt::Key_Right, 8, Qt::ShiftModifier);
-    Tasten(Qt::Key_Down, 4, Qt::ShiftModifier);
+// The picture carried by the keyboard over a target, with another control to move on to.
+class Fokuswechsel : public Verschieben {
+protected:
+    void SetUp() override {
+        Verschieben::SetUp();
+        Ablage = Ziel({200, 100, 100, 80}, 20);
+        Anderes = new QWidget(&Fenster);
+        Anderes->setFocusPolicy(Qt::StrongFocus);
+        Anderes->show();
+        BildFokussieren();
+        Tasten(Qt::Key_Space, 1);
+        Tasten(Qt::Key_Right, 8, Qt::ShiftModifier);
+        Tasten(Qt::Key_Down, 4, Qt::ShiftModifier);
+    }
+    THZielBereich* Ablage = nullptr;
+    QWidget* Anderes = nullptr;
+};
+
+TEST_F(Fokuswechsel, TabZumNaechstenLegtDasGetrageneAb) {
     Tasten(Qt::Key_Tab, 1);
-    ASSERT_TRUE(anderes->hasFocus());
-    EXPECT_EQ(bereich->Belegung, 7);
+    ASSERT_TRUE(Anderes->hasFocus());
+    EXPECT_EQ(Ablage->Belegung, 7);
     // Keys of the picture after that are no longer carrying it.
     Bild->setFocus();
     Tasten(Qt::Key_Right, 1);
     EXPECT_EQ(Bild->pos(), QPoint(210, 110));
 }
 
-TEST_F(Verschieben, AndererFokusverlustLaesstEsGetragen) {
+TEST_F(Fokuswechsel, AndererFokusverlustLaesstEsGetragen) {
     // The program taking the focus elsewhere (a page change, another window) is no drop.
-    THZielBereich* bereich = Ziel({200, 100, 100, 80}, 20);
-    auto* anderes = new QWidget(&Fenster);
-    anderes->setFocusPolicy(Qt::StrongFocus);
-    anderes->show();
-    BildFokussieren();
-    Tasten(Qt::Key_Space, 1);
-    Tasten(Qt::Key_Right, 8, Qt::ShiftModifier);
-    Tasten(Qt::Key_Down, 4, Qt::ShiftModifier);
-    anderes->setFocus();
-    EXPECT_EQ(bereich->Belegung, 0);
+    Anderes->setFocus();
+    EXPECT_EQ(Ablage->Belegung, 0);
     Bild->setFocus();
     Tasten(Qt::Key_Space, 1);
-    EXPECT_EQ(bereich->Belegung, 7);
+    EXPECT_EQ(Ablage->Belegung, 7);
 }
 
 TEST_F(Verschieben, NichtVerschiebbarIstKeinTabstopp) {
