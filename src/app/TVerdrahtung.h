@@ -13,6 +13,7 @@
 #include "app/TLernerdatenanbindung.h"
 #include "app/TScriptanbindung.h"
 #include "app/TSystemwertanbindung.h"
+#include "evaluation/TAntwortauswertung.h"
 #include "evaluation/TOrvelle.h"
 #include "objects/auswahl/TAbhakteilnehmer.h"
 #include "objects/rollen/TSeitenteilnahme.h"
@@ -39,6 +40,9 @@ private:
     TLernerdatenanbindung Lernerdaten;
     TRollenersatz<TLernerdatendienst> LernerdatenErsatz{Lernerdaten};
     TSeitenteilnahme LernerdatenTeilnahme{Lernerdaten};
+    // The page evaluation of the learner windows' commands.
+    TAntwortauswertung Antworten;
+    TRollenersatz<TAuswertungsdienst> AntwortenErsatz{Antworten};
     // The learning-management interface; the start-up reads its start file.
     TOrvelle Lernplattform;
     TRollenersatz<TOrvelle> LernplattformErsatz{Lernplattform};

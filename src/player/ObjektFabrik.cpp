@@ -6,7 +6,9 @@
 #include "objects/auswahl/THListBox.h"
 #include "objects/auswahl/THRadioButton.h"
 #include "objects/auswahl/THSAPComboBox.h"
+#include "objects/auswertung/THAuswertung.h"
 #include "objects/auswertung/THStringAuswertung.h"
+#include "objects/auswertung/THZielBereich.h"
 #include "objects/bereiche/THFunktion.h"
 #include "objects/bereiche/THHyperSensitive.h"
 #include "objects/bereiche/THMouseSensitive.h"
@@ -72,6 +74,7 @@ constexpr TKlasse Klassen[] = {
     {Objekttyp::SpeedButton, Neu<THSpeedButton>},
     {Objekttyp::SAPSpeedButton, Neu<THSAPSpeedButton>},
     {Objekttyp::SAPStatuszeile, Neu<THSAPStatuszeile>},
+    {Objekttyp::Auswertung, Neu<THAuswertung>},
     {Objekttyp::MouseSensitive, Neu<THMouseSensitive>},
     {Objekttyp::HyperSensitive, Neu<THHyperSensitive>},
     {Objekttyp::Schatten, Neu<THSchatten>},
@@ -81,6 +84,7 @@ constexpr TKlasse Klassen[] = {
     {Objekttyp::ListBox, Neu<THListBox>},
     {Objekttyp::MaskEdit, Neu<THMaskEdit>},
     {Objekttyp::Dialog, Neu<THDialog>},
+    {Objekttyp::ZielBereich, Neu<THZielBereich>},
     {Objekttyp::SB_Editfeld, Neu<THSB_Editfeld>},
     {Objekttyp::SystemLabel, Neu<THSystemLabel>},
     {Objekttyp::Funktion, Neu<THFunktion>},

@@ -24,24 +24,6 @@ namespace {
 
 auto* const qt = ::testing::AddGlobalTestEnvironment(new QtAnwendung);
 
-// A learner window that also records the page events it is asked to raise.
-class TEreignisfenster : public TTestfenster {
-public:
-    void EreignisAusloesen(int32_t Quelle, int EreignisNr) override {
-        Ereignisse.emplace_back(Quelle, EreignisNr);
-        TTestfenster::EreignisAusloesen(Quelle, EreignisNr);
-    }
-    // The numbers of the events raised, those of `Nummern` only.
-    std::vector<int> Nur(std::initializer_list<int> Nummern) const {
-        std::vector<int> gewaehlt;
-        for (const auto& e : Ereignisse)
-            if (std::find(Nummern.begin(), Nummern.end(), e.second) != Nummern.end())
-                gewaehlt.push_back(e.second);
-        return gewaehlt;
-    }
-    std::vector<std::pair<int32_t, int>> Ereignisse;
-};
-
 class Eingabefelder : public Lektionstest {
 protected:
     void SetUp() override {

@@ -4,6 +4,8 @@
 
 #include "ObjektTesthilfe.h"
 
+#include "objects/auswertung/THAuswertung.h"
+#include "objects/auswertung/THZielBereich.h"
 #include "objects/bilder/THBevel.h"
 #include "objects/bilder/THBitmap.h"
 #include "objects/bilder/THShape.h"
@@ -163,6 +165,41 @@ TEST_F(Felder, LabelZeigtDenInhaltEinesDatensatzes) {
     Anwenden(label, 2);
     EXPECT_EQ(label.Datensatznummer, 9);
     EXPECT_EQ(label.text(), QString::fromUtf8("12 Äpfel"));
+}
+
+TEST_F(Felder, ZielbereichBehaeltBeiLeerenFeldernSeineVorgaben) {
+    LektionBauen(R"("Objekte.tab": [
+        {"nr": 1, "fields": {"1209": "255", "1222": "0", "1227": "16711680", "1229": "0",
+                             "1266": "1"}},
+        {"nr": 2, "fields": {"1209": "", "1222": "", "1229": "-3"}}])");
+    THZielBereich bereich(&Fenster);
+    Anwenden(bereich, 1);
+    EXPECT_EQ(bereich.Farbe, QColor(255, 0, 0));
+    EXPECT_FALSE(bereich.Transparent);
+    EXPECT_EQ(bereich.Stiftfarbe, QColor(0, 0, 255));
+    EXPECT_EQ(bereich.Stiftbreite, 0);
+    EXPECT_EQ(bereich.Ausrichtung, 1);
+    THZielBereich neu(&Fenster);
+    Anwenden(neu, 2);
+    EXPECT_EQ(neu.Farbe, QColor(128, 128, 128));
+    EXPECT_TRUE(neu.Transparent);
+    EXPECT_EQ(neu.Stiftbreite, 0); // a negative width draws no frame
+    EXPECT_EQ(neu.Ausrichtung, 0);
+}
+
+TEST_F(Felder, AuswertungNimmtBedingungenUndFunktion) {
+    LektionBauen(R"("Objekte.tab": [
+        {"nr": 1, "fields": {"1211": "5", "1214": ["12", "-13", ""], "1218": "40", "1231": "3",
+                             "1238": "2", "1256": "9"}}])");
+    THAuswertung objekt(&Fenster);
+    Anwenden(objekt, 1);
+    EXPECT_EQ(objekt.sl, (QStringList{"12", "-13"}));
+    EXPECT_EQ(objekt.TextNr, 5);
+    EXPECT_EQ(objekt.Ziel, 40);
+    EXPECT_EQ(objekt.Typ, 3);
+    EXPECT_EQ(objekt.Versuch, 2);
+    EXPECT_EQ(objekt.Objektnummer, 9);
+    EXPECT_FALSE(objekt.isVisible());
 }
 
 TEST_F(Felder, FormNimmtFarbenFigurUndStift) {

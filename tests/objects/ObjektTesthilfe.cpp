@@ -8,7 +8,17 @@
 
 #include <QImage>
 
+#include <algorithm>
+
 #include <sstream>
+
+std::vector<int> TEreignisfenster::Nur(std::initializer_list<int> Nummern) const {
+    std::vector<int> gewaehlt;
+    for (const auto& e : Ereignisse)
+        if (std::find(Nummern.begin(), Nummern.end(), e.second) != Nummern.end())
+            gewaehlt.push_back(e.second);
+    return gewaehlt;
+}
 
 TTestfenster::TTestfenster() {
     resize(400, 300);

@@ -61,6 +61,18 @@ private:
     TRollenersatz<TSeitenfensterwahl> WahlErsatz{Wahl};
 };
 
+// A learner window that also records the page events it is asked to raise.
+class TEreignisfenster : public TTestfenster {
+public:
+    void EreignisAusloesen(int32_t Quelle, int EreignisNr) override {
+        Ereignisse.emplace_back(Quelle, EreignisNr);
+        TTestfenster::EreignisAusloesen(Quelle, EreignisNr);
+    }
+    // The numbers of the events raised, those of `Nummern` only.
+    std::vector<int> Nur(std::initializer_list<int> Nummern) const;
+    std::vector<std::pair<int32_t, int>> Ereignisse;
+};
+
 // A target area: a plain widget whose rectangle is the area.
 class TTestzielbereich : public QWidget, public TZielbereich {
 public:

@@ -25,7 +25,7 @@ protected:
 };
 
 TEST_F(DemoFortschritt, AnzeigenZeigenDenAnteilDerGesehenenSeiten) {
-    // Page 43 is one of the sixteen progress pages of the demo, and the first one seen.
+    // Page 43 is one of the twenty progress pages of the demo, and the first one seen.
     const std::pair<int32_t, THLernfortschritt::Art> anzeigen[] = {
         {4302, THLernfortschritt::Art::Waagerecht},
         {4303, THLernfortschritt::Art::Senkrecht},
@@ -36,7 +36,7 @@ TEST_F(DemoFortschritt, AnzeigenZeigenDenAnteilDerGesehenenSeiten) {
         auto* anzeige = Objekt<THLernfortschritt>(nr);
         ASSERT_NE(anzeige, nullptr) << nr;
         EXPECT_EQ(anzeige->Darstellung, art) << nr;
-        EXPECT_EQ(anzeige->ProzentLesen(), 6) << nr;
+        EXPECT_EQ(anzeige->ProzentLesen(), 5) << nr;
     }
     EXPECT_FALSE(Objekt<THLernfortschritt>(4304)->Rahmen);
     EXPECT_EQ(Objekt<THSystemLabel>(4310)->text(), "4") << "pages 30-33 are open";

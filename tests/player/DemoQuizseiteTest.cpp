@@ -8,6 +8,7 @@
 #include "objects/auswertung/THStringAuswertung.h"
 #include "objects/eingabe/THEditfeld.h"
 #include "objects/rollen/Aktionsanforderung.h"
+#include "objects/rollen/TAuswertungsdienst.h"
 #include "store/Objekttyp.h"
 #include "support/QtAnwendung.h"
 #include "support/TTestuhr.h"
@@ -98,6 +99,46 @@ TEST_F(DemoQuizseite, AntwortenInSeitenreihenfolge) {
             EXPECT_EQ(Dialoge.Nachrichten[0].Text.rfind(f.Hinweis, 0), 0u)
                 << Dialoge.Nachrichten[0].Text;
         }
+    }
+}
+
+// The learner's way: the answers typed, the page evaluated by the window's forward button
+// (evaluate and go on). A wrong answer shows its hint and the page stays; the right ones
+// branch to page 81 instead of going on.
+TEST_F(DemoQuizseite, WeiterknopfWertetDieStringauswertungenAus) {
+    Fenster->show(); // the first showing builds the start page: the quiz page again
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Fenster));
+    Fenster->SeiteAufbauen(Navigation::SeiteMitNummer(55));
+    auto* weiter = Objekt<QWidget>(401);
+    ASSERT_NE(weiter, nullptr);
+
+    Eingeben(5503, "grey");
+    Eingeben(5505, "25");
+    Eingeben(5507, "05.03.2001");
+    QTest::mouseClick(weiter, Qt::LeftButton);
+    QTRY_COMPARE(Dialoge.Nachrichten.size(), 1u);
+    EXPECT_EQ(Dialoge.Nachrichten[0].Text.rfind("Die Zahl liegt au", 0), 0u);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Fenster->Seitennummer, 55);
+
+    Dialoge.Nachrichten.clear();
+    Eingeben(5505, "15");
+    QTest::mouseClick(weiter, Qt::LeftButton);
+    QTRY_COMPARE(Fenster->Seitennummer, 81);
+    EXPECT_TRUE(Dialoge.Nachrichten.empty());
+}
+
+// Evaluated twice, the consumed flags of the first evaluation do not stay: the catch-all
+// hint of the colour field comes again.
+TEST_F(DemoQuizseite, JedeAuswertungBeginntOhneVerbrauchteQuellen) {
+    Eingeben(5503, "blau");
+    Eingeben(5505, "15");
+    Eingeben(5507, "05.03.2001");
+    for (int i = 0; i < 2; ++i) {
+        Dialoge.Nachrichten.clear();
+        EXPECT_FALSE(Rolle<TAuswertungsdienst>().SeiteAuswerten(*Fenster));
+        ASSERT_EQ(Dialoge.Nachrichten.size(), 1u) << i;
+        EXPECT_EQ(Dialoge.Nachrichten[0].Text.rfind("Nicht ganz", 0), 0u) << i;
     }
 }
 

@@ -52,7 +52,7 @@ const QImage& THBitmap::Platzhalter() {
 }
 
 void THBitmap::VerschiebbarSetzen(bool Wert) {
-    Verschiebung.Verschiebbar = Wert;
+    Verschiebung.VerschiebbarSetzen(Wert);
     MausWeiterleitung = Wert ? Weiterleitung::Keine : Weiterleitung::Alle;
     CursorSetzen(*this, Wert ? Handzeiger : 0);
 }

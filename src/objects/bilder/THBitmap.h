@@ -20,7 +20,7 @@ public:
 
     bool Fensterlos() const override { return true; }
 
-    bool IstVerschiebbar() const { return Verschiebung.Verschiebbar; }
+    bool IstVerschiebbar() const { return Verschiebung.IstVerschiebbar(); }
     void VerschiebbarSetzen(bool Wert);
 
     // An empty `Datei` or a picture that cannot be loaded gives the placeholder picture.

@@ -30,8 +30,8 @@ public:
 
     bool Fensterlos() const override { return true; }
 
-    bool IstVerschiebbar() const { return Verschiebung.Verschiebbar; }
-    void VerschiebbarSetzen(bool Wert) { Verschiebung.Verschiebbar = Wert; }
+    bool IstVerschiebbar() const { return Verschiebung.IstVerschiebbar(); }
+    void VerschiebbarSetzen(bool Wert) { Verschiebung.VerschiebbarSetzen(Wert); }
     // A name of the six figures ("stRectangle" ...); any other text keeps the figure.
     void FigurSetzen(const std::string& Name);
 

@@ -92,6 +92,15 @@ void THEditfeld::AntwortlisteAufbauen() {
     });
 }
 
+void THEditfeld::ZaehlerstandSetzen(const TZaehlerstand& Stand) {
+    Gesamt = Stand.Gesamt;
+    Unerwartet = Stand.Unerwartet;
+    Leer = Stand.Leer;
+    Rest = Stand.Rest;
+    Rueckmeldung = Stand.Rueckmeldung;
+    Antworten = Stand.Antworten;
+}
+
 bool THEditfeld::HatAntwortcodes() const {
     bool gefunden = false;
     AntwortsaetzeDurchlaufen(Tag, [&](TTabelle&, TDatensatz*) {

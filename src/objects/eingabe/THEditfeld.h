@@ -57,6 +57,16 @@ public:
     std::string AntwortPruefen();
     // Whether some answer-code record names this field.
     bool HatAntwortcodes() const;
+    // The counters of the answer check, so that an evaluation that had to be abandoned can
+    // leave the field as it found it.
+    struct TZaehlerstand {
+        int32_t Gesamt, Unerwartet, Leer, Rest, Rueckmeldung;
+        std::vector<TACListe> Antworten;
+    };
+    TZaehlerstand Zaehlerstand() const {
+        return {Gesamt, Unerwartet, Leer, Rest, Rueckmeldung, Antworten};
+    }
+    void ZaehlerstandSetzen(const TZaehlerstand& Stand);
     // Opens the F4 value help of the field, then raises event 220.
     void F4HilfeOeffnen();
 

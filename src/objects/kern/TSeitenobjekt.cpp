@@ -1,6 +1,7 @@
 #include "objects/kern/TSeitenobjekt.h"
 
 #include "objects/kern/Feldregeln.h"
+#include "objects/kern/Fokusmarke.h"
 #include "objects/kern/TBehandlung.h"
 #include "objects/kern/TObjektliste.h"
 #include "objects/kern/TSeitenfenster.h"
@@ -160,11 +161,7 @@ void TSeitenobjekt::TabstoppSetzen(bool Wert) {
 }
 
 void TSeitenobjekt::FokusmarkeZeichnen(QPainter& Maler) const {
-    if (!Selbst->hasFocus()) return;
-    QStyleOptionFocusRect option;
-    option.initFrom(Selbst);
-    option.rect = Selbst->rect().adjusted(1, 1, -1, -1);
-    Selbst->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &Maler, Selbst);
+    ::FokusmarkeZeichnen(Maler, *Selbst);
 }
 
 void TSeitenobjekt::MausEreignis(QMouseEvent& Ereignis) {

@@ -17,4 +17,13 @@ public:
     virtual QRect Zielrechteck() const = 0;
     // An object has just been dropped onto the area (the area raises event 224).
     virtual void ObjektAufgenommen() = 0;
+    // The occupation has changed (the page's count of empty areas with it).
+    virtual void BelegungGeaendert() {}
+
+    // Puts object `Nr` on the area (0 empties it) and tells who needs to know.
+    void BelegungSetzen(int32_t Nr) {
+        Belegung = Nr;
+        BelegungGeaendert();
+        if (Nr != 0) ObjektAufgenommen();
+    }
 };

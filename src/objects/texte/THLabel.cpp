@@ -24,7 +24,7 @@ THLabel::THLabel(QWidget* Eltern)
 }
 
 void THLabel::VerschiebbarSetzen(bool Wert) {
-    Verschiebung.Verschiebbar = Wert;
+    Verschiebung.VerschiebbarSetzen(Wert);
     MausWeiterleitung = Wert ? Weiterleitung::Keine : Weiterleitung::NurDruckenUndLoslassen;
     CursorSetzen(*this, Wert ? HandzeigerVerschiebbar : 0);
 }

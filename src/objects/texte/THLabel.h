@@ -13,7 +13,7 @@ class THLabel : public THXLabel {
 public:
     explicit THLabel(QWidget* Eltern = nullptr);
 
-    bool IstVerschiebbar() const { return Verschiebung.Verschiebbar; }
+    bool IstVerschiebbar() const { return Verschiebung.IstVerschiebbar(); }
     void VerschiebbarSetzen(bool Wert);
 
     int32_t Ziel = 0; // page a double click goes to, 0 for none

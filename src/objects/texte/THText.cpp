@@ -190,7 +190,7 @@ void THText::TransparentSetzen(bool Wert) {
 }
 
 void THText::VerschiebbarSetzen(bool Wert) {
-    Verschiebung.Verschiebbar = Wert;
+    Verschiebung.VerschiebbarSetzen(Wert);
     MausWeiterleitung = Wert ? Weiterleitung::Keine : Weiterleitung::Alle;
     CursorSetzen(*this, Wert ? HandzeigerVerschiebbar : 0);
 }

@@ -55,7 +55,7 @@ public:
     void RahmenSetzen(bool An, const QColor& Farbe, int Breite);
     void TransparentSetzen(bool Wert);
     bool IstTransparent() const { return Transparent; }
-    bool IstVerschiebbar() const { return Verschiebung.Verschiebbar; }
+    bool IstVerschiebbar() const { return Verschiebung.IstVerschiebbar(); }
     void VerschiebbarSetzen(bool Wert);
     void AbstandSetzen(int32_t Wert);
     // The base font: colour, face, size and style.
