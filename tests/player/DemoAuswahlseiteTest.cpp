@@ -113,4 +113,27 @@ TEST_F(DemoAuswahl, SeitenaufbauZeigtDenStandDerAbhakmarke) {
     EXPECT_EQ(marke->GezeigtesStueck(), 2);
 }
 
+// The lesson's own actions move the marks: page 41 counts as half done once it has been
+// built (its event object), the quiz page 50 as done once its feedback page 52 was reached;
+// the marks show it at the next page build.
+TEST_F(DemoAuswahl, AbhakmarkenFolgenDemLernstand) {
+    Navigation::GeheZuSeite(*Fenster, 41);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Objekt<THAbhaken>(4117)->GezeigtesStueck(), 0) << "first visit";
+    Navigation::GeheZuSeite(*Fenster, 41);
+    QCoreApplication::processEvents();
+    ASSERT_NE(Objekt<THAbhaken>(4117), nullptr);
+    EXPECT_EQ(Objekt<THAbhaken>(4117)->GezeigtesStueck(), 1) << "visited before";
+
+    Navigation::GeheZuSeite(*Fenster, 81);
+    QCoreApplication::processEvents();
+    ASSERT_NE(Objekt<THAbhaken>(811), nullptr);
+    EXPECT_EQ(Objekt<THAbhaken>(811)->GezeigtesStueck(), 0) << "quiz not passed yet";
+    Navigation::GeheZuSeite(*Fenster, 50);
+    Navigation::GeheZuSeite(*Fenster, 52);
+    Navigation::GeheZuSeite(*Fenster, 81);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Objekt<THAbhaken>(811)->GezeigtesStueck(), 2) << "quiz passed";
+}
+
 } // namespace
