@@ -22,21 +22,6 @@ namespace {
 
 constexpr int32_t Rueckmeldefenster = 2; // the function that shows a text in the feedback window
 
-// The input objects whose consumed flag a new evaluation clears (the list box keeps its).
-bool Verbrauchbar(int Typ) {
-    switch (static_cast<Objekttyp>(Typ)) {
-    case Objekttyp::Editfeld:
-    case Objekttyp::SAPComboBox:
-    case Objekttyp::CheckBox:
-    case Objekttyp::RadioButton:
-    case Objekttyp::MouseSensitive:
-    case Objekttyp::SystemLabel:
-    case Objekttyp::Memo:
-    case Objekttyp::ZielBereich: return true;
-    default: return false;
-    }
-}
-
 void Zuruecksetzen(TObjektliste* Liste) {
     TiefeVerkettung(Liste);
     TiefDurchlaufen(Liste, [](TObjektliste& e) {

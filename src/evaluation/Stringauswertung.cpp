@@ -104,21 +104,12 @@ std::optional<int32_t> Ganzzahl(std::string_view Text) {
 // The sources whose consumed flag keeps them from being judged twice; combo and list boxes
 // are judged by every string evaluation that names them.
 bool VerbrauchSperrt(int16_t Typ) {
-    switch (static_cast<Objekttyp>(Typ)) {
-    case Objekttyp::Editfeld:
-    case Objekttyp::CheckBox:
-    case Objekttyp::RadioButton:
-    case Objekttyp::MouseSensitive:
-    case Objekttyp::SystemLabel:
-    case Objekttyp::Memo:
-    case Objekttyp::ZielBereich: return true;
-    default: return false;
-    }
+    return Verbrauchbar(Typ) && Typ != Objekttyp::SAPComboBox;
 }
 
 // The input objects that carry a consumed flag.
 bool Eingabeobjekt(int16_t Typ) {
-    return VerbrauchSperrt(Typ) || Typ == Objekttyp::SAPComboBox || Typ == Objekttyp::ListBox;
+    return Verbrauchbar(Typ) || Typ == Objekttyp::ListBox;
 }
 
 void Verbrauchen(TObjektliste& Quelle) {

@@ -92,6 +92,22 @@ constexpr bool FuerLernendeUnsichtbar(int Typ) {
     }
 }
 
+// The input objects an evaluation marks as judged (consumed); every page evaluation clears
+// the mark again. The list box keeps its mark from one evaluation to the next.
+constexpr bool Verbrauchbar(int Typ) {
+    switch (static_cast<Objekttyp>(Typ)) {
+    case Objekttyp::Editfeld:
+    case Objekttyp::SAPComboBox:
+    case Objekttyp::CheckBox:
+    case Objekttyp::RadioButton:
+    case Objekttyp::MouseSensitive:
+    case Objekttyp::SystemLabel:
+    case Objekttyp::Memo:
+    case Objekttyp::ZielBereich: return true;
+    default: return false;
+    }
+}
+
 // Inside a container the objects that act on the page or the window as a whole (program,
 // page chooser, data record, window target) are shown; the other invisible types stay hidden.
 constexpr bool ImContainerUnsichtbar(int Typ) {
