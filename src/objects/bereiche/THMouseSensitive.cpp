@@ -16,8 +16,6 @@ constexpr int Handzeiger = 10;
 constexpr int Geklickt = 218;
 } // namespace
 
-int32_t THMouseSensitive::ZuletztGeklickt = 0;
-
 THMouseSensitive::THMouseSensitive(QWidget* Eltern) : THXPaintBox(Eltern) {
     CursorSetzen(*this, Handzeiger);
 }
@@ -42,7 +40,7 @@ void THMouseSensitive::MausGedrueckt(QMouseEvent& Ereignis) {
     const QPointer<QWidget> lebt(this);
     // System labels learn the clicked area with the refresh the new mark brings, or else
     // with one of their own: one refresh per click.
-    ZuletztGeklickt = Tag;
+    if (TSeitenfenster* f = Fenster()) f->ZuletztGeklickteFlaeche = Tag;
     GruppeFreigeben();
     MarkiertSetzen(!Marke);
     if (!Bewertung) Rolle<TSystemwertdienst>().SystemanzeigenAktualisieren();

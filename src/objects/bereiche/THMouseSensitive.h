@@ -17,9 +17,6 @@ public:
     bool Markiert() const { return Marke; }
     void MarkiertSetzen(bool Wert);
 
-    // The object number of the area clicked last, which system labels can show.
-    static int32_t ZuletztGeklickt;
-
 protected:
     void FeldAnwenden(TTabelle& Tabelle, TDatensatz* Satz, uint16_t FeldId) override;
     void paintEvent(QPaintEvent* Ereignis) override;

@@ -50,6 +50,8 @@ public:
     // a page without evaluation objects is built; evaluation objects that take part in one
     // attempt only count it on (16 bits, as stored files and scripts know it).
     int16_t Versuchszaehler = 1;
+    // The object number of the mouse-sensitive area clicked last, which system labels show.
+    int32_t ZuletztGeklickteFlaeche = 0;
 };
 
 // The current learner window as the objects see it (`TSeitenfensterwahl`); none before the
