@@ -7,7 +7,6 @@
 #include "objects/kern/TObjektliste.h"
 #include "objects/rollen/TAuswertungsdienst.h"
 #include "player/THauptfenster.h"
-#include "vlmtab/LektionBauen.h"
 
 #include <benchmark/benchmark.h>
 
@@ -62,10 +61,8 @@ std::string Lektionsquelle() {
 void SeiteAuswerten(benchmark::State& state) {
     TBenchlektion lektion(fs::temp_directory_path() /
                           ("velmora-auswertung-" + std::to_string(::getpid())));
-    std::ostringstream meldungen;
-    if (vlmtab::LektionAusTextBauen(Lektionsquelle(), "bench", lektion.Verzeichnis, meldungen) !=
-        0) {
-        state.SkipWithError(meldungen.str().c_str());
+    if (const std::string fehler = lektion.AusTextBauen(Lektionsquelle()); !fehler.empty()) {
+        state.SkipWithError(fehler.c_str());
         return;
     }
     lektion.Oeffnen();

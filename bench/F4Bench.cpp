@@ -5,7 +5,6 @@
 #include "bench/Lernfenster.h"
 #include "objects/sap/TF4HilfeFenster1.h"
 #include "player/THauptfenster.h"
-#include "vlmtab/LektionBauen.h"
 
 #include <benchmark/benchmark.h>
 
@@ -35,10 +34,8 @@ std::string Lektionsquelle() {
 
 void FuerDatensatzUndErstesZeichnen(benchmark::State& state) {
     TBenchlektion lektion(fs::temp_directory_path() / ("velmora-f4-" + std::to_string(::getpid())));
-    std::ostringstream meldungen;
-    if (vlmtab::LektionAusTextBauen(Lektionsquelle(), "bench", lektion.Verzeichnis, meldungen) !=
-        0) {
-        state.SkipWithError(meldungen.str().c_str());
+    if (const std::string fehler = lektion.AusTextBauen(Lektionsquelle()); !fehler.empty()) {
+        state.SkipWithError(fehler.c_str());
         return;
     }
     lektion.Oeffnen();

@@ -5,11 +5,21 @@
 #include "store/Config.h"
 #include "store/Lektion.h"
 #include "store/Lektionsdateien.h"
+#include "vlmtab/LektionBauen.h"
 
 #include <QCoreApplication>
 
+#include <sstream>
+
 TBenchlektion::TBenchlektion(std::filesystem::path Verzeichnis)
     : Verzeichnis(std::move(Verzeichnis)) {}
+
+std::string TBenchlektion::AusTextBauen(const std::string& Quelle) {
+    std::ostringstream meldungen;
+    if (vlmtab::LektionAusTextBauen(Quelle, "bench", Verzeichnis, meldungen) == 0) return {};
+    const std::string text = meldungen.str();
+    return text.empty() ? std::string("the lesson could not be built") : text;
+}
 
 void TBenchlektion::Oeffnen() {
     auto& orte = Lektionsorte();

@@ -6,6 +6,7 @@
 #include "app/TVerdrahtung.h"
 
 #include <filesystem>
+#include <string>
 
 class THauptfenster;
 
@@ -16,6 +17,9 @@ public:
     TBenchlektion(const TBenchlektion&) = delete;
     TBenchlektion& operator=(const TBenchlektion&) = delete;
 
+    // Writes the lesson's tables from the text form `Quelle` into the directory; the
+    // messages of the build when it failed, empty when it succeeded.
+    std::string AusTextBauen(const std::string& Quelle);
     // Opens the lesson and shows the learner window; call once the files are written.
     void Oeffnen();
 

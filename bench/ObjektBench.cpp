@@ -6,7 +6,6 @@
 #include "objects/kern/TObjektliste.h"
 #include "player/Navigation.h"
 #include "player/THauptfenster.h"
-#include "vlmtab/LektionBauen.h"
 
 #include <benchmark/benchmark.h>
 
@@ -84,10 +83,9 @@ class Umgebung {
 public:
     explicit Umgebung(benchmark::State& state, int Anzahl = Objektanzahl)
         : Lektion(fs::temp_directory_path() / ("velmora-objekte-" + std::to_string(::getpid()))) {
-        std::ostringstream meldungen;
-        if (vlmtab::LektionAusTextBauen(Lektionsquelle(Anzahl), "bench", Lektion.Verzeichnis,
-                                        meldungen) != 0) {
-            state.SkipWithError(meldungen.str().c_str());
+        if (const std::string fehler = Lektion.AusTextBauen(Lektionsquelle(Anzahl));
+            !fehler.empty()) {
+            state.SkipWithError(fehler.c_str());
             return;
         }
         QImage bild(32, 32, QImage::Format_RGB32);

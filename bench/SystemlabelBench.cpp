@@ -8,7 +8,6 @@
 #include "objects/texte/THSystemLabel.h"
 #include "player/Navigation.h"
 #include "player/THauptfenster.h"
-#include "vlmtab/LektionBauen.h"
 
 #include <benchmark/benchmark.h>
 
@@ -48,10 +47,8 @@ public:
     explicit Umgebung(benchmark::State& state)
         : Lektion(fs::temp_directory_path() /
                   ("velmora-systemlabel-" + std::to_string(::getpid()))) {
-        std::ostringstream meldungen;
-        if (vlmtab::LektionAusTextBauen(Lektionsquelle(), "bench", Lektion.Verzeichnis,
-                                        meldungen) != 0) {
-            state.SkipWithError(meldungen.str().c_str());
+        if (const std::string fehler = Lektion.AusTextBauen(Lektionsquelle()); !fehler.empty()) {
+            state.SkipWithError(fehler.c_str());
             return;
         }
         Lektion.Oeffnen();
