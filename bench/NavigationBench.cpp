@@ -46,12 +46,12 @@ void Seitenwechsel(benchmark::State& state, const std::function<void(THauptfenst
 
     for (auto _ : state)
         Schritt(fenster);
-    if (fenster.Seitennummer < 1) state.SkipWithError("keine Seite aufgebaut");
+    if (fenster.Seitennummer() < 1) state.SkipWithError("keine Seite aufgebaut");
 }
 
 void Weiter5000(benchmark::State& state) {
     Seitenwechsel(state, [](THauptfenster& f) {
-        if (f.Seitennummer == Seitenanzahl)
+        if (f.Seitennummer() == Seitenanzahl)
             Navigation::GeheZuSeite(f, 1);
         else
             Navigation::Weiter(f);
@@ -60,7 +60,7 @@ void Weiter5000(benchmark::State& state) {
 
 void Seitenaufbau5000(benchmark::State& state) {
     Seitenwechsel(state, [](THauptfenster& f) {
-        Navigation::GeheZuSeite(f, f.Seitennummer % Seitenanzahl + 1);
+        Navigation::GeheZuSeite(f, f.Seitennummer() % Seitenanzahl + 1);
     });
 }
 

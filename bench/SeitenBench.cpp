@@ -33,7 +33,7 @@ void Seitenaufbau(benchmark::State& state) {
         seite = seite % Seitenanzahl + 1;
         Navigation::GeheZuSeite(*lektion.Fenster, seite);
     }
-    if (lektion.Fenster->Seitennummer != seite) state.SkipWithError("falsche Seite aufgebaut");
+    if (lektion.Fenster->Seitennummer() != seite) state.SkipWithError("falsche Seite aufgebaut");
 }
 BENCHMARK(Seitenaufbau)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 

@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include <cctype>
+#include <memory>
 #include <string>
 
 namespace {
@@ -22,25 +23,23 @@ namespace {
 // A learner window that holds only the page list.
 class TBankfenster : public QWidget, public TSeitenfenster {
 public:
-    ~TBankfenster() override { ObjektlisteFreigeben(Kopf); }
     QWidget* Fensterwidget() override { return this; }
     void FormMouseDown(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint) override {}
     void FormMouseMove(QObject*, Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) override {}
     void FormMouseUp(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint) override {}
     void EreignisAusloesen(int32_t, int) override {}
-    TObjektliste* Objektliste() override { return Kopf; }
+    TObjektliste* Objektliste() override { return Liste.Kopf(); }
     void Fensterbefehl(int, int32_t) override {}
 
     void Eintragen(QWidget* Objekt, int32_t Nummer, Objekttyp Typ) {
-        auto* e = new TObjektliste;
+        auto e = std::make_unique<TObjektliste>();
         e->ObjektSetzen(Objekt);
         e->Nummer = Nummer;
         e->Typ = static_cast<int16_t>(Typcode(Typ));
-        e->Naechster = Kopf;
-        Kopf = e;
+        Liste.Anhaengen(std::move(e));
     }
 
-    TObjektliste* Kopf = nullptr;
+    TObjektreihe Liste;
 };
 
 std::string Antwort() {
@@ -73,7 +72,7 @@ void Stringauswertung1000(benchmark::State& state, bool LetzterPasst, bool Gross
     bool ergebnis = false;
     for (auto _ : state) {
         feld->Verbraucht = false;
-        ergebnis = Pruefen(fenster, *objekt, fenster.Kopf);
+        ergebnis = Pruefen(fenster, *objekt, fenster.Objektliste());
         benchmark::DoNotOptimize(ergebnis);
     }
     if (ergebnis != LetzterPasst) state.SkipWithError("wrong result");

@@ -52,7 +52,7 @@ void BildschirmfotoVorbereiten(const std::filesystem::path& Datei) {
     THauptfenster* fenster = AktuellesFenster();
     QObject::connect(fenster, &THauptfenster::ErstmalsGezeigt, fenster, [fenster, Datei] {
         QTimer::singleShot(0, fenster, [fenster, Datei] {
-            while (fenster->EffektLaeuft || fenster->Timer.isActive())
+            while (fenster->EffektLaeuft() || fenster->SeitenwechselAufgeschoben())
                 QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
             const bool gut = fenster->grab().save(QString::fromStdString(Datei.string()));
             if (!gut) std::cerr << "vlm: " << Datei.string() << " cannot be written\n";
@@ -132,7 +132,7 @@ TStart ProgrammStarten(const fs::path& Lektionsverzeichnis, const std::string& S
 void ProgrammFreigeben() {
     auto& liste = TFensterliste::Liste();
     for (const auto& e : liste.Alle()) {
-        e.Fenster->SchliessenErlaubt = true;
+        e.Fenster->SchliessenErlauben(true);
         delete e.Fenster;
     }
     liste.Leeren();

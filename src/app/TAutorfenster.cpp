@@ -147,7 +147,7 @@ void TAutorfenster::closeEvent(QCloseEvent* Ereignis) {
         FensterpositionSchreiben(*config, Formtag, Grenzen(*this));
         OffeneFensterSchreiben(*config, {});
         if (THauptfenster* fenster = AktuellesFenster()) {
-            if (fenster->Seitennummer != 0) StartseiteSchreiben(Wiederaufnahmeseite(*fenster));
+            if (fenster->Seitennummer() != 0) StartseiteSchreiben(Wiederaufnahmeseite(*fenster));
             FensterpositionSchreiben(*config, THauptfenster::Formtag, Grenzen(*fenster));
         }
     }

@@ -44,13 +44,13 @@ void TLernerdatenanbindung::FortschrittErfassen(TSeitenfenster& Fenster) {
     TTabelle* seiten = Tabelle(ArtSeiten);
     TTabelle* lerner = Tabelle(ArtLerner);
     if (!f || !seiten || !lerner) return;
-    f->FortschrittProzent =
-        ::FortschrittErfassen(*seiten, *lerner, f->AktuelleSeite, Fortschrittsseiten);
+    f->FortschrittAnzeigen(
+        ::FortschrittErfassen(*seiten, *lerner, f->AktuelleSeite(), Fortschrittsseiten));
     // Gauges inside containers keep their value.
-    ObenDurchlaufen(f->ObjektlisteKopf, [&](TObjektliste& e) {
+    ObenDurchlaufen(f->Objektliste(), [&](TObjektliste& e) {
         if (e.Typ != Objekttyp::Lernfortschritt) return true;
         if (auto* anzeige = qobject_cast<THLernfortschritt*>(e.Objekt.data()))
-            anzeige->ProzentSetzen(f->FortschrittProzent);
+            anzeige->ProzentSetzen(f->FortschrittProzent());
         return true;
     });
 }

@@ -23,7 +23,7 @@ namespace {
 // The control of object `Nr` on the current page (frames and scroll boxes included).
 QWidget* Seitenobjekt(int32_t Nr) {
     const THauptfenster* f = AktuellesFenster();
-    const TObjektliste* e = f ? ObjektMitNummer(f->ObjektlisteKopf, Nr) : nullptr;
+    const TObjektliste* e = f ? ObjektMitNummer(f->Objektliste(), Nr) : nullptr;
     return e ? e->Objekt.data() : nullptr;
 }
 
@@ -45,17 +45,17 @@ void TScriptanbindung::AnstehendesScriptAusfuehren() {
 
 bool TScriptanbindung::SeiteVorhanden() {
     const THauptfenster* f = AktuellesFenster();
-    return f && f->AktuelleSeite;
+    return f && f->AktuelleSeite();
 }
 
 int32_t TScriptanbindung::Seitennummer() {
     const THauptfenster* f = AktuellesFenster();
-    return f ? f->Seitennummer : 0;
+    return f ? f->Seitennummer() : 0;
 }
 
 bool TScriptanbindung::ObjektAufSeite(int32_t Nr) {
     const THauptfenster* f = AktuellesFenster();
-    return f && ObjektMitNummer(f->ObjektlisteKopf, Nr);
+    return f && ObjektMitNummer(f->Objektliste(), Nr);
 }
 
 std::string TScriptanbindung::Editfeldtext(int32_t Nr) {
@@ -88,7 +88,8 @@ void TScriptanbindung::NachHinten(int32_t Nr) {
     QWidget* objekt = Seitenobjekt(Nr);
     if (!objekt) return;
     objekt->lower();
-    if (THauptfenster* f = AktuellesFenster(); f && f->Prgbitmap) f->Prgbitmap->lower();
+    if (THauptfenster* f = AktuellesFenster(); f && f->Hintergrundbild())
+        f->Hintergrundbild()->lower();
 }
 
 void TScriptanbindung::F4HilfeOeffnen(int32_t Nr) {

@@ -27,6 +27,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <functional>
+
 namespace {
 
 constexpr int Lesezeichenfenster = 17;
@@ -35,7 +37,7 @@ constexpr int LektionsDpi = 96;
 
 TObjektliste* Seitenobjekte() {
     const THauptfenster* f = AktuellesFenster();
-    return f ? f->ObjektlisteKopf : nullptr;
+    return f ? f->Objektliste() : nullptr;
 }
 
 template <class Klasse> Klasse* ObjektDerKlasse(int32_t Nr) {
@@ -43,10 +45,10 @@ template <class Klasse> Klasse* ObjektDerKlasse(int32_t Nr) {
     return e ? qobject_cast<Klasse*>(e->Objekt.data()) : nullptr;
 }
 
-// A field of the current learner window; 0 without one.
-template <class Wert, class Klasse> int AusFenster(Wert Klasse::*Feld) {
+// A value of the current learner window; 0 without one.
+int AusFenster(const std::function<int(const THauptfenster&)>& Wert) {
     const THauptfenster* f = AktuellesFenster();
-    return f ? f->*Feld : 0;
+    return f ? Wert(*f) : 0;
 }
 
 } // namespace
@@ -119,7 +121,7 @@ int TSystemwertanbindung::Fensterposition() {
 
 int32_t TSystemwertanbindung::SeiteImErstenFenster() {
     const THauptfenster* f = TFensterliste::Liste().Fenster(1);
-    return f ? f->Seitennummer : 0;
+    return f ? f->Seitennummer() : 0;
 }
 
 bool TSystemwertanbindung::LesezeichenfensterOffen() {

@@ -79,8 +79,8 @@ TDatensatz* ErsteNormaleMitNummer(const std::vector<TSeite>& s,
 
 int32_t AktuelleNummer(THauptfenster& Fenster) {
     TTabelle* seiten = Tabelle(ArtSeiten);
-    if (!Fenster.AktuelleSeite || !seiten) return Fenster.Seitennummer;
-    return seiten->LeseZahl(Fenster.AktuelleSeite, Feld::Seiten::State);
+    if (!Fenster.AktuelleSeite() || !seiten) return Fenster.Seitennummer();
+    return seiten->LeseZahl(Fenster.AktuelleSeite(), Feld::Seiten::State);
 }
 
 } // namespace
@@ -132,7 +132,7 @@ bool HoehereSeiteVorhanden(int32_t Nr) {
 
 void SeiteWaehlen(THauptfenster& Fenster, TDatensatz* Seite) {
     if (!Seite) return;
-    Fenster.AktuelleSeite = Seite;
+    Fenster.AktuelleSeiteWaehlen(Seite);
     try {
         Fenster.SeiteAufbauen(Seite);
     } catch (const std::exception&) {
@@ -153,20 +153,20 @@ void ErsteSeite(THauptfenster& Fenster) {
 }
 
 void Weiter(THauptfenster& Fenster) {
-    if (Fenster.NaechsteSeite != 0) {
-        GeheZuSeite(Fenster, Fenster.NaechsteSeite);
-    } else if (Fenster.LernwegNachfolger != 0) {
-        GeheZuSeite(Fenster, Fenster.LernwegNachfolger);
+    if (Fenster.NaechsteSeite() != 0) {
+        GeheZuSeite(Fenster, Fenster.NaechsteSeite());
+    } else if (Fenster.LernwegNachfolger() != 0) {
+        GeheZuSeite(Fenster, Fenster.LernwegNachfolger());
     } else if (TDatensatz* s = NaechsteNormaleSeite(AktuelleNummer(Fenster), 1000000000)) {
         SeiteWaehlen(Fenster, s);
     } else {
-        SeiteWaehlen(Fenster, Fenster.AktuelleSeite);
+        SeiteWaehlen(Fenster, Fenster.AktuelleSeite());
     }
 }
 
 void Zurueck(THauptfenster& Fenster) {
-    if (Fenster.VorherigeSeiteFeld != 0) {
-        GeheZuSeite(Fenster, Fenster.VorherigeSeiteFeld);
+    if (Fenster.VorherigeSeiteFeld() != 0) {
+        GeheZuSeite(Fenster, Fenster.VorherigeSeiteFeld());
     } else if (TDatensatz* s = VorherigeNormaleSeite(AktuelleNummer(Fenster), 0)) {
         SeiteWaehlen(Fenster, s);
     } else if (TTabelle* seiten = Tabelle(ArtSeiten)) {
@@ -184,8 +184,8 @@ bool SeiteAuswerten(THauptfenster& Fenster) {
 }
 
 int32_t Hilfeseite(const THauptfenster& Fenster) {
-    if (Fenster.DefaultSeite != 0 && SeiteVorhanden(Fenster.DefaultSeite))
-        return Fenster.DefaultSeite;
+    if (Fenster.DefaultSeite() != 0 && SeiteVorhanden(Fenster.DefaultSeite()))
+        return Fenster.DefaultSeite();
     const int32_t lektion = Konfiguration().DefaultState;
     return lektion != 0 && SeiteVorhanden(lektion) ? lektion : 0;
 }
@@ -217,20 +217,20 @@ std::optional<int32_t> TVerlaufsliste::Vor() {
 namespace Navigation {
 
 void VerlaufEintragen(THauptfenster& Fenster, int32_t Nr) {
-    Fenster.Verlauf.VerlaufEintragen(Nr);
+    Fenster.Verlauf().VerlaufEintragen(Nr);
 }
 
 void VerlaufZurueck(THauptfenster& Fenster) {
-    const std::optional<int32_t> seite = Fenster.Verlauf.Zurueck();
+    const std::optional<int32_t> seite = Fenster.Verlauf().Zurueck();
     if (!seite) return;
-    Fenster.VerlaufSchritt = true;
+    Fenster.VerlaufsschrittAnkuendigen();
     GeheZuSeite(Fenster, *seite);
 }
 
 void VerlaufVor(THauptfenster& Fenster) {
-    const std::optional<int32_t> seite = Fenster.Verlauf.Vor();
+    const std::optional<int32_t> seite = Fenster.Verlauf().Vor();
     if (!seite) return;
-    Fenster.VerlaufSchritt = true;
+    Fenster.VerlaufsschrittAnkuendigen();
     GeheZuSeite(Fenster, *seite);
 }
 

@@ -10,16 +10,16 @@
 TNavigationslage Navigationslage(const THauptfenster& Fenster) {
     // The page index answers without walking the page table.
     TNavigationslage lage;
-    lage.ErsteSeite = !Navigation::NiedrigereSeiteVorhanden(Fenster.Seitennummer);
-    lage.LetzteSeite = !Navigation::HoehereSeiteVorhanden(Fenster.Seitennummer);
-    lage.ZurueckMoeglich = Fenster.Verlauf.ZurueckMoeglich();
-    lage.VorMoeglich = Fenster.Verlauf.VorMoeglich();
+    lage.ErsteSeite = !Navigation::NiedrigereSeiteVorhanden(Fenster.Seitennummer());
+    lage.LetzteSeite = !Navigation::HoehereSeiteVorhanden(Fenster.Seitennummer());
+    lage.ZurueckMoeglich = Fenster.Verlauf().ZurueckMoeglich();
+    lage.VorMoeglich = Fenster.Verlauf().VorMoeglich();
     return lage;
 }
 
 void NavigationsknoepfeAktualisieren(THauptfenster& Fenster) {
     const TNavigationslage lage = Navigationslage(Fenster);
-    TiefDurchlaufen(Fenster.ObjektlisteKopf, [&](TObjektliste& e) {
+    TiefDurchlaufen(Fenster.Objektliste(), [&](TObjektliste& e) {
         if (auto* knopf = qobject_cast<THNavKnopf*>(e.Objekt))
             knopf->NavigationSetzen(lage);
         else if (auto* funktion = qobject_cast<THFunktionsSchaltflaeche*>(e.Objekt))
@@ -29,7 +29,7 @@ void NavigationsknoepfeAktualisieren(THauptfenster& Fenster) {
 }
 
 void BildknoepfeZuruecksetzen(THauptfenster& Fenster) {
-    TiefDurchlaufen(Fenster.ObjektlisteKopf, [](TObjektliste& e) {
+    TiefDurchlaufen(Fenster.Objektliste(), [](TObjektliste& e) {
         if (auto* knopf = qobject_cast<THSchaltflaeche*>(e.Objekt))
             knopf->NormalZeigen();
         else if (auto* funktion = qobject_cast<THFunktionsSchaltflaeche*>(e.Objekt))
@@ -39,7 +39,7 @@ void BildknoepfeZuruecksetzen(THauptfenster& Fenster) {
 }
 
 void KlangknoepfeBereit(THauptfenster& Fenster) {
-    TiefDurchlaufen(Fenster.ObjektlisteKopf, [](TObjektliste& e) {
+    TiefDurchlaufen(Fenster.Objektliste(), [](TObjektliste& e) {
         auto* funktion = qobject_cast<THFunktionsSchaltflaeche*>(e.Objekt);
         if (funktion && funktion->Typ == THFunktionsSchaltflaeche::Klang)
             funktion->ZustandSetzen(2);

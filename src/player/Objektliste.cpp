@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -26,7 +27,7 @@ namespace {
 // The entries of the old page that are listed again, in their old order and by number; the
 // first one set aside for a number is the first one taken over.
 struct TBeiseite {
-    std::vector<TObjektliste*> Reihe; // a taken entry leaves an empty place
+    std::vector<std::unique_ptr<TObjektliste>> Reihe; // a taken entry leaves an empty place
     // (number, place in `Reihe`), sorted once all are set aside.
     std::vector<std::pair<int32_t, size_t>> NachNummer;
 };
@@ -99,7 +100,7 @@ private:
 };
 
 void FokusSichern(THauptfenster& Fenster) {
-    if (Fenster.isVisible()) Fenster.DummyButton->setFocus();
+    if (Fenster.isVisible()) Fenster.Fokushalter()->setFocus();
 }
 
 // The object may be the one whose handler runs now, or the one Qt is still delivering an
@@ -128,38 +129,35 @@ void ObjektEntfernen(const TAufbau& Aufbau, TObjektliste& Eintrag) {
 
 // Sets aside the entries whose number is listed again and removes all others; the list is
 // empty afterwards.
-TBeiseite AlteSortieren(const TAufbau& Aufbau, TObjektliste*& Kopf,
+TBeiseite AlteSortieren(const TAufbau& Aufbau, TObjektreihe& Liste,
                         const std::vector<std::string>& Nummernliste) {
     const TGelistet gelistet(Nummernliste);
     TBeiseite beiseite;
-    while (TObjektliste* e = Kopf) {
-        Kopf = e->Naechster;
-        e->Naechster = nullptr;
+    for (std::unique_ptr<TObjektliste>& e : Liste.AlleHerausnehmen()) {
         if (!gelistet(e->Nummer)) {
             ObjektEntfernen(Aufbau, *e);
-            delete e;
             continue;
         }
         if (TSeitenobjekt* objekt = e->Seitenobjekt(); objekt && Aufbau.Seite)
             objekt->BleibtAufSeite();
         beiseite.NachNummer.emplace_back(e->Nummer, beiseite.Reihe.size());
-        beiseite.Reihe.push_back(e);
+        beiseite.Reihe.push_back(std::move(e));
     }
     std::sort(beiseite.NachNummer.begin(), beiseite.NachNummer.end());
     return beiseite;
 }
 
-TObjektliste* Uebernehmen(TBeiseite& Beiseite, int32_t Nr) {
+std::unique_ptr<TObjektliste> Uebernehmen(TBeiseite& Beiseite, int32_t Nr) {
     // The first entry of that number not taken yet.
     auto it = std::lower_bound(Beiseite.NachNummer.begin(), Beiseite.NachNummer.end(),
                                std::pair<int32_t, size_t>(Nr, 0));
     for (; it != Beiseite.NachNummer.end() && it->first == Nr; ++it)
-        if (TObjektliste* alt = std::exchange(Beiseite.Reihe[it->second], nullptr)) return alt;
+        if (Beiseite.Reihe[it->second]) return std::move(Beiseite.Reihe[it->second]);
     return nullptr;
 }
 
-TObjektliste* NeuerEintrag(TTabelle& Objekte, TDatensatz* Satz, int32_t Nr) {
-    auto* e = new TObjektliste;
+std::unique_ptr<TObjektliste> NeuerEintrag(TTabelle& Objekte, TDatensatz* Satz, int32_t Nr) {
+    auto e = std::make_unique<TObjektliste>();
     e->Nummer = Nr;
     e->Typ = static_cast<int16_t>(Objekte.LeseZahl(Satz, Feld::Objekte::ObjektTyp));
     e->Beschreibung = Objekte.LeseText(Satz, Feld::Objekte::Beschreibung);
@@ -169,11 +167,11 @@ TObjektliste* NeuerEintrag(TTabelle& Objekte, TDatensatz* Satz, int32_t Nr) {
 // One entry per listed object that has a record; a line that is not a number ends the list.
 // A kept object's entry is taken over with its control (and on the page its stacking number)
 // and only its type and description are read anew.
-void NeueEintraege(const TAufbau& Aufbau, TObjektliste*& Kopf,
+void NeueEintraege(const TAufbau& Aufbau, TObjektreihe& Liste,
                    const std::vector<std::string>& Nummernliste, TBeiseite& Beiseite) {
     TTabelle* objekte = Tabelle(ArtObjekte);
     if (!objekte) return;
-    TObjektliste** ende = &Kopf;
+    Liste.Reservieren(Nummernliste.size());
     for (const std::string& zeile : Nummernliste) {
         const std::optional<int32_t> nr = Zahlen::NachLeerzeichen(zeile);
         if (!nr) return;
@@ -181,7 +179,7 @@ void NeueEintraege(const TAufbau& Aufbau, TObjektliste*& Kopf,
         if (!satz) continue;
         const auto typ = static_cast<int16_t>(objekte->LeseZahl(satz, Feld::Objekte::ObjektTyp));
         if (!Aufbau.Seite && IstContainer(typ)) continue;
-        TObjektliste* e = Uebernehmen(Beiseite, *nr);
+        std::unique_ptr<TObjektliste> e = Uebernehmen(Beiseite, *nr);
         if (e) {
             e->Typ = typ;
             e->Beschreibung = objekte->LeseText(satz, Feld::Objekte::Beschreibung);
@@ -193,31 +191,27 @@ void NeueEintraege(const TAufbau& Aufbau, TObjektliste*& Kopf,
             ObjektErzeugen(Aufbau.Fenster, *e, e->Typ, satz, Aufbau.VersatzX, Aufbau.VersatzY,
                            Aufbau.Eltern);
         }
-        *ende = e;
-        ende = &e->Naechster;
+        Liste.Anhaengen(std::move(e));
     }
 }
 
 // Entries set aside but not taken over (their line came after a line that is not a number,
 // or their record is gone) would leave a control outside every list: it goes.
 void UebrigeEntfernen(const TAufbau& Aufbau, TBeiseite& Beiseite) {
-    for (TObjektliste* e : Beiseite.Reihe) {
-        if (!e) continue;
-        ObjektEntfernen(Aufbau, *e);
-        delete e;
-    }
+    for (const std::unique_ptr<TObjektliste>& e : Beiseite.Reihe)
+        if (e) ObjektEntfernen(Aufbau, *e);
     Beiseite = {};
 }
 
-void ListeAufbauen(const TAufbau& Aufbau, TObjektliste*& Kopf,
+void ListeAufbauen(const TAufbau& Aufbau, TObjektreihe& Liste,
                    const std::vector<std::string>& Nummernliste,
                    const std::function<void()>& NachDemAufraeumen) {
     FokusSichern(Aufbau.Fenster);
-    TBeiseite beiseite = AlteSortieren(Aufbau, Kopf, Nummernliste);
+    TBeiseite beiseite = AlteSortieren(Aufbau, Liste, Nummernliste);
     NachDemAufraeumen();
-    NeueEintraege(Aufbau, Kopf, Nummernliste, beiseite);
+    NeueEintraege(Aufbau, Liste, Nummernliste, beiseite);
     UebrigeEntfernen(Aufbau, beiseite);
-    TiefeVerkettung(Kopf);
+    TiefeVerkettung(Liste.Kopf());
 }
 
 // Visits the entries of the top level that have a control whose parent is `Eltern`.
@@ -272,7 +266,7 @@ void AufDerSeiteZeigen(const TObjektliste& Eintrag, QWidget& Objekt, TSeitenobje
 }
 
 void SeiteZeigen(THauptfenster& Fenster) {
-    TObjektliste* kopf = Fenster.ObjektlisteKopf;
+    TObjektliste* kopf = Fenster.Objektliste();
     bool auswertung = false;
     ObenDurchlaufen(kopf, [&](TObjektliste& e) {
         auswertung = e.Typ == Objekttyp::Auswertung;
@@ -300,13 +294,6 @@ void AlleNachgeladenenVerbergen(TObjektliste* Kopf) {
     });
 }
 
-void Anhaengen(TObjektliste*& Kopf, TObjektliste* Eintrag) {
-    TObjektliste** ende = &Kopf;
-    while (*ende)
-        ende = &(*ende)->Naechster;
-    *ende = Eintrag;
-}
-
 void NachgeladenZeigen(const TObjektliste& Eintrag) {
     QWidget* w = Eintrag.Objekt.data();
     TSeitenobjekt* objekt = Eintrag.Seitenobjekt();
@@ -323,11 +310,11 @@ void Nachladen(THauptfenster& Fenster, int32_t Nr) {
     TTabelle* objekte = Tabelle(ArtObjekte);
     TDatensatz* satz = objekte ? objekte->Datensatz(Nr) : nullptr;
     if (!satz) return;
-    TObjektliste* e = NeuerEintrag(*objekte, satz, Nr);
-    e->Nachgeladen = true;
-    Anhaengen(Fenster.ObjektlisteKopf, e);
-    ObjektErzeugen(Fenster, *e, e->Typ, satz, 0, 0, &Fenster);
-    NachgeladenZeigen(*e);
+    std::unique_ptr<TObjektliste> neu = NeuerEintrag(*objekte, satz, Nr);
+    neu->Nachgeladen = true;
+    TObjektliste& e = Fenster.Objektreihe().Anhaengen(std::move(neu));
+    ObjektErzeugen(Fenster, e, e.Typ, satz, 0, 0, &Fenster);
+    NachgeladenZeigen(e);
 }
 
 } // namespace
@@ -336,7 +323,7 @@ void ObjektErzeugen(THauptfenster& Fenster, TObjektliste& Eintrag, int Typ, TDat
                     int32_t VersatzX, int32_t VersatzY, QWidget* Eltern) {
     QWidget* w = ObjektFabrik(Typ, Eltern);
     Eintrag.ObjektSetzen(w);
-    Eintrag.Stapelnummer = ++Fenster.Stapelzaehler;
+    Eintrag.Stapelnummer = Fenster.NaechsteStapelnummer();
     TSeitenobjekt* objekt = w ? TSeitenobjekt::Von(w) : nullptr;
     if (!objekt) return;
     if (!IstContainer(Typ)) w->hide();
@@ -353,34 +340,34 @@ void ObjektErzeugen(THauptfenster& Fenster, TObjektliste& Eintrag, int Typ, TDat
 void ObjektlisteAufbauen(THauptfenster& Fenster, const std::vector<std::string>& Nummernliste,
                          TDatensatz* Seite) {
     const TAufbau aufbau{Fenster, &Fenster, true};
-    ListeAufbauen(aufbau, Fenster.ObjektlisteKopf, Nummernliste,
+    ListeAufbauen(aufbau, Fenster.Objektreihe(), Nummernliste,
                   [&] { Fenster.HintergrundAusSeite(Seite); });
-    ObenMitTyp(Fenster.ObjektlisteKopf, Objekttyp::Datensatz,
+    ObenMitTyp(Fenster.Objektliste(), Objekttyp::Datensatz,
                [](TSeitenobjekt& o) { o.DatensatzSchreiben(); });
     SeiteZeigen(Fenster);
     // Scroll bars fit their range, simulated status lines take the overwrite mode.
-    ObenDurchlaufen(Fenster.ObjektlisteKopf, [](TObjektliste& e) {
+    ObenDurchlaufen(Fenster.Objektliste(), [](TObjektliste& e) {
         TSeitenobjekt* o = e.Seitenobjekt();
         if (o && e.Typ == Objekttyp::ScrollBar) o->BereichAnpassen();
         if (o && e.Typ == Objekttyp::SAPStatuszeile) o->UeberschreibmodusUebernehmen();
         return true;
     });
-    FensterloseNachUnten(Fenster, Fenster.ObjektlisteKopf);
-    TabulatorfolgeSetzen(Fenster.ObjektlisteKopf, Fenster.DummyButton);
+    FensterloseNachUnten(Fenster, Fenster.Objektliste());
+    TabulatorfolgeSetzen(Fenster.Objektliste(), Fenster.Fokushalter());
 }
 
-void ContainerlisteAufbauen(THauptfenster& Fenster, TObjektliste*& Liste,
+void ContainerlisteAufbauen(THauptfenster& Fenster, TObjektreihe& Liste,
                             const std::vector<std::string>& Nummernliste, QWidget* Container,
                             int32_t VersatzX, int32_t VersatzY) {
     const TAufbau aufbau{Fenster, Container, false, VersatzX, VersatzY};
     ListeAufbauen(aufbau, Liste, Nummernliste, [] {});
-    ImContainerZeigen(Liste, Container);
-    if (Container) FensterloseNachUnten(*Container, Liste);
+    ImContainerZeigen(Liste.Kopf(), Container);
+    if (Container) FensterloseNachUnten(*Container, Liste.Kopf());
 }
 
 void ObjektZeigen(THauptfenster& Fenster, int32_t Nr, bool NachgeladeneVerbergen) {
-    if (NachgeladeneVerbergen) AlleNachgeladenenVerbergen(Fenster.ObjektlisteKopf);
-    if (TObjektliste* e = ObjektAufSeite(Fenster.ObjektlisteKopf, Nr)) {
+    if (NachgeladeneVerbergen) AlleNachgeladenenVerbergen(Fenster.Objektliste());
+    if (TObjektliste* e = ObjektAufSeite(Fenster.Objektliste(), Nr)) {
         if (QWidget* w = e->Objekt.data()) {
             w->show();
             w->raise();
@@ -388,15 +375,12 @@ void ObjektZeigen(THauptfenster& Fenster, int32_t Nr, bool NachgeladeneVerbergen
     } else {
         Nachladen(Fenster, Nr);
     }
-    FensterloseNachUnten(Fenster, Fenster.ObjektlisteKopf);
+    FensterloseNachUnten(Fenster, Fenster.Objektliste());
     Fenster.EreignisAusloesen(Nr, 229);
 }
 
 void AlleObjekteEntfernen(THauptfenster& Fenster) {
-    Fenster.DummyButton->setFocus();
-    while (TObjektliste* e = Fenster.ObjektlisteKopf) {
-        Fenster.ObjektlisteKopf = e->Naechster;
+    Fenster.Fokushalter()->setFocus();
+    for (const std::unique_ptr<TObjektliste>& e : Fenster.Objektreihe().AlleHerausnehmen())
         ObjektZerstoeren(*e);
-        delete e;
-    }
 }

@@ -11,6 +11,7 @@
 class QWidget;
 class THauptfenster;
 struct TDatensatz;
+class TObjektreihe;
 struct TObjektliste;
 
 // Creates the control of one entry from its record: hidden (containers aside), child of
@@ -27,7 +28,7 @@ void ObjektlisteAufbauen(THauptfenster& Fenster, const std::vector<std::string>&
 
 // The same for the own list of a container: its new objects are displaced by the offsets,
 // containers are not taken in, and nothing plays an effect.
-void ContainerlisteAufbauen(THauptfenster& Fenster, TObjektliste*& Liste,
+void ContainerlisteAufbauen(THauptfenster& Fenster, TObjektreihe& Liste,
                             const std::vector<std::string>& Nummernliste, QWidget* Container,
                             int32_t VersatzX, int32_t VersatzY);
 

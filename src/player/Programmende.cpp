@@ -13,9 +13,9 @@
 #include <QCoreApplication>
 
 int32_t Wiederaufnahmeseite(const THauptfenster& Fenster) {
-    if (Fenster.WiederaufnahmeSeite != 0) return Fenster.WiederaufnahmeSeite;
-    const int32_t aktuell = Fenster.Seitennummer;
-    if (!Fenster.Feedbackseite) return aktuell;
+    if (Fenster.WiederaufnahmeSeite() != 0) return Fenster.WiederaufnahmeSeite();
+    const int32_t aktuell = Fenster.Seitennummer();
+    if (!Fenster.Feedbackseite()) return aktuell;
     TDatensatz* davor = Navigation::VorherigeNormaleSeite(aktuell, INT64_MIN);
     TTabelle* seiten = Tabelle(ArtSeiten);
     return davor && seiten ? seiten->LeseZahl(davor, Feld::Seiten::State) : aktuell;
@@ -28,10 +28,10 @@ void FensterSchliessen(THauptfenster* Fenster) {
         return;
     }
     if (liste.Fensteranzahl() <= 1) {
-        if (!Beenden(true)) Fenster->SchliessenErlaubt = false;
+        if (!Beenden(true)) Fenster->SchliessenErlauben(false);
         return;
     }
-    Fenster->SchliessenErlaubt = true;
+    Fenster->SchliessenErlauben(true);
     Fenster->close();
     liste.Entfernen(Fenster);
     THauptfenster* neu = nullptr;
@@ -44,7 +44,7 @@ bool Beenden(bool Bestaetigen) {
     if (Bestaetigen && !Bestaetigung(8)) return false;
     if (THauptfenster* fenster = AktuellesFenster()) {
         AlleObjekteEntfernen(*fenster);
-        if (fenster->Seitennummer != 0) StartseiteSchreiben(Wiederaufnahmeseite(*fenster));
+        if (fenster->Seitennummer() != 0) StartseiteSchreiben(Wiederaufnahmeseite(*fenster));
     }
     if (Lektionsorte().SchreibgeschuetzteLektion) ArbeitsverzeichnisAufraeumen();
     ArbeitskopienLoeschen();

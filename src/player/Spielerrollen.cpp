@@ -36,11 +36,11 @@ class TLernfenster : public TLernfensterdienst {
 public:
     int32_t Seitennummer() override {
         const THauptfenster* f = AktuellesFenster();
-        return f ? f->Seitennummer : 0;
+        return f ? f->Seitennummer() : 0;
     }
     int32_t Vorgabeseite() override {
         const THauptfenster* f = AktuellesFenster();
-        return f ? f->DefaultSeite : 0;
+        return f ? f->DefaultSeite() : 0;
     }
     bool SeiteVorhanden(int32_t Nr) override { return Navigation::SeiteVorhanden(Nr); }
     void ObjektZeigen(int32_t Nr, bool NachgeladeneVerbergen) override {
@@ -53,10 +53,10 @@ public:
     }
     void LaufendenEffektAbkuerzen() override {
         const THauptfenster* f = AktuellesFenster();
-        if (f && f->EffektLaeuft) Rolle<TSpielerstand>().SeitenwechselAnstehend = true;
+        if (f && f->EffektLaeuft()) Rolle<TSpielerstand>().SeitenwechselAnstehend = true;
     }
     void FokusAnFenster() override {
-        if (THauptfenster* f = AktuellesFenster()) f->DummyButton->setFocus();
+        if (THauptfenster* f = AktuellesFenster()) f->Fokushalter()->setFocus();
     }
     bool EffekteAktiv() override {
         const TSpielerstand& stand = Rolle<TSpielerstand>();
@@ -75,7 +75,7 @@ class TDatenanzeigeDerSeite : public TDatenanzeige {
 public:
     void Auffrischen() override {
         THauptfenster* f = AktuellesFenster();
-        TiefDurchlaufen(f ? f->ObjektlisteKopf : nullptr, [](TObjektliste& e) {
+        TiefDurchlaufen(f ? f->Objektliste() : nullptr, [](TObjektliste& e) {
             TSeitenobjekt* objekt = e.Seitenobjekt();
             if (objekt && ZeigtDatensatz(e.Typ)) objekt->DatensatzAuffrischen();
             return true;
@@ -100,7 +100,7 @@ public:
     // The F4 value help of input field `Objektnummer` of the current page.
     void F4HilfeOeffnen(int32_t Objektnummer) override {
         THauptfenster* f = AktuellesFenster();
-        TObjektliste* e = f ? ObjektMitNummer(f->ObjektlisteKopf, Objektnummer) : nullptr;
+        TObjektliste* e = f ? ObjektMitNummer(f->Objektliste(), Objektnummer) : nullptr;
         if (auto* feld = e ? qobject_cast<THEditfeld*>(e->Objekt.data()) : nullptr)
             F4HilfeZeigen(*feld, OffenesF4Fenster);
     }

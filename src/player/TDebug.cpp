@@ -45,7 +45,7 @@ void TDebug::Aktualisieren() {
     zeilen.emplace_back(QStringLiteral("height"), QString::number(r.height()));
     const THauptfenster* fenster = AktuellesFenster();
     zeilen.emplace_back(QStringLiteral("Menünummer"),
-                        QString::number(fenster ? fenster->Menuenummer : 0));
+                        QString::number(fenster ? fenster->Menuenummer() : 0));
     StringGrid->setRowCount(static_cast<int>(zeilen.size()));
     for (int i = 0; i < static_cast<int>(zeilen.size()); ++i) {
         StringGrid->setItem(i, 0, new QTableWidgetItem(zeilen[i].first));

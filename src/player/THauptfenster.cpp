@@ -108,9 +108,19 @@ THauptfenster::THauptfenster(QWidget* Eltern) : QWidget(Eltern, Qt::Window) {
     qApp->installEventFilter(this);
 }
 
+QWidget* THauptfenster::Fokushalter() const {
+    return DummyButton;
+}
+
+void THauptfenster::OeffnungVorgeben(int32_t Seite, QPoint Position) {
+    Startseite = Seite;
+    Oeffnerposition = Position;
+}
+
 THauptfenster::~THauptfenster() {
     qApp->removeEventFilter(this);
-    ObjektlisteFreigeben(ObjektlisteKopf);
+    // The entries go now, the controls with the window.
+    Objekte.AlleHerausnehmen();
     TSeitenfensterwahl& wahl = Rolle<TSeitenfensterwahl>();
     if (wahl.Aktuell == this) wahl.Aktuell = nullptr;
 }
@@ -123,7 +133,7 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
     if (!Seite || !seiten) return;
     WarteCursorAn warten;
     TimerObjekteAnhalten(true);
-    if (EffektLaeuft || LaufendeBehandlungen > 0) {
+    if (EffektAktiv || LaufendeBehandlungen > 0) {
         // A page change waits for the running effect, and for the handlers that run now:
         // nothing navigates inside an event handler. A second request meanwhile is lost.
         if (!Timer.isActive()) {
@@ -138,23 +148,23 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
     const TBehandlung aufbau(this);
     EreignisAusloesen(0, 105);
     SAPMarker->hide();
-    VorherigeSeitennummer = VorherigeSeite ? Seitennummer : 0;
+    Seitenstand.VorherigeNummer = VorherigeSeite ? Seitenstand.Nummer : 0;
     SeitenfelderLesen(Seite);
     if (!isMaximized()) Platzieren();
     if (auto liste = seiten->LeseTextPuffer(Seite, Feld::Seiten::Objektliste))
         Objektnummern = Zeilen(*liste);
     setWindowTitle(AnsiNachQString(seiten->LeseText(Seite, Feld::Seiten::Titelzeile)));
-    if (AbgefragteSeite != 0 && AbgefragteSeite == Seitennummer)
-        setWindowTitle(QStringLiteral("[%1] ").arg(Seitennummer) + windowTitle());
+    if (AbgefragteSeite != 0 && AbgefragteSeite == Seitenstand.Nummer)
+        setWindowTitle(QStringLiteral("[%1] ").arg(Seitenstand.Nummer) + windowTitle());
     AbgefragteSeite = 0;
     Lesezeichenvorgabe = seiten->LeseText(Seite, Feld::Seiten::Lesezeichenvorgabe);
     Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.SeitenfelderGelesen(*this, Seite); });
 
-    LernwegNachfolger = 0;
+    Seitenstand.Lernwegnachfolger = 0;
     if (TTabelle* lernweg = Tabelle(ArtLernweg)) {
-        TDatensatz* weg = lernweg->Datensatz(Seitennummer);
+        TDatensatz* weg = lernweg->Datensatz(Seitenstand.Nummer);
         // A value that is no number counts as no successor instead of ending the build.
-        LernwegNachfolger =
+        Seitenstand.Lernwegnachfolger =
             Zahlen::Genau(lernweg->LeseText(weg, static_cast<uint16_t>(LernwegSpalte))).value_or(0);
     }
 
@@ -163,10 +173,10 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
     } catch (const std::exception&) {
         // Failures inside the object list end only that step.
     }
-    AktuelleSeite = Seite;
+    Seitenstand.Seite = Seite;
     VorherigeSeite = Seite;
     Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.ObjekteAufgebaut(*this); });
-    if (!VerlaufSchritt) Verlauf.VerlaufEintragen(Seitennummer);
+    if (!VerlaufSchritt) Verlaufsliste.VerlaufEintragen(Seitenstand.Nummer);
     VerlaufSchritt = false;
     if (isVisible()) DummyButton->setFocus();
     Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.SeiteGezeigt(*this); });
@@ -176,7 +186,7 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
     Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.SeiteBereit(*this); });
 
     bool auswertung = false;
-    ObenDurchlaufen(ObjektlisteKopf, [&](TObjektliste& e) {
+    ObenDurchlaufen(Objekte.Kopf(), [&](TObjektliste& e) {
         auswertung =
             auswertung || e.Typ == Objekttyp::Auswertung || e.Typ == Objekttyp::StringAuswertung;
         return !auswertung;
@@ -185,17 +195,17 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
 
     Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.SeiteFertig(*this); });
     StapelordnungKorrigieren();
-    Protokollieren("page " + std::to_string(Seitennummer));
+    Protokollieren("page " + std::to_string(Seitenstand.Nummer));
     EreignisAusloesen(0, 104);
 }
 
 void THauptfenster::SeitenfelderLesen(TDatensatz* Seite) {
     TTabelle& t = *Tabelle(ArtSeiten);
-    Seitennummer = t.LeseZahl(Seite, Feld::Seiten::State);
+    Seitenstand.Nummer = t.LeseZahl(Seite, Feld::Seiten::State);
     Fortschrittsseite = t.LeseSchalter(Seite, Feld::Seiten::Lernfortschritt);
-    NaechsteSeite = t.LeseZahl(Seite, Feld::Seiten::NaechsterState);
-    VorherigeSeiteFeld = t.LeseZahl(Seite, Feld::Seiten::VorherigerState);
-    WiederaufnahmeSeite = t.LeseZahl(Seite, Feld::Seiten::WiederAufnahmeState);
+    Seitenstand.Naechste = t.LeseZahl(Seite, Feld::Seiten::NaechsterState);
+    Seitenstand.Vorherige = t.LeseZahl(Seite, Feld::Seiten::VorherigerState);
+    Seitenstand.Wiederaufnahme = t.LeseZahl(Seite, Feld::Seiten::WiederAufnahmeState);
     Positionsart = static_cast<int16_t>(t.LeseZahl(Seite, Feld::Seiten::Position));
     Seitenrechteck = QRect(Lage(t.LeseKoordinate(Seite, Feld::Seiten::left)),
                            Lage(t.LeseKoordinate(Seite, Feld::Seiten::top)),
@@ -206,7 +216,7 @@ void THauptfenster::SeitenfelderLesen(TDatensatz* Seite) {
     farben.setColor(QPalette::Window, farbe == 0 ? Silber : Lektionsfarbe(farbe));
     setPalette(farben);
     Fokusobjekt = t.LeseZahl(Seite, Feld::Seiten::FokusObjekt);
-    Feedbackseite = t.LeseSchalter(Seite, Feld::Seiten::FeedbackState);
+    Seitenstand.Feedback = t.LeseSchalter(Seite, Feld::Seiten::FeedbackState);
     const bool kacheln = t.LeseSchalter(Seite, Feld::Seiten::Flaeche);
     if (kacheln != Kacheln) {
         Kacheln = kacheln;
@@ -214,7 +224,7 @@ void THauptfenster::SeitenfelderLesen(TDatensatz* Seite) {
     }
     TFensterliste::Liste().FensternameSetzen(
         this, AnsiNachQString(t.LeseText(Seite, Feld::Seiten::Fenstername)));
-    DefaultSeite = t.LeseZahl(Seite, Feld::Seiten::DefaultState);
+    Seitenstand.Vorgabe = t.LeseZahl(Seite, Feld::Seiten::DefaultState);
 }
 
 void THauptfenster::Platzieren() {
@@ -253,7 +263,7 @@ void THauptfenster::GrenzenMerken() {
 
 void THauptfenster::FokusobjektSetzen() {
     if (Fokusobjekt == 0) return;
-    TObjektliste* e = ObjektAufSeite(ObjektlisteKopf, Fokusobjekt);
+    TObjektliste* e = ObjektAufSeite(Objekte.Kopf(), Fokusobjekt);
     QWidget* w = e ? e->Objekt.data() : nullptr;
     if (w && w->isVisible() && w->isEnabled() && w->focusPolicy() != Qt::NoFocus) w->setFocus();
 }
@@ -267,7 +277,7 @@ void THauptfenster::StapelordnungKorrigieren() {
         QRect Rechteck;
     };
     std::vector<TStapel> oben;
-    ObenDurchlaufen(ObjektlisteKopf, [&](TObjektliste& e) {
+    ObenDurchlaufen(Objekte.Kopf(), [&](TObjektliste& e) {
         QWidget* w = e.Objekt.data();
         const bool zaehlt = w && !FuerLernendeUnsichtbar(e.Typ) &&
                             (e.Typ != Objekttyp::SystemLabel || w->isVisible());
@@ -351,7 +361,7 @@ void THauptfenster::TimerObjekteAnhalten(bool Anhalten) {
 }
 
 void THauptfenster::TimerTick() {
-    if (EffektLaeuft) {
+    if (EffektAktiv) {
         Timer.setInterval(Timer.interval() + 500);
         return;
     }
@@ -366,7 +376,7 @@ void THauptfenster::TimerTick() {
 
 void THauptfenster::EreignisAusloesen(int32_t Quelle, int EreignisNr) {
     Protokollieren("event " + std::to_string(Quelle) + " " + std::to_string(EreignisNr));
-    EreignisVerteilen(ObjektlisteKopf, Quelle, EreignisNr);
+    EreignisVerteilen(Objekte.Kopf(), Quelle, EreignisNr);
 }
 
 void THauptfenster::Fensterbefehl(int Code, int32_t Argument) {
@@ -424,7 +434,7 @@ std::filesystem::path THauptfenster::Drucken() {
     const std::filesystem::path ablage =
         orte.SchreibgeschuetzteLektion ? orte.Arbeitsverzeichnis : orte.Lektionsverzeichnis;
     return BildDrucken(grab().toImage(), windowTitle(), ablage,
-                       "Seite " + std::to_string(Seitennummer));
+                       "Seite " + std::to_string(Seitenstand.Nummer));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -650,7 +660,7 @@ void THauptfenster::StartseiteAufbauen() {
 }
 
 void THauptfenster::closeEvent(QCloseEvent* Ereignis) {
-    if (!SchliessenErlaubt) {
+    if (!Schliessbar) {
         Ereignis->ignore();
         BefehlSenden(Hostformular(), HostbefehlArt(), HostFensterSchliessen,
                      TFensterliste::Liste().Position(this));

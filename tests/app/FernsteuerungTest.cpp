@@ -204,14 +204,14 @@ TEST_F(Hostform, FernbefehleWerdenZuFensterbefehlen) {
                           Fall{0x10000 + FernSeite, 1, 1}, Fall{99, 4, 1}}) {
         BefehlSenden(start.Host, FernbefehlArt(), f.Typ, f.Argument);
         QTest::qWait(20);
-        EXPECT_EQ(fenster->Seitennummer, f.Seite) << "type " << f.Typ;
+        EXPECT_EQ(fenster->Seitennummer(), f.Seite) << "type " << f.Typ;
     }
     // Host commands 5 and 8 act on the current window.
     start.Host->Hostbefehl(HostSeite, 3);
-    EXPECT_EQ(fenster->Seitennummer, 3);
+    EXPECT_EQ(fenster->Seitennummer(), 3);
     start.Host->Hostbefehl(HostSeite, 1);
     start.Host->Hostbefehl(HostNaechsteNummer, 0);
-    EXPECT_EQ(fenster->Seitennummer, 2) << "feedback pages included";
+    EXPECT_EQ(fenster->Seitennummer(), 2) << "feedback pages included";
 }
 
 // `vlm --send` against a player that runs as a process of its own.

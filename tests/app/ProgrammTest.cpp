@@ -3,6 +3,7 @@
 #include "app/TStartFenster.h"
 #include "mail/Mailzugang.h"
 #include "platform/Befehle.h"
+#include "player/Navigation.h"
 #include "player/Programmende.h"
 #include "player/TFensterliste.h"
 #include "player/THauptfenster.h"
@@ -130,8 +131,8 @@ TEST_F(Programm, BeendenSchreibtDieWiederaufnahmeseiteUndLoeschtDieArbeitskopien
     Bauen();
     Starten();
     THauptfenster* fenster = AktuellesFenster();
-    fenster->Seitennummer = 2;
-    fenster->Feedbackseite = true; // a feedback page: resume at the page below it
+    Navigation::GeheZuSeite(*fenster, 2); // a feedback page: resume at the page below it
+    ASSERT_TRUE(fenster->Feedbackseite());
     ASSERT_TRUE(IniWertSchreiben(Lektion / "VLM.INI", "State", "Nr", "9"));
 
     Dialoge.NaechsteAntwort(KnopfNein);
@@ -156,7 +157,7 @@ TEST_F(Programm, LernerfensterSchliessenFragtUndBleibtBeiNein) {
     fenster->close();
     QTest::qWait(20);
     EXPECT_TRUE(fenster->isVisible());
-    EXPECT_FALSE(fenster->SchliessenErlaubt);
+    EXPECT_FALSE(fenster->SchliessenErlaubt());
     ASSERT_EQ(Dialoge.Nachrichten.size(), 1u);
     EXPECT_EQ(Dialoge.Nachrichten[0].Text, Bestaetigungstext(8));
 
@@ -206,7 +207,7 @@ TEST_F(Programm, SchreibgeschuetzteLektionArbeitetImTemporaerenVerzeichnis) {
     TDatensatz* satz = lerner->Datensatz(2);
     lerner->SchreibeText(satz, 2302, "Eintrag");
     ASSERT_TRUE(lerner->Speichern(satz));
-    AktuellesFenster()->Seitennummer = 1;
+    Navigation::GeheZuSeite(*AktuellesFenster(), 1);
     Dialoge.NaechsteAntwort(KnopfJa);
     Dialoge.NaechsteAntwort(KnopfNein);
     ASSERT_TRUE(Beenden());

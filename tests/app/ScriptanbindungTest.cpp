@@ -98,7 +98,7 @@ protected:
             QTest::qWait(10);
     }
     template <class Klasse> Klasse* Objekt(int32_t Nr) {
-        const TObjektliste* e = ObjektMitNummer(AktuellesFenster()->ObjektlisteKopf, Nr);
+        const TObjektliste* e = ObjektMitNummer(AktuellesFenster()->Objektliste(), Nr);
         return e ? qobject_cast<Klasse*>(e->Objekt.data()) : nullptr;
     }
     static std::string Gezeigt(THText* Text) {
@@ -159,10 +159,10 @@ TEST_F(Scripte, KlickAufDenKnopfLaesstDasScriptLaufen) {
     ASSERT_NE(knopf, nullptr);
     Klicken(knopf);
     EXPECT_EQ(Rolle<TAktionskontext>().AnstehendesScript, "klick.txt");
-    EXPECT_EQ(AktuellesFenster()->Seitennummer, 1) << "nothing runs inside the click";
+    EXPECT_EQ(AktuellesFenster()->Seitennummer(), 1) << "nothing runs inside the click";
     Abarbeiten();
 
-    EXPECT_EQ(AktuellesFenster()->Seitennummer, 2);
+    EXPECT_EQ(AktuellesFenster()->Seitennummer(), 2);
     EXPECT_EQ(Rolle<TAktionskontext>().AnstehendesScript, "");
     EXPECT_EQ(Gezeigt(Objekt<THText>(20)), "Wert: Anna");
     EXPECT_EQ(AufPlatte("Daten.tab", ArtDaten, 5, 301), "Anna");
@@ -175,8 +175,8 @@ TEST_F(Scripte, KlickAufDenKnopfLaesstDasScriptLaufen) {
 
 TEST_F(Scripte, PosteteBefehleLaufenNachDemScriptInIhrerReihenfolge) {
     Ausfuehren("verzweigen(3)\nverzweigen(2)\nsettext(11, 'gesetzt')");
-    EXPECT_EQ(AktuellesFenster()->Seitennummer, 2);
-    EXPECT_EQ(AktuellesFenster()->Verlauf.Seiten(), (std::vector<int32_t>{1, 3, 2}));
+    EXPECT_EQ(AktuellesFenster()->Seitennummer(), 2);
+    EXPECT_EQ(AktuellesFenster()->Verlauf().Seiten(), (std::vector<int32_t>{1, 3, 2}));
 }
 
 TEST_F(Scripte, WirkenAufDieSeiteDesFensters) {
@@ -191,19 +191,19 @@ TEST_F(Scripte, WirkenAufDieSeiteDesFensters) {
     EXPECT_EQ(feld->text().toStdString(), "Bert");
     const QObjectList& kinder = AktuellesFenster()->children();
     const auto stelle = [&](QObject* o) { return kinder.indexOf(o); };
-    EXPECT_LT(stelle(AktuellesFenster()->Prgbitmap), stelle(feld))
+    EXPECT_LT(stelle(AktuellesFenster()->Hintergrundbild()), stelle(feld))
         << "the background stays the bottom-most control";
     EXPECT_EQ(kinder.last(), Objekt<THText>(12));
 }
 
 TEST_F(Scripte, ZurueckImVerlaufGeschiehtSofort) {
     Ausfuehren("verzweigen(3)");
-    ASSERT_EQ(AktuellesFenster()->Seitennummer, 3);
+    ASSERT_EQ(AktuellesFenster()->Seitennummer(), 3);
     // Scripts are Windows-1252 text.
     Ausfuehren("zur\xfc"
                "ckbl\xe4"
                "ttern_im_verlauf\nsetdaten(5, 'Seite', Vlm_SNr)");
-    EXPECT_EQ(AktuellesFenster()->Seitennummer, 1);
+    EXPECT_EQ(AktuellesFenster()->Seitennummer(), 1);
     EXPECT_EQ(AufPlatte("Daten.tab", ArtDaten, 5, 301), "3")
         << "Vlm_SNr is the page shown when the run started";
 }
@@ -302,7 +302,7 @@ TEST_F(Scripte, FehlerhaftesScriptLaesstProgrammUndTabellenHeil) {
                "a = db_vlw_textneu(1, 3)\n"
                "setdaten(8, 'nie', 'erreicht')\n");
     ASSERT_NE(AktuellesFenster(), nullptr);
-    EXPECT_EQ(AktuellesFenster()->Seitennummer, 1);
+    EXPECT_EQ(AktuellesFenster()->Seitennummer(), 1);
     for (const auto& [datei, art] :
          {std::pair{"Daten.tab", ArtDaten}, std::pair{"Objekte.tab", ArtObjekte},
           std::pair{"States.tab", ArtSeiten}}) {
@@ -334,13 +334,13 @@ protected:
 };
 
 TEST_F(DemoScriptseite, KnopfLegtAnFuelltUndVerzweigt) {
-    ASSERT_EQ(AktuellesFenster()->Seitennummer, 44);
+    ASSERT_EQ(AktuellesFenster()->Seitennummer(), 44);
     EXPECT_EQ(Gezeigt(Objekt<THText>(4404)), "Im Datensatz 440 steht: noch leer");
     Objekt<THEditfeld>(4403)->setText(QStringLiteral("Kim"));
     Klicken(Objekt<QWidget>(4405));
     Abarbeiten();
 
-    ASSERT_EQ(AktuellesFenster()->Seitennummer, 45);
+    ASSERT_EQ(AktuellesFenster()->Seitennummer(), 45);
     // The script's object is the one with the highest number.
     auto* beschriftung = Objekt<QLabel>(Tabelle(ArtObjekte)->FreieNummer(1) - 1);
     ASSERT_NE(beschriftung, nullptr);

@@ -81,7 +81,7 @@ protected:
     }
 
     template <class Klasse = THSystemLabel> Klasse* Objekt(int32_t Nr) {
-        const TObjektliste* e = ObjektMitNummer(AktuellesFenster()->ObjektlisteKopf, Nr);
+        const TObjektliste* e = ObjektMitNummer(AktuellesFenster()->Objektliste(), Nr);
         return e ? qobject_cast<Klasse*>(e->Objekt.data()) : nullptr;
     }
     std::string Text(int32_t Nr) {

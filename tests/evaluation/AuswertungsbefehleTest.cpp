@@ -57,7 +57,7 @@ protected:
         orte.Programmverzeichnis = orte.Lektionsverzeichnis = Verzeichnis;
         LektionOeffnen();
         Fenster = new THauptfenster();
-        Fenster->Startseite = 1;
+        Fenster->OeffnungVorgeben(1);
         TFensterliste::Liste().Anhaengen(Fenster);
         TFensterliste::Liste().AktuellSetzen(Fenster);
         Fenster->show();
@@ -71,7 +71,7 @@ protected:
     }
 
     THEditfeld* Feld() {
-        TObjektliste* e = ObjektMitNummer(Fenster->ObjektlisteKopf, 7);
+        TObjektliste* e = ObjektMitNummer(Fenster->Objektliste(), 7);
         return e ? qobject_cast<THEditfeld*>(e->Objekt.data()) : nullptr;
     }
 
@@ -83,16 +83,16 @@ protected:
 TEST_F(Auswertungsbefehle, LeereEingabeZeigtText12UndBleibt) {
     // The condition "-99" (an object not on the page is never "not chosen") never holds.
     Starten("-99");
-    ASSERT_EQ(Fenster->Seitennummer, 1);
+    ASSERT_EQ(Fenster->Seitennummer(), 1);
     ASSERT_NE(Feld(), nullptr);
     Befehl(FensterAuswertenUndWeiter);
-    EXPECT_EQ(Fenster->Seitennummer, 1);
+    EXPECT_EQ(Fenster->Seitennummer(), 1);
     ASSERT_EQ(Dialoge.Nachrichten.size(), 1u);
     EXPECT_EQ(Dialoge.Nachrichten[0].Text, "Bitte antworten.");
 
     Feld()->setText("Paris");
     Befehl(FensterAuswertenUndWeiter);
-    EXPECT_EQ(Fenster->Seitennummer, 2);
+    EXPECT_EQ(Fenster->Seitennummer(), 2);
     EXPECT_EQ(Dialoge.Nachrichten.size(), 1u);
 }
 
@@ -101,7 +101,7 @@ TEST_F(Auswertungsbefehle, FehlerhafteBedingungBehaeltDieSeite) {
     Feld()->setText("Paris");
     for (const int befehl : {FensterAuswertenUndWeiter, FensterAuswertenUndSeite}) {
         Befehl(befehl, 2);
-        EXPECT_EQ(Fenster->Seitennummer, 1);
+        EXPECT_EQ(Fenster->Seitennummer(), 1);
         EXPECT_EQ(Feld()->RestVersuche(), 3);
     }
     ASSERT_EQ(Dialoge.Nachrichten.size(), 2u);

@@ -90,17 +90,17 @@ protected:
         Gestartet = true;
         QTest::qWait(50);
         ASSERT_NE(AktuellesFenster(), nullptr);
-        ASSERT_EQ(AktuellesFenster()->Seitennummer, 1);
+        ASSERT_EQ(AktuellesFenster()->Seitennummer(), 1);
     }
 
     void Zeigen(int32_t Seite) {
         AktuellesFenster()->Fensterbefehl(FensterSeite, Seite);
         QCoreApplication::processEvents();
-        ASSERT_EQ(AktuellesFenster()->Seitennummer, Seite);
+        ASSERT_EQ(AktuellesFenster()->Seitennummer(), Seite);
     }
 
     template <class T> T* Objekt(int32_t Nr) {
-        TObjektliste* e = ObjektMitNummer(AktuellesFenster()->ObjektlisteKopf, Nr);
+        TObjektliste* e = ObjektMitNummer(AktuellesFenster()->Objektliste(), Nr);
         return e ? qobject_cast<T*>(e->Objekt.data()) : nullptr;
     }
 
@@ -123,7 +123,7 @@ protected:
 TEST_F(Lernstand, FortschrittFolgtDenGezeigtenSeiten) {
     Starten();
     ASSERT_NE(Objekt<THLernfortschritt>(1), nullptr);
-    EXPECT_EQ(AktuellesFenster()->FortschrittProzent, 50); // page 3's record and page 1's own
+    EXPECT_EQ(AktuellesFenster()->FortschrittProzent(), 50); // page 3's record and page 1's own
     EXPECT_EQ(Gauge(), 50);
     EXPECT_EQ(Label(3), "50");
     EXPECT_EQ(Objekt<THLernfortschritt>(1)->Darstellung, THLernfortschritt::Art::Waagerecht);
@@ -164,7 +164,7 @@ TEST_F(Lernstand, ZuruecksetzenPerAktionUndPerFernbefehl) {
     EXPECT_EQ(Tabelle(ArtLerner)->Anzahl(), 0);
     EXPECT_EQ(Gauge(), 0);
     EXPECT_EQ(Label(3), "0");
-    EXPECT_EQ(AktuellesFenster()->FortschrittProzent, 0);
+    EXPECT_EQ(AktuellesFenster()->FortschrittProzent(), 0);
 }
 
 TEST_F(Lernstand, AbhakenAendertNurVorhandeneSaetze) {
@@ -195,15 +195,15 @@ TEST_F(Lernstand, SeitenwahlDerNaechstenOffenenSeite) {
     // From page 1 the next open page of the group is 2 (3 is done).
     EXPECT_TRUE(Objekt<THDialog>(2)->Waehlen());
     QCoreApplication::processEvents();
-    EXPECT_EQ(AktuellesFenster()->Seitennummer, 2);
+    EXPECT_EQ(AktuellesFenster()->Seitennummer(), 2);
     // From page 2 page 3 is done and page 4 is open.
     EXPECT_TRUE(Objekt<THDialog>(2)->Waehlen());
     QCoreApplication::processEvents();
-    EXPECT_EQ(AktuellesFenster()->Seitennummer, 4);
+    EXPECT_EQ(AktuellesFenster()->Seitennummer(), 4);
     // Page 4 is the last open page of the group: nothing after it, no wrap.
     EXPECT_FALSE(Objekt<THDialog>(2)->Waehlen());
     QCoreApplication::processEvents();
-    EXPECT_EQ(AktuellesFenster()->Seitennummer, 4);
+    EXPECT_EQ(AktuellesFenster()->Seitennummer(), 4);
 }
 
 TEST_F(Lernstand, ZufaelligeSeitenwahlNurUnterOffenenSeiten) {
@@ -214,8 +214,8 @@ TEST_F(Lernstand, ZufaelligeSeitenwahlNurUnterOffenenSeiten) {
         Uhr.Zeit = Uhr.Zeit.addMSecs(7919 * (i + 1));
         ASSERT_TRUE(waehler->Waehlen());
         QCoreApplication::processEvents();
-        EXPECT_NE(AktuellesFenster()->Seitennummer, 3) << "page 3 is done";
-        EXPECT_NE(AktuellesFenster()->Seitennummer, 5) << "page 5 is not in the group";
+        EXPECT_NE(AktuellesFenster()->Seitennummer(), 3) << "page 3 is done";
+        EXPECT_NE(AktuellesFenster()->Seitennummer(), 5) << "page 5 is not in the group";
         waehler = Objekt<THDialog>(2);
         waehler->Typ = THDialog::Zufall;
     }

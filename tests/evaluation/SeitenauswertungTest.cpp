@@ -49,7 +49,7 @@ protected:
     void Lektion(const std::string& Objektsaetze) {
         LektionBauen(R"("Objekte.tab": [)" + Objektsaetze + "], " + Texte + ", " + Antwortcodes);
     }
-    bool Auswerten() { return ::Auswerten(Fenster, Fenster.Kopf); }
+    bool Auswerten() { return ::Auswerten(Fenster, Fenster.Objektliste()); }
     // The texts the feedback window showed, in order.
     std::vector<std::string> Rueckmeldungen() const {
         std::vector<std::string> texte;
@@ -215,7 +215,7 @@ TEST_P(Bedingungen, LesenDieAuswahlDerSeite) {
     ObjektBauen<THText>(Fenster, 11, 1);
     auto* objekt = ObjektBauen<THAuswertung>(Fenster, 20, 35);
     objekt->sl = GetParam().Bedingungen;
-    EXPECT_EQ(AuswertungPruefen(Fenster, *objekt, Fenster.Kopf), GetParam().Erfuellt);
+    EXPECT_EQ(AuswertungPruefen(Fenster, *objekt, Fenster.Objektliste()), GetParam().Erfuellt);
 }
 
 INSTANTIATE_TEST_SUITE_P(

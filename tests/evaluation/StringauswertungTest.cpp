@@ -146,11 +146,11 @@ protected:
         return s;
     }
 
-    bool Pruefe(THStringAuswertung& s) { return Pruefen(Fenster, s, Fenster.Kopf); }
+    bool Pruefe(THStringAuswertung& s) { return Pruefen(Fenster, s, Fenster.Objektliste()); }
 
     // The start of a page evaluation: no source is consumed.
     void NeueAuswertung() {
-        TiefDurchlaufen(Fenster.Kopf, [](TObjektliste& e) {
+        TiefDurchlaufen(Fenster.Objektliste(), [](TObjektliste& e) {
             if (TSeitenobjekt* o = e.Seitenobjekt()) o->Verbraucht = false;
             return true;
         });

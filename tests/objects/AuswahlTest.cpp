@@ -487,11 +487,11 @@ TEST_F(Auswahl, AntwortenUndDatensaetzeLesenDieAuswahl) {
     Objekt<THRadioButton>(2, 31);
     auto* liste = Objekt<THListBox>(3, 49);
     auto* feld = Objekt<THSAPComboBox>(4, 27);
-    for (TObjektliste* e = Fenster.Kopf; e; e = e->Naechster)
+    for (TObjektliste* e = Fenster.Objektliste(); e; e = e->Naechster)
         e->Beschreibung = QStringNachAnsi(TSeitenobjekt::Von(e->Objekt)->BeschreibungText());
     liste->item(0)->setSelected(true);
     liste->item(2)->setSelected(true);
-    EXPECT_EQ(AntwortenSammeln(Fenster.Kopf).Zeilen,
+    EXPECT_EQ(AntwortenSammeln(Fenster.Objektliste()).Zeilen,
               (std::vector<std::string>{"||Feedback||", "Haken : X", "Knopf : ", "Liste : a, c, ",
                                         "Feld : y"}));
 

@@ -179,7 +179,7 @@ TEST_F(Eingabeobjekte, TabBesuchtDieEingabeobjekteInSeitenfolge) {
     Fenster.Eintragen(auswahl, 4, 54);
     for (QWidget* w : std::initializer_list<QWidget*>{auswahl, maske, memo, feld})
         w->show();
-    TabulatorfolgeSetzen(Fenster.Kopf);
+    TabulatorfolgeSetzen(Fenster.Objektliste());
     Fenster.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Fenster));
     feld->setFocus();
@@ -218,7 +218,7 @@ TEST_F(Eingabeobjekte, AntwortenUndPlatzhalterZeigenDieEingaben) {
     Objekt<THEditfeld>(1, 6);
     Objekt<THMaskEdit>(2, 50);
     Objekt<THMemo>(3, 47);
-    const TAntworten antworten = AntwortenSammeln(Fenster.Kopf);
+    const TAntworten antworten = AntwortenSammeln(Fenster.Objektliste());
     EXPECT_EQ(antworten.Zeilen, (std::vector<std::string>{"||Feedback||", "Name : Ada",
                                                           "Datum : 01022003", "Notiz : kurz"}));
     // The field's contents as a text shows them, once the learner has typed.

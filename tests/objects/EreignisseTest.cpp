@@ -57,7 +57,7 @@ class Quellen : public Ereignisse, public ::testing::WithParamInterface<Quellenf
 
 TEST_P(Quellen, EreignisobjektHoertAufSeineQuelle) {
     Nachricht(1, 104, GetParam().Quelle);
-    EreignisVerteilen(Fenster.Kopf, GetParam().Ausloeser, 104);
+    EreignisVerteilen(Fenster.Objektliste(), GetParam().Ausloeser, 104);
     EXPECT_EQ(Aufrufe.size(), GetParam().Reagiert ? 1u : 0u);
 }
 
@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(Ereignisse, Quellen,
 
 TEST_F(Ereignisse, AndereEreignisnummerBleibtOhneWirkung) {
     Nachricht(1, 104, 0);
-    EreignisVerteilen(Fenster.Kopf, 0, 105);
+    EreignisVerteilen(Fenster.Objektliste(), 0, 105);
     EXPECT_TRUE(Aufrufe.empty());
 }
 
@@ -104,8 +104,8 @@ TEST_F(Ereignisse, MailaktionWirktNurEinmal) {
     THMessage* gespeichert = Nachricht(1, 104, 0, 29);
     THMessage* intern = Nachricht(2, 104, 0, 1029);
     Nachricht(3, 104, 0, 3);
-    EreignisVerteilen(Fenster.Kopf, 0, 104);
-    EreignisVerteilen(Fenster.Kopf, 0, 104);
+    EreignisVerteilen(Fenster.Objektliste(), 0, 104);
+    EreignisVerteilen(Fenster.Objektliste(), 0, 104);
     EXPECT_EQ(Ziele(), (std::vector<int32_t>{10, 20, 30, 30}));
     EXPECT_FALSE(gespeichert->isEnabled());
     EXPECT_FALSE(intern->isEnabled());
@@ -120,7 +120,7 @@ TEST_F(Ereignisse, EreignisseErreichenContainerInhalteInSeitenordnung) {
     innen->Ziel = 25;
     TTestfenster::Eintragen(container->Liste, innen, 5, 43);
     Nachricht(3, 104, 0);
-    EreignisVerteilen(Fenster.Kopf, 0, 104);
+    EreignisVerteilen(Fenster.Objektliste(), 0, 104);
     EXPECT_EQ(Ziele(), (std::vector<int32_t>{10, 25, 30}));
 }
 
@@ -193,20 +193,20 @@ TEST(Objektliste, ObjektMitNummerSuchtAuchImContainer) {
     TTestfenster::Eintragen(container->Liste, new THBevel(container), 1, 29);
     fenster.Eintragen(new THBevel(&fenster), 3, 29);
 
-    ASSERT_NE(ObjektMitNummer(fenster.Kopf, 9), nullptr);
-    EXPECT_EQ(ObjektMitNummer(fenster.Kopf, 9)->Objekt->parentWidget(), container);
-    EXPECT_EQ(ObjektAufSeite(fenster.Kopf, 9), nullptr);
-    EXPECT_FALSE(AufSeite(fenster.Kopf, 9));
-    EXPECT_TRUE(AufSeite(fenster.Kopf, 3));
-    EXPECT_EQ(ObjektMitNummer(fenster.Kopf, 1)->Objekt->parentWidget(), &fenster);
-    EXPECT_EQ(ObjektMitNummer(fenster.Kopf, 4), nullptr);
+    ASSERT_NE(ObjektMitNummer(fenster.Objektliste(), 9), nullptr);
+    EXPECT_EQ(ObjektMitNummer(fenster.Objektliste(), 9)->Objekt->parentWidget(), container);
+    EXPECT_EQ(ObjektAufSeite(fenster.Objektliste(), 9), nullptr);
+    EXPECT_FALSE(AufSeite(fenster.Objektliste(), 9));
+    EXPECT_TRUE(AufSeite(fenster.Objektliste(), 3));
+    EXPECT_EQ(ObjektMitNummer(fenster.Objektliste(), 1)->Objekt->parentWidget(), &fenster);
+    EXPECT_EQ(ObjektMitNummer(fenster.Objektliste(), 4), nullptr);
 
     std::vector<int32_t> tief, oben;
-    TiefDurchlaufen(fenster.Kopf, [&](TObjektliste& e) {
+    TiefDurchlaufen(fenster.Objektliste(), [&](TObjektliste& e) {
         tief.push_back(e.Nummer);
         return true;
     });
-    ObenDurchlaufen(fenster.Kopf, [&](TObjektliste& e) {
+    ObenDurchlaufen(fenster.Objektliste(), [&](TObjektliste& e) {
         oben.push_back(e.Nummer);
         return true;
     });
@@ -222,7 +222,7 @@ TEST(Stapelung, GemalteObjekteLiegenUnterGefenstertenObjekten) {
     fenster.Eintragen(panel, 1, 19);
     fenster.Eintragen(rahmen, 2, 29);
     fenster.Eintragen(form, 3, 9);
-    FensterloseNachUnten(fenster, fenster.Kopf);
+    FensterloseNachUnten(fenster, fenster.Objektliste());
     const QObjectList kinder = fenster.children();
     EXPECT_LT(kinder.indexOf(rahmen), kinder.indexOf(form));
     EXPECT_LT(kinder.indexOf(form), kinder.indexOf(panel));

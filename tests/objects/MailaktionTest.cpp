@@ -62,13 +62,13 @@ protected:
     }
 
     template <class T>
-    T* Objekt(TObjektliste*& Liste, int32_t Nummer, int16_t Typ, const char* Beschreibung) {
+    T* Objekt(TObjektreihe& Liste, int32_t Nummer, int16_t Typ, const char* Beschreibung) {
         auto* w = new T(&Fenster);
         TTestfenster::Eintragen(Liste, w, Nummer, Typ).Beschreibung = Beschreibung;
         return w;
     }
     template <class T> T* Objekt(int32_t Nummer, int16_t Typ, const char* Beschreibung) {
-        return Objekt<T>(Fenster.Kopf, Nummer, Typ, Beschreibung);
+        return Objekt<T>(Fenster.Liste, Nummer, Typ, Beschreibung);
     }
 
     THMessage* Sendeobjekt(const char* Adresse) {

@@ -9,6 +9,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <memory>
 
 #include <sstream>
 
@@ -25,7 +26,8 @@ TTestfenster::TTestfenster() {
 }
 
 TTestfenster::~TTestfenster() {
-    ObjektlisteFreigeben(Kopf);
+    // The entries go before the controls.
+    Liste.AlleHerausnehmen();
 }
 
 void TTestfenster::FormMouseDown(QObject* Sender, Qt::MouseButton Knopf,
@@ -44,7 +46,7 @@ void TTestfenster::FormMouseUp(QObject* Sender, Qt::MouseButton Knopf,
 }
 
 void TTestfenster::EreignisAusloesen(int32_t Quelle, int EreignisNr) {
-    EreignisVerteilen(Kopf, Quelle, EreignisNr);
+    EreignisVerteilen(Liste.Kopf(), Quelle, EreignisNr);
 }
 
 void TTestfenster::Fensterbefehl(int Code, int32_t Argument) {
@@ -52,21 +54,17 @@ void TTestfenster::Fensterbefehl(int Code, int32_t Argument) {
 }
 
 TObjektliste& TTestfenster::Eintragen(QWidget* Objekt, int32_t Nummer, int16_t Typ) {
-    return Eintragen(Kopf, Objekt, Nummer, Typ);
+    return Eintragen(Liste, Objekt, Nummer, Typ);
 }
 
-TObjektliste& TTestfenster::Eintragen(TObjektliste*& Liste, QWidget* Objekt, int32_t Nummer,
+TObjektliste& TTestfenster::Eintragen(TObjektreihe& Liste, QWidget* Objekt, int32_t Nummer,
                                       int16_t Typ) {
-    auto* e = new TObjektliste;
+    auto e = std::make_unique<TObjektliste>();
     e->ObjektSetzen(Objekt);
     e->Nummer = Nummer;
     e->Typ = Typ;
-    TObjektliste** ende = &Liste;
-    while (*ende)
-        ende = &(*ende)->Naechster;
-    *ende = e;
     if (TSeitenobjekt* o = TSeitenobjekt::Von(Objekt)) o->Tag = Nummer;
-    return *e;
+    return Liste.Anhaengen(std::move(e));
 }
 
 QRect TTestzielbereich::Zielrechteck() const {

@@ -43,15 +43,15 @@ public:
     void FormMouseUp(QObject* Sender, Qt::MouseButton Knopf, Qt::KeyboardModifiers Umschalter,
                      QPoint Position) override;
     void EreignisAusloesen(int32_t Quelle, int EreignisNr) override;
-    TObjektliste* Objektliste() override { return Kopf; }
+    TObjektliste* Objektliste() override { return Liste.Kopf(); }
     void Fensterbefehl(int Code, int32_t Argument) override;
 
     // Appends an entry for `Objekt` to the page list (or to `Liste`).
     TObjektliste& Eintragen(QWidget* Objekt, int32_t Nummer, int16_t Typ);
-    static TObjektliste& Eintragen(TObjektliste*& Liste, QWidget* Objekt, int32_t Nummer,
+    static TObjektliste& Eintragen(TObjektreihe& Liste, QWidget* Objekt, int32_t Nummer,
                                    int16_t Typ);
 
-    TObjektliste* Kopf = nullptr;
+    TObjektreihe Liste;
     std::vector<TMaus> Maus;
     std::vector<std::pair<int, int32_t>> Befehle;
 
@@ -86,9 +86,8 @@ public:
 class TTestcontainer : public QWidget, public TSeitenobjekt {
 public:
     explicit TTestcontainer(QWidget* Eltern) : QWidget(Eltern), TSeitenobjekt(this) {}
-    ~TTestcontainer() override { ObjektlisteFreigeben(Liste); }
-    TObjektliste** EigeneObjektliste() override { return &Liste; }
-    TObjektliste* Liste = nullptr;
+    TObjektreihe* EigeneObjektliste() override { return &Liste; }
+    TObjektreihe Liste;
 };
 
 // The objects' requests are carried out by the real actions, as in the program, with an

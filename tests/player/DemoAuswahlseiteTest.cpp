@@ -84,7 +84,7 @@ TEST_F(DemoAuswahl, TabErreichtJedesAuswahlobjektInSeitenfolge) {
                                      4119, 4121, 4122, 4126, 4127, 4128};
     auto ort = erreicht.begin();
     for (int32_t nr : folge) {
-        TObjektliste* e = ObjektAufSeite(Fenster->ObjektlisteKopf, nr);
+        TObjektliste* e = ObjektAufSeite(Fenster->Objektliste(), nr);
         ASSERT_NE(e, nullptr) << nr;
         ort = std::find_if(ort, erreicht.end(), [&](QWidget* w) {
             return w == e->Objekt || (w && e->Objekt && e->Objekt->isAncestorOf(w));

@@ -39,8 +39,8 @@ TEST_F(DemoEingabeseite, FelderPruefenUndTabFolgtDerSeite) {
     const std::vector<QWidget*> folge{
         plz, hauptstadt, datum, name, material, anlegen->Knopf(), aendern->Knopf(), notiz};
     std::vector<QWidget*> kette;
-    for (QWidget* w = Fenster->DummyButton->nextInFocusChain();
-         w != Fenster->DummyButton && kette.size() < folge.size(); w = w->nextInFocusChain())
+    for (QWidget* w = Fenster->Fokushalter()->nextInFocusChain();
+         w != Fenster->Fokushalter() && kette.size() < folge.size(); w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus) kette.push_back(w);
     EXPECT_EQ(kette, folge);
 

@@ -51,8 +51,8 @@ TEST_F(DemoFortschritt, SeitenwahlDerGruppeEins) {
     EXPECT_FALSE(wahl->isVisible());
     ASSERT_TRUE(wahl->Waehlen());
     QCoreApplication::processEvents();
-    EXPECT_GE(Fenster->Seitennummer, 30);
-    EXPECT_LE(Fenster->Seitennummer, 33);
+    EXPECT_GE(Fenster->Seitennummer(), 30);
+    EXPECT_LE(Fenster->Seitennummer(), 33);
 }
 
 } // namespace

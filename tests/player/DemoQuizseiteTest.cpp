@@ -26,14 +26,14 @@ protected:
     // The string evaluations of the page in page order, after the consumed flags are cleared:
     // the number of the first that matches with a function, 0 when none does (passed).
     int32_t Auswerten() {
-        TiefDurchlaufen(Fenster->ObjektlisteKopf, [](TObjektliste& e) {
+        TiefDurchlaufen(Fenster->Objektliste(), [](TObjektliste& e) {
             if (TSeitenobjekt* o = e.Seitenobjekt()) o->Verbraucht = false;
             return true;
         });
         int32_t beendet = 0;
-        TiefDurchlaufen(Fenster->ObjektlisteKopf, [&](TObjektliste& e) {
+        TiefDurchlaufen(Fenster->Objektliste(), [&](TObjektliste& e) {
             auto* s = dynamic_cast<THStringAuswertung*>(e.Objekt.data());
-            if (!s || !Pruefen(*Fenster, *s, Fenster->ObjektlisteKopf) || s->Typ == 0) return true;
+            if (!s || !Pruefen(*Fenster, *s, Fenster->Objektliste()) || s->Typ == 0) return true;
             beendet = e.Nummer;
             return false;
         });
@@ -119,12 +119,12 @@ TEST_F(DemoQuizseite, WeiterknopfWertetDieStringauswertungenAus) {
     QTRY_COMPARE(Dialoge.Nachrichten.size(), 1u);
     EXPECT_EQ(Dialoge.Nachrichten[0].Text.rfind("Die Zahl liegt au", 0), 0u);
     QCoreApplication::processEvents();
-    EXPECT_EQ(Fenster->Seitennummer, 55);
+    EXPECT_EQ(Fenster->Seitennummer(), 55);
 
     Dialoge.Nachrichten.clear();
     Eingeben(5505, "15");
     QTest::mouseClick(weiter, Qt::LeftButton);
-    QTRY_COMPARE(Fenster->Seitennummer, 81);
+    QTRY_COMPARE(Fenster->Seitennummer(), 81);
     EXPECT_TRUE(Dialoge.Nachrichten.empty());
 }
 

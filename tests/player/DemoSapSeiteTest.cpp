@@ -92,7 +92,7 @@ TEST_F(DemoSapSeite, EinfgSchaltetZeilenFelderUndModuswert) {
 
     // A second line: one press flips both, and each raises its event.
     auto* zweite = new THSAPStatuszeile(Fenster);
-    TTestfenster::Eintragen(Fenster->ObjektlisteKopf, zweite, 6099, 34);
+    TTestfenster::Eintragen(Fenster->Objektreihe(), zweite, 6099, 34);
     Einfg();
     EXPECT_EQ(zeile->Modusteil()->text(), "INS");
     EXPECT_EQ(zweite->Modusteil()->text(), "INS");
@@ -107,13 +107,13 @@ TEST_F(DemoSapSeite, KlickInDieFeldbeschriftungSetztDenMarkerBisZumSeitenwechsel
                   static_cast<int>(label->text().size());
     QTest::mousePress(label, Qt::LeftButton, {}, {2 * w + 1, 3});
     QTest::mouseRelease(label, Qt::LeftButton, {}, {2 * w + 1, 3});
-    EXPECT_TRUE(Fenster->SAPMarker->isVisibleTo(Fenster));
-    EXPECT_EQ(Fenster->SAPMarker->text(), "t");
-    EXPECT_EQ(Fenster->SAPMarker->pos(), label->pos() + QPoint(2 * w, 0));
+    EXPECT_TRUE(Fenster->Klickmarker()->isVisibleTo(Fenster));
+    EXPECT_EQ(Fenster->Klickmarker()->text(), "t");
+    EXPECT_EQ(Fenster->Klickmarker()->pos(), label->pos() + QPoint(2 * w, 0));
     EXPECT_EQ(angeklickt->text(), "Material");
 
     Fenster->SeiteAufbauen(Navigation::SeiteMitNummer(1));
-    EXPECT_FALSE(Fenster->SAPMarker->isVisibleTo(Fenster));
+    EXPECT_FALSE(Fenster->Klickmarker()->isVisibleTo(Fenster));
 }
 
 TEST_F(DemoSapSeite, F4HilfeFuelltMaterialUndKurztext) {
@@ -142,13 +142,13 @@ TEST_F(DemoSapSeite, SeitenwechselWaehrendDerF4HilfeSchreibtNichts) {
         auto* f4 = qobject_cast<TF4HilfeFenster1*>(QApplication::activeModalWidget());
         ASSERT_NE(f4, nullptr);
         Fenster->Fensterbefehl(FensterSeite, 1);
-        EXPECT_TRUE(Bis([&] { return Fenster->Seitennummer == 1; }));
+        EXPECT_TRUE(Bis([&] { return Fenster->Seitennummer() == 1; }));
         EXPECT_TRUE(Bis([&] { return material.isNull(); }));
         QTest::keyClick(f4, Qt::Key_Return);
     });
     Rolle<TWerkzeugfensterdienst>().F4HilfeOeffnen(6008);
     EXPECT_TRUE(material.isNull());
-    EXPECT_EQ(Fenster->Seitennummer, 1);
+    EXPECT_EQ(Fenster->Seitennummer(), 1);
 }
 
 } // namespace

@@ -19,7 +19,7 @@ protected:
 
     // The object `Nr` of the page as `Klasse`; none when it is not there or of another class.
     template <class Klasse> Klasse* Objekt(int32_t Nr) {
-        TObjektliste* e = ObjektAufSeite(Fenster->ObjektlisteKopf, Nr);
+        TObjektliste* e = ObjektAufSeite(Fenster->Objektliste(), Nr);
         return e ? dynamic_cast<Klasse*>(e->Objekt.data()) : nullptr;
     }
 

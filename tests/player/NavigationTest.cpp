@@ -68,7 +68,7 @@ public:
         KonfigurationLesen();
         LektionOeffnen();
         Fenster = new THauptfenster();
-        Fenster->Startseite = Start;
+        Fenster->OeffnungVorgeben(Start);
         TFensterliste::Liste().Anhaengen(Fenster);
         TFensterliste::Liste().AktuellSetzen(Fenster);
         Fenster->show();
@@ -90,7 +90,7 @@ public:
         return zeilen;
     }
 
-    std::vector<int32_t> Verlauf() { return Fenster->Verlauf.Seiten(); }
+    std::vector<int32_t> Verlauf() { return Fenster->Verlauf().Seiten(); }
 
     fs::path Lektion, Protokoll;
     TSpielerumgebung Umgebung;
@@ -124,9 +124,9 @@ TEST_F(Navigation, SchritteUeberspringenFeedbackseiten) {
           Fall{10, [](Navigation& t) { ::Navigation::NaechsteNummer(*t.Fenster); }, 20}}) {
         SCOPED_TRACE(f.Von);
         Starten(ZehnZwanzigDreissig, f.Von);
-        ASSERT_EQ(Fenster->Seitennummer, f.Von);
+        ASSERT_EQ(Fenster->Seitennummer(), f.Von);
         f.Schritt(*this);
-        EXPECT_EQ(Fenster->Seitennummer, f.Nach);
+        EXPECT_EQ(Fenster->Seitennummer(), f.Nach);
         TearDown();
         SetUp();
     }
@@ -137,11 +137,11 @@ TEST_F(Navigation, NachfolgerfeldGehtVorDerNummer) {
                 ", " + Seite(5, R"("162": "40")"),
             10);
     ::Navigation::Weiter(*Fenster);
-    EXPECT_EQ(Fenster->Seitennummer, 40) << "the successor field, not 20";
+    EXPECT_EQ(Fenster->Seitennummer(), 40) << "the successor field, not 20";
     ::Navigation::Weiter(*Fenster);
-    EXPECT_EQ(Fenster->Seitennummer, 5) << "no page 99: the lowest-numbered page";
+    EXPECT_EQ(Fenster->Seitennummer(), 5) << "no page 99: the lowest-numbered page";
     ::Navigation::Zurueck(*Fenster);
-    EXPECT_EQ(Fenster->Seitennummer, 40) << "the predecessor field";
+    EXPECT_EQ(Fenster->Seitennummer(), 40) << "the predecessor field";
 }
 
 TEST_F(Navigation, RandseitenUndNaechsteNummerAmEnde) {
@@ -149,7 +149,7 @@ TEST_F(Navigation, RandseitenUndNaechsteNummerAmEnde) {
     Starten(Seite(30) + ", " + Seite(10) + ", " + Seite(20, R"("117": "1")"), 30);
     std::ofstream(Protokoll, std::ios::trunc);
     ::Navigation::Weiter(*Fenster);
-    EXPECT_EQ(Fenster->Seitennummer, 30);
+    EXPECT_EQ(Fenster->Seitennummer(), 30);
     const std::vector<std::string> z = Protokollzeilen();
     EXPECT_EQ(z, (std::vector<std::string>{"event 0 105", "page 30", "event 0 104"}))
         << "the highest page is built again";
@@ -160,7 +160,7 @@ TEST_F(Navigation, RandseitenUndNaechsteNummerAmEnde) {
 
     ::Navigation::GeheZuSeite(*Fenster, 10);
     ::Navigation::Zurueck(*Fenster);
-    EXPECT_EQ(Fenster->Seitennummer, 30) << "the first record of the table";
+    EXPECT_EQ(Fenster->Seitennummer(), 30) << "the first record of the table";
 }
 
 TEST_F(Navigation, NummernGleicherSeitenUndGrenzen) {
@@ -173,15 +173,15 @@ TEST_F(Navigation, NummernGleicherSeitenUndGrenzen) {
     ::Navigation::Weiter(*Fenster);
     EXPECT_EQ(Fenster->windowTitle(), "B");
     ::Navigation::Weiter(*Fenster);
-    EXPECT_EQ(Fenster->Seitennummer, 20) << "nothing below 1000000000: built again";
+    EXPECT_EQ(Fenster->Seitennummer(), 20) << "nothing below 1000000000: built again";
     ::Navigation::GeheZuSeite(*Fenster, 10);
     ::Navigation::Zurueck(*Fenster);
-    EXPECT_EQ(Fenster->Seitennummer, 20) << "page 0 is no step back: the first record";
+    EXPECT_EQ(Fenster->Seitennummer(), 20) << "page 0 is no step back: the first record";
     EXPECT_EQ(Fenster->windowTitle(), "A");
     ::Navigation::GeheZuSeite(*Fenster, 20);
     EXPECT_EQ(Fenster->windowTitle(), "A") << "the first record with the number";
     ::Navigation::NaechsteNummer(*Fenster);
-    EXPECT_EQ(Fenster->Seitennummer, 1000000000);
+    EXPECT_EQ(Fenster->Seitennummer(), 1000000000);
 }
 
 TEST_F(Navigation, VerlaufWieImBrowser) {
@@ -190,15 +190,15 @@ TEST_F(Navigation, VerlaufWieImBrowser) {
     Befehl(FensterSeite, 3);
     Befehl(FensterVerlaufZurueck);
     Befehl(FensterVerlaufZurueck);
-    EXPECT_EQ(Fenster->Seitennummer, 1);
+    EXPECT_EQ(Fenster->Seitennummer(), 1);
     Befehl(FensterVerlaufZurueck);
-    EXPECT_EQ(Fenster->Seitennummer, 1) << "the oldest entry: nothing happens";
+    EXPECT_EQ(Fenster->Seitennummer(), 1) << "the oldest entry: nothing happens";
     Befehl(FensterSeite, 5);
     EXPECT_EQ(Verlauf(), (std::vector<int32_t>{1, 5}));
-    EXPECT_FALSE(Fenster->Verlauf.VorMoeglich());
-    EXPECT_TRUE(Fenster->Verlauf.ZurueckMoeglich());
+    EXPECT_FALSE(Fenster->Verlauf().VorMoeglich());
+    EXPECT_TRUE(Fenster->Verlauf().ZurueckMoeglich());
     Befehl(FensterVerlaufVor);
-    EXPECT_EQ(Fenster->Seitennummer, 5);
+    EXPECT_EQ(Fenster->Seitennummer(), 5);
 }
 
 TEST_F(Navigation, SeiteUnterDemZeigerNeuAufbauen) {
@@ -208,8 +208,8 @@ TEST_F(Navigation, SeiteUnterDemZeigerNeuAufbauen) {
     Befehl(FensterVerlaufZurueck);
     Befehl(FensterSeite, 2);
     EXPECT_EQ(Verlauf(), (std::vector<int32_t>{1, 2, 3}));
-    EXPECT_TRUE(Fenster->Verlauf.VorMoeglich()) << "the rebuild dropped nothing ahead";
-    EXPECT_FALSE(Fenster->VerlaufSchritt);
+    EXPECT_TRUE(Fenster->Verlauf().VorMoeglich()) << "the rebuild dropped nothing ahead";
+    EXPECT_FALSE(Fenster->VerlaufsschrittAngekuendigt());
 }
 
 TEST_F(Navigation, BefehleLaufenNachDemHandlerInIhrerReihenfolge) {
@@ -221,12 +221,12 @@ TEST_F(Navigation, BefehleLaufenNachDemHandlerInIhrerReihenfolge) {
         Fenster->Fensterbefehl(FensterZurueck, 0);
         Fenster->Fensterbefehl(FensterSeite, 0); // no page 0: ignored
         Fenster->Fensterbefehl(99, 4);           // unknown code: ignored
-        imHandler = Fenster->Seitennummer;
+        imHandler = Fenster->Seitennummer();
     });
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     EXPECT_EQ(imHandler, 1) << "nothing navigates inside the handler";
-    EXPECT_EQ(Fenster->Seitennummer, 2);
+    EXPECT_EQ(Fenster->Seitennummer(), 2);
     std::vector<std::string> befehle;
     for (const std::string& z : Protokollzeilen())
         if (z.rfind("command", 0) == 0 || z.rfind("page", 0) == 0) befehle.push_back(z);
@@ -247,12 +247,12 @@ TEST_F(Navigation, AuswertenDannWeiterOderZumZiel) {
     // No evaluation object on the page: the page may be left.
     Starten(Seite(1) + ", " + Seite(2) + ", " + Seite(7), 1);
     Befehl(FensterAuswertenUndWeiter);
-    EXPECT_EQ(Fenster->Seitennummer, 2);
+    EXPECT_EQ(Fenster->Seitennummer(), 2);
     Befehl(FensterAuswertenUndSeite, 7);
-    EXPECT_EQ(Fenster->Seitennummer, 7);
+    EXPECT_EQ(Fenster->Seitennummer(), 7);
     Befehl(FensterAuswertenUndSeite, 0);
     Befehl(FensterAuswerten);
-    EXPECT_EQ(Fenster->Seitennummer, 7);
+    EXPECT_EQ(Fenster->Seitennummer(), 7);
 }
 
 TEST_F(Navigation, SeitenindexFolgtDerSeitentabelle) {
@@ -263,18 +263,18 @@ TEST_F(Navigation, SeitenindexFolgtDerSeitentabelle) {
     seiten.SchreibeText(neu, 100, "15");
     EXPECT_TRUE(::Navigation::SeiteVorhanden(15));
     ::Navigation::Weiter(*Fenster);
-    EXPECT_EQ(Fenster->Seitennummer, 15);
+    EXPECT_EQ(Fenster->Seitennummer(), 15);
     // Renumbered, then made a feedback page, then deleted.
     seiten.SchreibeText(neu, 100, "25");
     EXPECT_FALSE(::Navigation::SeiteVorhanden(15));
     ::Navigation::GeheZuSeite(*Fenster, 10);
     ::Navigation::Weiter(*Fenster);
-    EXPECT_EQ(Fenster->Seitennummer, 25);
+    EXPECT_EQ(Fenster->Seitennummer(), 25);
     seiten.SchreibeText(neu, 117, "1");
     ::Navigation::GeheZuSeite(*Fenster, 10);
     ::Navigation::Weiter(*Fenster);
-    EXPECT_EQ(Fenster->Seitennummer, 30);
-    Fenster->AktuelleSeite = seiten.Datensatz(1);
+    EXPECT_EQ(Fenster->Seitennummer(), 30);
+    Fenster->AktuelleSeiteWaehlen(seiten.Datensatz(1));
     seiten.Loeschen(neu);
     EXPECT_FALSE(::Navigation::SeiteVorhanden(25));
     EXPECT_FALSE(::Navigation::HoehereSeiteVorhanden(30));
@@ -308,7 +308,7 @@ TEST_F(Navigation, BeendenSchreibtDieWiederaufnahmeseiteDerFeedbackseite) {
     Dialoge.NaechsteAntwort(KnopfJa);
     EXPECT_TRUE(Beenden());
     EXPECT_EQ(IniWertLesen(Lektion / "VLM.INI", "State", "Nr"), "20");
-    EXPECT_EQ(Fenster->ObjektlisteKopf, nullptr) << "the page's objects are freed";
+    EXPECT_EQ(Fenster->Objektliste(), nullptr) << "the page's objects are freed";
 }
 
 TEST_F(Navigation, Hilfeseite) {
@@ -379,7 +379,7 @@ TEST_F(Navigation, NavigationsknoepfeFolgenSeiteUndVerlauf) {
                 {"nr": 6, "fields": {"1200": "62", "1231": "3"}},
                 {"nr": 7, "fields": {"1200": "11", "1231": "5"}}])");
     std::vector<QWidget*> k;
-    for (TObjektliste* e = Fenster->ObjektlisteKopf; e; e = e->Naechster)
+    for (TObjektliste* e = Fenster->Objektliste(); e; e = e->Naechster)
         k.push_back(e->Objekt);
     ASSERT_EQ(k.size(), 7u);
     auto zustand = [&](int i) { return qobject_cast<THFunktionsSchaltflaeche*>(k[i])->Zustand(); };
@@ -425,11 +425,11 @@ TEST_F(Navigation, BefehlSendenVersuchtEsEinZweitesMal) {
     bool& zweiterDarf = post.zweiterDarf;
     Befehl(FensterSeite, 2);
     EXPECT_EQ(versuche, 2);
-    EXPECT_EQ(Fenster->Seitennummer, 2);
+    EXPECT_EQ(Fenster->Seitennummer(), 2);
     zweiterDarf = false;
     Befehl(FensterSeite, 3);
     EXPECT_EQ(versuche, 4);
-    EXPECT_EQ(Fenster->Seitennummer, 2) << "lost without a message";
+    EXPECT_EQ(Fenster->Seitennummer(), 2) << "lost without a message";
     EXPECT_TRUE(Dialoge.Nachrichten.empty());
 }
 

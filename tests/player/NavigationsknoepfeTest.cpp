@@ -8,6 +8,7 @@
 #include "objects/knoepfe/THFunktionsSchaltflaeche.h"
 #include "objects/knoepfe/THNavKnopf.h"
 #include "objects/knoepfe/THSchaltflaeche.h"
+#include "player/Navigation.h"
 #include "player/Objektliste.h"
 #include "player/THauptfenster.h"
 #include "store/Lektion.h"
@@ -18,8 +19,9 @@
 namespace {
 
 const char* const Lektion = R"(
-    "States.tab": [{"nr": 1, "fields": {"100": "10"}}, {"nr": 2, "fields": {"100": "20"}},
-                   {"nr": 3, "fields": {"100": "30"}}],
+    "States.tab": [{"nr": 1, "fields": {"100": "10", "161": ["1", "2", "3", "4", "5", "6", "7"]}},
+                   {"nr": 2, "fields": {"100": "20", "161": ["1", "2", "3", "4", "5", "6", "7"]}},
+                   {"nr": 3, "fields": {"100": "30", "161": ["1", "2", "3", "4", "5", "6", "7"]}}],
     "Objekte.tab": [
         {"nr": 1, "fields": {"1200": "11", "1231": "0"}},
         {"nr": 2, "fields": {"1200": "15", "1231": "0"}},
@@ -46,7 +48,7 @@ protected:
         Lektionstest::TearDown();
     }
     template <class K> K* Objekt(int32_t Nr) {
-        return qobject_cast<K*>(ObjektMitNummer(Fenster->ObjektlisteKopf, Nr)->Objekt);
+        return qobject_cast<K*>(ObjektMitNummer(Fenster->Objektliste(), Nr)->Objekt);
     }
 
     TSpielerumgebung Umgebung;
@@ -54,8 +56,9 @@ protected:
 };
 
 TEST_F(Navigationsknoepfe, ErsteSeiteOhneVerlauf) {
-    Fenster->Seitennummer = 10;
-    Fenster->Verlauf.VerlaufEintragen(10);
+    Fenster->VerlaufsschrittAnkuendigen(); // the history is the test's own
+    Navigation::GeheZuSeite(*Fenster, 10); // every page lists the same objects
+    Fenster->Verlauf().VerlaufEintragen(10);
     NavigationsknoepfeAktualisieren(*Fenster);
     EXPECT_TRUE(Objekt<THNavWeiter>(1)->isEnabled());
     EXPECT_FALSE(Objekt<THNavZurueck>(2)->isEnabled());
@@ -66,10 +69,11 @@ TEST_F(Navigationsknoepfe, ErsteSeiteOhneVerlauf) {
 }
 
 TEST_F(Navigationsknoepfe, LetzteSeiteMitteImVerlauf) {
-    Fenster->Seitennummer = 30;
+    Fenster->VerlaufsschrittAnkuendigen(); // the history is the test's own
+    Navigation::GeheZuSeite(*Fenster, 30); // every page lists the same objects
     for (int32_t seite : {10, 20, 30})
-        Fenster->Verlauf.VerlaufEintragen(seite);
-    Fenster->Verlauf.Zurueck();
+        Fenster->Verlauf().VerlaufEintragen(seite);
+    Fenster->Verlauf().Zurueck();
     NavigationsknoepfeAktualisieren(*Fenster);
     EXPECT_FALSE(Objekt<THNavWeiter>(1)->isEnabled());
     EXPECT_TRUE(Objekt<THNavZurueck>(2)->isEnabled());

@@ -76,7 +76,7 @@ protected:
     }
     std::vector<int32_t> Nummern() const {
         std::vector<int32_t> nummern;
-        ObenDurchlaufen(Fenster->ObjektlisteKopf, [&](TObjektliste& e) {
+        ObenDurchlaufen(Fenster->Objektliste(), [&](TObjektliste& e) {
             nummern.push_back(e.Nummer);
             return true;
         });
@@ -84,11 +84,11 @@ protected:
     }
     // The control of the first entry with that number at the top level.
     QWidget* Objekt(int32_t Nr) const {
-        TObjektliste* e = ObjektAufSeite(Fenster->ObjektlisteKopf, Nr);
+        TObjektliste* e = ObjektAufSeite(Fenster->Objektliste(), Nr);
         return e ? e->Objekt.data() : nullptr;
     }
     TObjektliste* Eintrag(int Position) const {
-        TObjektliste* e = Fenster->ObjektlisteKopf;
+        TObjektliste* e = Fenster->Objektliste();
         for (int i = 0; e && i < Position; ++i)
             e = e->Naechster;
         return e;
@@ -229,27 +229,27 @@ TEST_F(Objektliste, GemalteObjekteLiegenUnterGefenstertenAuchWennSieNeuSind) {
 TEST_F(Objektliste, ContainerHatSeineEigeneListe) {
     Seite({"5"});
     auto* container = new TTestcontainer(Fenster);
-    TTestfenster::Eintragen(Fenster->ObjektlisteKopf, container, 30, 46);
+    TTestfenster::Eintragen(Fenster->Objektreihe(), container, 30, 46);
     ContainerlisteAufbauen(*Fenster, container->Liste, {"9", "46", "11", "5"}, container, 5, 7);
 
-    TObjektliste* neun = ObjektMitNummer(Fenster->ObjektlisteKopf, 9);
+    TObjektliste* neun = ObjektMitNummer(Fenster->Objektliste(), 9);
     ASSERT_NE(neun, nullptr);
     EXPECT_EQ(neun->Objekt->parentWidget(), container);
     EXPECT_EQ(neun->Objekt->pos(), QPoint(95, 93));
     EXPECT_FALSE(neun->Objekt->isHidden());
     EXPECT_EQ(neun->Stapelnummer, 2);
-    EXPECT_EQ(ObjektAufSeite(Fenster->ObjektlisteKopf, 9), nullptr);
-    EXPECT_TRUE(ObjektMitNummer(Fenster->ObjektlisteKopf, 11)->Objekt->isHidden());
-    EXPECT_EQ(ObjektMitNummer(Fenster->ObjektlisteKopf, 46), nullptr);
+    EXPECT_EQ(ObjektAufSeite(Fenster->Objektliste(), 9), nullptr);
+    EXPECT_TRUE(ObjektMitNummer(Fenster->Objektliste(), 11)->Objekt->isHidden());
+    EXPECT_EQ(ObjektMitNummer(Fenster->Objektliste(), 46), nullptr);
     // The object 5 of the page is found first, the container's one after it.
-    EXPECT_EQ(ObjektMitNummer(Fenster->ObjektlisteKopf, 5)->Objekt->parentWidget(), Fenster);
+    EXPECT_EQ(ObjektMitNummer(Fenster->Objektliste(), 5)->Objekt->parentWidget(), Fenster);
 
     const QPointer<QWidget> alt = neun->Objekt,
-                            fuenf = ObjektMitNummer(container->Liste, 5)->Objekt;
+                            fuenf = ObjektMitNummer(container->Liste.Kopf(), 5)->Objekt;
     ContainerlisteAufbauen(*Fenster, container->Liste, {"9"}, container, 0, 0);
     ZurueckInDerEreignisschleife();
-    EXPECT_EQ(container->Liste->Objekt, alt);
-    EXPECT_EQ(container->Liste->Stapelnummer, 0);
+    EXPECT_EQ(container->Liste.Kopf()->Objekt, alt);
+    EXPECT_EQ(container->Liste.Kopf()->Stapelnummer, 0);
     EXPECT_EQ(alt->pos(), QPoint(95, 93));
     EXPECT_EQ(fuenf, nullptr);
 }
@@ -286,7 +286,7 @@ TEST_F(Objektliste, AlleObjekteEntfernen) {
     Seite({"5", "7", "12"});
     const QPointer<QWidget> fuenf = Objekt(5);
     AlleObjekteEntfernen(*Fenster);
-    EXPECT_EQ(Fenster->ObjektlisteKopf, nullptr);
+    EXPECT_EQ(Fenster->Objektliste(), nullptr);
     ASSERT_TRUE(fuenf);
     EXPECT_TRUE(fuenf->isHidden()) << "gone from the page at once";
     ZurueckInDerEreignisschleife();

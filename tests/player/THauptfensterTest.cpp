@@ -152,7 +152,7 @@ const char* const DreiSeiten = R"("States.tab": [
 TEST_F(Lernerfenster, SeitenfarbeUndTitel) {
     Bauen(DreiSeiten);
     Zeigen();
-    EXPECT_EQ(Fenster->Seitennummer, 1);
+    EXPECT_EQ(Fenster->Seitennummer(), 1);
     EXPECT_EQ(Fenster->windowTitle(), "Erste");
     EXPECT_EQ(Pixel(10, 10), QColor(0xC0, 0xC0, 0xC0)) << "colour 0 gives silver";
     Navigation::GeheZuSeite(*Fenster, 2);
@@ -184,7 +184,7 @@ TEST_F(Lernerfenster, PlatzierungNachPositionsart) {
         int Seite;
         QPoint Ecke;
     };
-    Fenster->Oeffnerposition = QPoint(5, 7);
+    Fenster->OeffnungVorgeben(0, QPoint(5, 7));
     for (const Fall& f :
          {Fall{2, {45, 57}}, Fall{3, {40, 50}}, Fall{4, {1024 / 2 - 300 - 50, 768 / 2 - 100}}}) {
         Navigation::GeheZuSeite(*Fenster, f.Seite);
@@ -206,7 +206,7 @@ TEST_F(Lernerfenster, RiesigeSeitenmasseWerdenBegrenzt) {
         {"nr": 2, "fields": {"100": "2", "107": "3", "108": "0", "109": "0", "110": "-2147483648", "111": "-2147483648"}}])");
     TFesterBildschirm bildschirm({1024, 768});
     Zeigen();
-    Fenster->Oeffnerposition = QPoint(5, 7);
+    Fenster->OeffnungVorgeben(0, QPoint(5, 7));
     Navigation::GeheZuSeite(*Fenster, 1);
     EXPECT_EQ(Fenster->pos(), QPoint(5 + 32767, 7 - 32767));
     Navigation::GeheZuSeite(*Fenster, 2);
@@ -232,9 +232,9 @@ TEST_F(Hintergrund, LadenKachelnUndVerbergen) {
         {"nr": 5, "fields": {"100": "5", "123": "bilder/", "124": "fehlt.png"}}])");
     Bild("blau.png", Qt::blue);
     Zeigen();
-    QLabel* bild = Fenster->Prgbitmap;
+    QLabel* bild = Fenster->Hintergrundbild();
     EXPECT_TRUE(bild->isVisible()) << "the name is found whatever its case and directories";
-    EXPECT_EQ(Fenster->Hintergrundname, "BLAU.PNG");
+    EXPECT_EQ(Fenster->Hintergrunddatei(), "BLAU.PNG");
     EXPECT_EQ(bild->geometry(), QRect(10, 20, 20, 10));
     EXPECT_EQ(Pixel(15, 25), QColor(Qt::blue));
 
@@ -244,7 +244,7 @@ TEST_F(Hintergrund, LadenKachelnUndVerbergen) {
     EXPECT_EQ(bild->pos(), QPoint(10, 20));
 
     Navigation::GeheZuSeite(*Fenster, 3);
-    EXPECT_TRUE(Fenster->Kacheln);
+    EXPECT_TRUE(Fenster->HintergrundGekachelt());
     EXPECT_EQ(bild->size(), Fenster->size()) << "tiled over the client area";
     EXPECT_EQ(Pixel(Fenster->width() - 3, Fenster->height() - 3), QColor(Qt::blue));
 
@@ -253,7 +253,7 @@ TEST_F(Hintergrund, LadenKachelnUndVerbergen) {
 
     Navigation::GeheZuSeite(*Fenster, 4);
     EXPECT_FALSE(bild->isVisible()) << "a page without picture hides the previous one";
-    EXPECT_EQ(Fenster->Hintergrundname, "");
+    EXPECT_EQ(Fenster->Hintergrunddatei(), "");
     Navigation::GeheZuSeite(*Fenster, 5);
     EXPECT_FALSE(bild->isVisible());
     EXPECT_TRUE(Dialoge.Nachrichten.empty()) << "no message for a missing picture";
@@ -286,7 +286,7 @@ TEST_F(Lernerfenster, AltStrgSLaedtEineSeite) {
     ProtokollLeeren();
     Dialoge.NaechsteEingabe("abc");
     Taste(Qt::Key_S, Qt::AltModifier | Qt::ControlModifier);
-    EXPECT_EQ(Fenster->Seitennummer, 1);
+    EXPECT_EQ(Fenster->Seitennummer(), 1);
     ASSERT_EQ(Dialoge.Eingabeaufforderungen.size(), 1u);
     EXPECT_EQ(Dialoge.Eingabeaufforderungen[0], "Geben Sie die Nummer der Bildschirmseite ein");
     EXPECT_TRUE(Dialoge.Nachrichten.empty());
@@ -297,11 +297,11 @@ TEST_F(Lernerfenster, AltStrgSLaedtEineSeite) {
     Taste(Qt::Key_S, Qt::AltModifier | Qt::ControlModifier);
     ASSERT_EQ(Dialoge.Nachrichten.size(), 1u);
     EXPECT_EQ(Dialoge.Nachrichten[0].Text, Meldungstext(98));
-    EXPECT_EQ(Fenster->Seitennummer, 1);
+    EXPECT_EQ(Fenster->Seitennummer(), 1);
 
     Dialoge.NaechsteEingabe("3");
     Taste(Qt::Key_S, Qt::AltModifier | Qt::ControlModifier);
-    EXPECT_TRUE(Bis([&] { return Fenster->Seitennummer == 3; }));
+    EXPECT_TRUE(Bis([&] { return Fenster->Seitennummer() == 3; }));
     EXPECT_EQ(Fenster->windowTitle(), "[3] Dritte");
 }
 
@@ -345,19 +345,19 @@ TEST_F(Lernerfenster, VersuchszaehlerNurAufAuswertungsseitenWeiter) {
 TEST_F(Lernerfenster, SeitenwechselWartetAufDenEffekt) {
     Bauen(DreiSeiten);
     Zeigen();
-    Fenster->EffektLaeuft = true;
+    Fenster->EffektLaeuftMelden(true);
     Navigation::GeheZuSeite(*Fenster, 2);
-    EXPECT_EQ(Fenster->Seitennummer, 1);
-    EXPECT_TRUE(Fenster->Timer.isActive());
+    EXPECT_EQ(Fenster->Seitennummer(), 1);
+    EXPECT_TRUE(Fenster->SeitenwechselAufgeschoben());
     EXPECT_TRUE(SeitenwechselAnstehend);
     Navigation::GeheZuSeite(*Fenster, 3); // dropped
     Fenster->TimerTick();
-    EXPECT_EQ(Fenster->Timer.interval(), 600) << "still running: wait longer";
-    EXPECT_EQ(Fenster->Seitennummer, 1);
-    Fenster->EffektLaeuft = false;
+    EXPECT_EQ(Fenster->Aufschubintervall(), 600) << "still running: wait longer";
+    EXPECT_EQ(Fenster->Seitennummer(), 1);
+    Fenster->EffektLaeuftMelden(false);
     Fenster->TimerTick();
-    EXPECT_FALSE(Fenster->Timer.isActive());
-    EXPECT_EQ(Fenster->Seitennummer, 2);
+    EXPECT_FALSE(Fenster->SeitenwechselAufgeschoben());
+    EXPECT_EQ(Fenster->Seitennummer(), 2);
     EXPECT_FALSE(SeitenwechselAnstehend);
 }
 
@@ -375,7 +375,7 @@ TEST_F(Lernerfenster, StartseiteAusKommandozeileKonfigurationOderErsterSatz) {
             R"({"State": {"Nr": ")" + f.Nr + R"("}})");
         Kommandozeilenseite() = f.Parameter;
         Zeigen();
-        EXPECT_EQ(Fenster->Seitennummer, f.Seite);
+        EXPECT_EQ(Fenster->Seitennummer(), f.Seite);
         delete Fenster;
         Fenster = nullptr;
         TFensterliste::Liste().Leeren();
@@ -387,7 +387,7 @@ TEST_F(Lernerfenster, StartseiteAusKommandozeileKonfigurationOderErsterSatz) {
 TEST_F(Lernerfenster, LeereSeitentabelleBekommtSeite1) {
     Bauen(R"("States.tab": [])");
     Zeigen();
-    EXPECT_EQ(Fenster->Seitennummer, 1);
+    EXPECT_EQ(Fenster->Seitennummer(), 1);
     TTabelle frisch(ArtSeiten, Lektion / "States.tab");
     frisch.Laden(2);
     ASSERT_EQ(frisch.Anzahl(), 1);
@@ -412,15 +412,15 @@ TEST_F(Lernerfenster, VerlaufZeichnetSeitenAuf) {
     Navigation::GeheZuSeite(*Fenster, 2); // rebuilding adds nothing
     Navigation::GeheZuSeite(*Fenster, 3);
     Navigation::VerlaufZurueck(*Fenster);
-    EXPECT_EQ(Fenster->Seitennummer, 2);
+    EXPECT_EQ(Fenster->Seitennummer(), 2);
     Navigation::VerlaufZurueck(*Fenster);
-    EXPECT_EQ(Fenster->Seitennummer, 1);
+    EXPECT_EQ(Fenster->Seitennummer(), 1);
     Navigation::VerlaufVor(*Fenster);
-    EXPECT_EQ(Fenster->Seitennummer, 2);
+    EXPECT_EQ(Fenster->Seitennummer(), 2);
     Navigation::GeheZuSeite(*Fenster, 1); // a new visit drops the steps ahead
     Navigation::VerlaufVor(*Fenster);
-    EXPECT_EQ(Fenster->Seitennummer, 1);
-    const std::vector<int32_t>& seiten = Fenster->Verlauf.Seiten();
+    EXPECT_EQ(Fenster->Seitennummer(), 1);
+    const std::vector<int32_t>& seiten = Fenster->Verlauf().Seiten();
     EXPECT_EQ(seiten, (std::vector<int32_t>{1, 2, 1}));
 }
 
@@ -494,9 +494,9 @@ TEST_F(Lernerfenster, BildknopfUndVerlaufsknopfFuehrenDurchDieSeiten) {
                              "1231": "3", "1291": "20"}},
         {"nr": 2, "fields": {"1200": "62", "1210": "streifen.png", "1231": "2", "1291": "20"}}])");
     Zeigen();
-    ASSERT_EQ(Fenster->Seitennummer, 1);
+    ASSERT_EQ(Fenster->Seitennummer(), 1);
     const auto klicken = [&](int32_t Nr) {
-        QWidget* knopf = ObjektMitNummer(Fenster->ObjektlisteKopf, Nr)->Objekt;
+        QWidget* knopf = ObjektMitNummer(Fenster->Objektliste(), Nr)->Objekt;
         for (const auto art : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
             QMouseEvent e(art, QPointF(10, 5), QPointF(knopf->mapToGlobal(QPoint(10, 5))),
                           Qt::LeftButton,
@@ -506,9 +506,9 @@ TEST_F(Lernerfenster, BildknopfUndVerlaufsknopfFuehrenDurchDieSeiten) {
         QCoreApplication::processEvents();
     };
     klicken(1);
-    EXPECT_EQ(Fenster->Seitennummer, 2);
+    EXPECT_EQ(Fenster->Seitennummer(), 2);
     klicken(2);
-    EXPECT_EQ(Fenster->Seitennummer, 1);
+    EXPECT_EQ(Fenster->Seitennummer(), 1);
 }
 
 // Page 1: a branching button without a navigating action, and an event object that opens
@@ -526,13 +526,13 @@ const char* const KnopfUndEreignis = R"("States.tab": [
 TEST_F(Lernerfenster, AltStrgSAufEinemKnopfBautNachDerTaste) {
     Bauen(KnopfUndEreignis);
     Zeigen();
-    const QPointer<QWidget> knopf = ObjektAufSeite(Fenster->ObjektlisteKopf, 4)->Objekt;
+    const QPointer<QWidget> knopf = ObjektAufSeite(Fenster->Objektliste(), 4)->Objekt;
     knopf->setFocus();
     ASSERT_EQ(Fenster->focusWidget(), knopf.data());
     Dialoge.NaechsteEingabe("2");
     Taste(Qt::Key_S, Qt::AltModifier | Qt::ControlModifier);
-    EXPECT_EQ(Fenster->Seitennummer, 1) << "nothing navigates inside the key handler";
-    EXPECT_TRUE(Bis([&] { return Fenster->Seitennummer == 2; }));
+    EXPECT_EQ(Fenster->Seitennummer(), 1) << "nothing navigates inside the key handler";
+    EXPECT_TRUE(Bis([&] { return Fenster->Seitennummer() == 2; }));
     EXPECT_EQ(Fenster->windowTitle(), "[2] Zweite");
     EXPECT_TRUE(Bis([&] { return knopf.isNull(); })) << "the button goes with page 1";
 }
@@ -553,13 +553,13 @@ TEST_F(Lernerfenster, SeitenwechselWaehrendEinesModalenFenstersWartetAufDenKlick
     Bauen(KnopfUndEreignis);
     Zeigen();
     ModalerDialogDienst modal;
-    const QPointer<QWidget> ereignis = ObjektAufSeite(Fenster->ObjektlisteKopf, 43)->Objekt;
+    const QPointer<QWidget> ereignis = ObjektAufSeite(Fenster->Objektliste(), 43)->Objekt;
     Fenster->Fensterbefehl(FensterSeite, 2);
     QTest::mouseClick(Fenster, Qt::LeftButton, {}, {300, 300});
     ASSERT_EQ(modal.Nachrichten.size(), 1u);
     EXPECT_EQ(modal.Nachrichten[0].Titel, "Information");
-    EXPECT_EQ(Fenster->Seitennummer, 1) << "the queued page change waits for the click";
-    EXPECT_TRUE(Bis([&] { return Fenster->Seitennummer == 2; }));
+    EXPECT_EQ(Fenster->Seitennummer(), 1) << "the queued page change waits for the click";
+    EXPECT_TRUE(Bis([&] { return Fenster->Seitennummer() == 2; }));
     EXPECT_TRUE(Bis([&] { return ereignis.isNull(); })) << "the event object goes with page 1";
 }
 
@@ -574,8 +574,8 @@ TEST_F(Lernerfenster, GehobenerTextNimmtSeinenSchattenMit) {
         {"nr": 5, "fields": {"1200": "5", "1205": "0", "1206": "0", "1207": "300", "1208": "200"}}])");
     Zeigen();
     Navigation::GeheZuSeite(*Fenster, 2);
-    auto* text = qobject_cast<THText*>(ObjektAufSeite(Fenster->ObjektlisteKopf, 1)->Objekt);
-    QWidget* bild = ObjektAufSeite(Fenster->ObjektlisteKopf, 5)->Objekt;
+    auto* text = qobject_cast<THText*>(ObjektAufSeite(Fenster->Objektliste(), 1)->Objekt);
+    QWidget* bild = ObjektAufSeite(Fenster->Objektliste(), 5)->Objekt;
     ASSERT_TRUE(text && bild);
     const QObjectList& kinder = Fenster->children();
     const auto lage = [&](QObject* o) { return kinder.indexOf(o); };
@@ -592,7 +592,7 @@ TEST_F(Lernerfenster, DatensatzInAutoSizeLabelPasstDieGroesseAn) {
         {"nr": 43, "fields": {"1200": "43", "1231": "18", "1256": "7", "1268": "3", "1258": "104"}}],
         "Daten.tab": [{"nr": 3, "fields": {"301": "Ein deutlich l\u00e4ngerer Text"}}])");
     Zeigen();
-    auto* label = qobject_cast<QLabel*>(ObjektAufSeite(Fenster->ObjektlisteKopf, 7)->Objekt);
+    auto* label = qobject_cast<QLabel*>(ObjektAufSeite(Fenster->Objektliste(), 7)->Objekt);
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text(), QString::fromUtf8("Ein deutlich längerer Text"));
     EXPECT_GE(label->width(), label->sizeHint().width());
@@ -617,11 +617,11 @@ TEST_F(Lernerfenster, LabelblendenNurWennEffekteAn) {
     TRollenersatz<TEffektuhr> ersatz(uhr);
     Zeigen();
     EXPECT_EQ(uhr.Pausen, 0) << "the first page is built before the window has been shown";
-    Fenster->EffektLaeuft = true;
+    Fenster->EffektLaeuftMelden(true);
     Navigation::GeheZuSeite(*Fenster, 2);
-    Fenster->EffektLaeuft = false;
+    Fenster->EffektLaeuftMelden(false);
     Fenster->TimerTick();
-    ASSERT_EQ(Fenster->Seitennummer, 2);
+    ASSERT_EQ(Fenster->Seitennummer(), 2);
     EXPECT_EQ(uhr.Pausen, 0) << "a deferred page change plays no fades";
     Navigation::GeheZuSeite(*Fenster, 3);
     EXPECT_EQ(uhr.Pausen, THXLabel::Blendschritte);
@@ -652,7 +652,7 @@ TEST_F(Lernerfenster, GummibandEndetBeimLoslassen) {
         "Objekte.tab": [{"nr": 59, "fields": {"1200": "59", "1205": "10", "1206": "10",
                                               "1207": "200", "1208": "150"}}])");
     Zeigen();
-    auto* band = qobject_cast<THFunktion*>(ObjektAufSeite(Fenster->ObjektlisteKopf, 59)->Objekt);
+    auto* band = qobject_cast<THFunktion*>(ObjektAufSeite(Fenster->Objektliste(), 59)->Objekt);
     ASSERT_NE(band, nullptr);
     QTest::mousePress(band, Qt::LeftButton, {}, {10, 10}); // layout 0 without Shift: no drag
     QTest::mouseRelease(band, Qt::LeftButton, {}, {40, 30});
@@ -667,7 +667,7 @@ TEST_F(Lernerfenster, BerechnenFrischtDieDatenanzeigenAuf) {
         "Objekte.tab": [{"nr": 7, "fields": {"1200": "7", "1221": "-", "1268": "3"}}],
         "Daten.tab": [{"nr": 3, "fields": {"301": "3"}}])");
     Zeigen();
-    auto* label = qobject_cast<QLabel*>(ObjektAufSeite(Fenster->ObjektlisteKopf, 7)->Objekt);
+    auto* label = qobject_cast<QLabel*>(ObjektAufSeite(Fenster->Objektliste(), 7)->Objekt);
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text(), "3");
     TTabelle* daten = Tabelle(ArtDaten);
@@ -697,9 +697,9 @@ TEST_F(Lernerfenster, EnterUndLeertasteKlickenDasFokussierteObjekt) {
             SCOPED_TRACE(std::to_string(nr) + " " + std::to_string(taste));
             Bauen(KlickbareObjekte);
             Zeigen();
-            ObjektAufSeite(Fenster->ObjektlisteKopf, nr)->Objekt->setFocus();
+            ObjektAufSeite(Fenster->Objektliste(), nr)->Objekt->setFocus();
             Taste(taste);
-            EXPECT_TRUE(Bis([&] { return Fenster->Seitennummer == 2; }));
+            EXPECT_TRUE(Bis([&] { return Fenster->Seitennummer() == 2; }));
             delete Fenster;
             Fenster = nullptr;
             TFensterliste::Liste().Leeren();
@@ -724,7 +724,7 @@ TEST_F(Lernerfenster, TabErreichtJedesKlickbareObjekt) {
         const TSeitenobjekt* objekt = TSeitenobjekt::Von(fokus);
         folge.push_back(objekt ? objekt->Tag : 0);
         const QImage mitFokus = fokus->grab().toImage();
-        Fenster->DummyButton->setFocus();
+        Fenster->Fokushalter()->setFocus();
         EXPECT_NE(fokus->grab().toImage(), mitFokus) << "focus mark of " << folge.back();
         fokus->setFocus();
     }
@@ -749,7 +749,7 @@ TEST_F(Lernerfenster, StapelordnungFolgtDerListe) {
     Zeigen();
     const auto stapel = [&] {
         std::vector<int32_t> nummern;
-        ObenDurchlaufen(Fenster->ObjektlisteKopf, [&](TObjektliste& e) {
+        ObenDurchlaufen(Fenster->Objektliste(), [&](TObjektliste& e) {
             nummern.push_back(e.Stapelnummer);
             return true;
         });
@@ -759,7 +759,7 @@ TEST_F(Lernerfenster, StapelordnungFolgtDerListe) {
     const auto unterNachOben = [&] {
         std::vector<int32_t> nummern;
         for (QObject* kind : Fenster->children())
-            ObenDurchlaufen(Fenster->ObjektlisteKopf, [&](TObjektliste& e) {
+            ObenDurchlaufen(Fenster->Objektliste(), [&](TObjektliste& e) {
                 if (e.Objekt.data() == kind) nummern.push_back(e.Nummer);
                 return e.Objekt.data() != kind;
             });

@@ -30,7 +30,7 @@ protected:
         ObjektlisteAufbauen(*Fenster, Nummern, Tabelle(ArtSeiten)->Datensatz(1));
     }
     THText* Text(int32_t Nr) const {
-        TObjektliste* e = ObjektAufSeite(Fenster->ObjektlisteKopf, Nr);
+        TObjektliste* e = ObjektAufSeite(Fenster->Objektliste(), Nr);
         return e ? dynamic_cast<THText*>(e->Objekt.data()) : nullptr;
     }
 

@@ -3,23 +3,32 @@
 #include "objects/kern/TSeitenobjekt.h"
 #include "store/Objekttyp.h"
 
+#include <utility>
+
 void TObjektliste::ObjektSetzen(QWidget* Steuerelement) {
     Objekt = Steuerelement;
     SeitenobjektDahinter = Steuerelement ? TSeitenobjekt::Von(Steuerelement) : nullptr;
 }
 
-void ObjektlisteFreigeben(TObjektliste*& Kopf) {
-    while (Kopf) {
-        TObjektliste* naechster = Kopf->Naechster;
-        delete Kopf;
-        Kopf = naechster;
+TObjektliste& TObjektreihe::Anhaengen(std::unique_ptr<TObjektliste> Eintrag) {
+    Eintrag->Naechster = nullptr;
+    if (!Eintraege.empty()) Eintraege.back()->Naechster = Eintrag.get();
+    Eintraege.push_back(std::move(Eintrag));
+    return *Eintraege.back();
+}
+
+std::vector<std::unique_ptr<TObjektliste>> TObjektreihe::AlleHerausnehmen() {
+    for (const auto& e : Eintraege) {
+        e->Naechster = nullptr;
+        e->TiefNaechster = nullptr;
     }
+    return std::exchange(Eintraege, {});
 }
 
 TObjektliste* ContainerlisteVon(const TObjektliste& Eintrag) {
     TSeitenobjekt* objekt = Eintrag.Seitenobjekt();
-    TObjektliste** liste = objekt ? objekt->EigeneObjektliste() : nullptr;
-    return liste ? *liste : nullptr;
+    const TObjektreihe* liste = objekt ? objekt->EigeneObjektliste() : nullptr;
+    return liste ? liste->Kopf() : nullptr;
 }
 
 void TiefeVerkettung(TObjektliste* Kopf) {

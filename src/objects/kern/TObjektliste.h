@@ -10,7 +10,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 class TSeitenobjekt;
 
@@ -20,7 +22,7 @@ struct TObjektliste {
     QPointer<QWidget> Objekt;
     int32_t Nummer = 0;                // object number as listed
     int16_t Typ = 0;                   // object type code (field 1200)
-    TObjektliste* Naechster = nullptr; // next entry of the same list
+    TObjektliste* Naechster = nullptr; // next entry of the same list, linked by its owner
     TObjektliste* TiefNaechster = nullptr;
     std::string Beschreibung; // field 1201, Windows-1252
     int32_t Stapelnummer = 0;
@@ -35,8 +37,28 @@ private:
     TSeitenobjekt* SeitenobjektDahinter = nullptr;
 };
 
-// Releases a whole list (not the controls).
-void ObjektlisteFreigeben(TObjektliste*& Kopf);
+// The entries of one object list (a page's, or a container's own), owned here in their
+// order. The owner links each entry to the next (`Naechster`), so that the walks below can
+// start at the first entry; the links change only through it. The controls are not owned.
+class TObjektreihe {
+public:
+    TObjektreihe() = default;
+    TObjektreihe(const TObjektreihe&) = delete;
+    TObjektreihe& operator=(const TObjektreihe&) = delete;
+
+    TObjektliste* Kopf() const { return Eintraege.empty() ? nullptr : Eintraege.front().get(); }
+    bool Leer() const { return Eintraege.empty(); }
+    size_t Anzahl() const { return Eintraege.size(); }
+    void Reservieren(size_t Anzahl) { Eintraege.reserve(Anzahl); }
+
+    // Adds an entry at the end.
+    TObjektliste& Anhaengen(std::unique_ptr<TObjektliste> Eintrag);
+    // Takes every entry out, unlinked and in order; the list is empty afterwards.
+    std::vector<std::unique_ptr<TObjektliste>> AlleHerausnehmen();
+
+private:
+    std::vector<std::unique_ptr<TObjektliste>> Eintraege;
+};
 
 // The list of a container object (types 46 and 57), none for any other entry. Containers
 // tell their list through `TSeitenobjekt::EigeneObjektliste`. Every deep walk asks it for

@@ -21,6 +21,7 @@ class TSeitenfenster;
 class TTabelle;
 struct TDatensatz;
 struct TObjektliste;
+class TObjektreihe;
 
 class TSeitenobjekt {
 public:
@@ -79,7 +80,7 @@ public:
     // Painted objects without a window of their own lie under every windowed control.
     virtual bool Fensterlos() const { return false; }
     // A container's own object list; none for every other object.
-    virtual TObjektliste** EigeneObjektliste() { return nullptr; }
+    virtual TObjektreihe* EigeneObjektliste() { return nullptr; }
 
     // A clickable object is a Tab stop with a focus mark, and Enter or Space acts on it as a
     // click does (`TastenKlick`).
