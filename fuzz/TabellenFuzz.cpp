@@ -464,7 +464,7 @@ void SpeichernPruefen(TTabelle& t, TDatensatz* s, TDateimodell& Modell, bool& Zu
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Daten, size_t Groesse) {
     if (Groesse == 0) return 0;
     StummerDialogDienst& dialog = Dialog();
-    DialogeSetzen(&dialog);
+    static const DialogDienstEinsatz einsatz(dialog);
     static const fs::path datei =
         fs::temp_directory_path() / ("velmora-fuzz-" + std::to_string(::getpid()) + ".tab");
     DateiSchreiben(datei, Daten, Groesse);

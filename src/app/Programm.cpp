@@ -176,14 +176,14 @@ int ProgrammAusfuehren(int argc, char** argv) {
     QtDialogDienst fensterDialoge;
     KopfloserDialogDienst kopflos; // a headless run has nobody to answer a box
     const bool kopfloserLauf = !k.Bildschirmfoto.empty();
-    DialogeSetzen(kopfloserLauf ? static_cast<DialogDienst*>(&kopflos) : &fensterDialoge);
+    const DialogDienstEinsatz dialoge(kopfloserLauf ? static_cast<DialogDienst&>(kopflos)
+                                                    : fensterDialoge);
     ProgrammStarten(lektion, k.Seite, k.Startdatei);
     const int32_t seite = KommandozeilenSeite(k.Seite);
     if (!k.Bildschirmfoto.empty() && seite > 0 && !Navigation::SeiteVorhanden(seite)) {
         std::cerr << "vlm: the lesson has no page " << seite << "\n";
         ArbeitskopienLoeschen();
         ProgrammFreigeben();
-        DialogeSetzen(nullptr);
         return 3;
     }
     if (!k.Bildschirmfoto.empty()) BildschirmfotoVorbereiten(k.Bildschirmfoto);
@@ -191,7 +191,6 @@ int ProgrammAusfuehren(int argc, char** argv) {
     // The learning time goes to the learning-management system when the lesson has ended.
     Rolle<TOrvelle>().Beenden();
     ProgrammFreigeben();
-    DialogeSetzen(nullptr);
     ProtokollSchliessen();
     // The picture is there, but what it shows followed a message nobody read.
     if (status == 0 && kopflos.Nachrichtenanzahl > 0) status = 4;

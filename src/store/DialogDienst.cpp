@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -29,8 +30,11 @@ DialogDienst& Dialoge() {
     return Aktuell ? *Aktuell : Konsole();
 }
 
-void DialogeSetzen(DialogDienst* Dienst) {
-    Aktuell = Dienst;
+DialogDienstEinsatz::DialogDienstEinsatz(DialogDienst& Dienst)
+    : Vorher(std::exchange(Aktuell, &Dienst)) {}
+
+DialogDienstEinsatz::~DialogDienstEinsatz() {
+    Aktuell = Vorher;
 }
 
 Knopf KonsolenDialogDienst::Nachricht(Symbol Art, const std::string& Titel, const std::string& Text,

@@ -46,11 +46,21 @@ public:
     void Fehler(const std::string& Text) { Nachricht(Symbol::Fehler, "", Text, KnopfOK, KnopfOK); }
 };
 
-// The service in use; the console fallback until one is installed.
+// The service in use; the console fallback while none is put in use.
 DialogDienst& Dialoge();
 
-// Installs a service (not owned); nullptr returns to the console fallback.
-void DialogeSetzen(DialogDienst* Dienst);
+// Puts a service (not owned) in use for as long as it lives, then the one in use before it
+// again: the program's for its run, a tool's for its command, a test's for its case.
+class DialogDienstEinsatz {
+public:
+    explicit DialogDienstEinsatz(DialogDienst& Dienst);
+    ~DialogDienstEinsatz();
+    DialogDienstEinsatz(const DialogDienstEinsatz&) = delete;
+    DialogDienstEinsatz& operator=(const DialogDienstEinsatz&) = delete;
+
+private:
+    DialogDienst* Vorher;
+};
 
 // Writes each message to standard error and answers with the default button. Counts the
 // error boxes so that a tool can tell a failed operation by its exit status.

@@ -118,11 +118,7 @@ void AnsehenUnd(TGesehen& Gesehen, std::function<void(QWidget*)> Antwort) {
 
 class NummerierteDialogeTest : public QtDialogDienstTest {
 protected:
-    void SetUp() override {
-        QtDialogDienstTest::SetUp();
-        DialogeSetzen(&Dienst);
-    }
-    void TearDown() override { DialogeSetzen(nullptr); }
+    const DialogDienstEinsatz Einsatz{Dienst};
 };
 
 TEST_F(NummerierteDialogeTest, BestaetigungMitEnterIstNein) {

@@ -1,12 +1,6 @@
 #include "support/AufzeichnenderDialogDienst.h"
 
-AufzeichnenderDialogDienst::AufzeichnenderDialogDienst() : Vorher(&Dialoge()) {
-    DialogeSetzen(this);
-}
-
-AufzeichnenderDialogDienst::~AufzeichnenderDialogDienst() {
-    DialogeSetzen(Vorher == this ? nullptr : Vorher);
-}
+AufzeichnenderDialogDienst::AufzeichnenderDialogDienst() : Einsatz(*this) {}
 
 Knopf AufzeichnenderDialogDienst::Nachricht(Symbol Art, const std::string& Titel,
                                             const std::string& Text, unsigned Knoepfe,

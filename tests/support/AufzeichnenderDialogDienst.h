@@ -26,7 +26,6 @@ class AufzeichnenderDialogDienst : public DialogDienst {
 public:
     // Installs itself for its lifetime.
     AufzeichnenderDialogDienst();
-    ~AufzeichnenderDialogDienst() override;
 
     Knopf Nachricht(Symbol Art, const std::string& Titel, const std::string& Text, unsigned Knoepfe,
                     Knopf Vorgabe) override;
@@ -48,5 +47,6 @@ public:
 private:
     std::deque<Knopf> Antworten;
     std::deque<std::string> Eingaben;
-    DialogDienst* Vorher;
+    // In use for as long as the recorder lives.
+    DialogDienstEinsatz Einsatz;
 };

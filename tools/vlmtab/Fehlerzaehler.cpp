@@ -2,13 +2,7 @@
 
 namespace vlmtab {
 
-Fehlerzaehler::Fehlerzaehler() : Vorher(&Dialoge()) {
-    DialogeSetzen(this);
-}
-
-Fehlerzaehler::~Fehlerzaehler() {
-    DialogeSetzen(Vorher);
-}
+Fehlerzaehler::Fehlerzaehler() : Vorher(&Dialoge()), Einsatz(*this) {}
 
 Knopf Fehlerzaehler::Nachricht(Symbol Art, const std::string& Titel, const std::string& Text,
                                unsigned Knoepfe, Knopf Vorgabe) {

@@ -10,7 +10,6 @@ namespace vlmtab {
 class Fehlerzaehler : public DialogDienst {
 public:
     Fehlerzaehler();
-    ~Fehlerzaehler() override;
     Fehlerzaehler(const Fehlerzaehler&) = delete;
     Fehlerzaehler& operator=(const Fehlerzaehler&) = delete;
 
@@ -24,7 +23,8 @@ public:
     int Fehleranzahl = 0;
 
 private:
-    DialogDienst* Vorher;
+    DialogDienst* Vorher; // the service in use before, which still shows the messages
+    DialogDienstEinsatz Einsatz;
 };
 
 } // namespace vlmtab

@@ -13,12 +13,11 @@ int main(int argc, char* argv[]) {
     // exit status, not a signal that ends the tool in the middle of a save.
     std::signal(SIGXFSZ, SIG_IGN);
     KonsolenDialogDienst konsole; // the engine's boxes go to standard error
-    DialogeSetzen(&konsole);
+    const DialogDienstEinsatz einsatz(konsole);
     const std::vector<std::string> argumente(argv + 1, argv + argc);
     int status = vlmtab::Befehlszeile(argumente, std::cout, std::cerr);
     if (status == vlmtab::Erfolg && konsole.Fehleranzahl > 0) status = vlmtab::Fehlschlag;
     std::cout.flush();
     if (!std::cout && status == vlmtab::Erfolg) status = vlmtab::Fehlschlag;
-    DialogeSetzen(nullptr);
     return status;
 }
