@@ -181,7 +181,7 @@ bool TSystemwertanbindung::LernplattformAktiv() {
 std::optional<std::string> TSystemwertanbindung::GeschriebenerWert(int Wert, int32_t Nr) {
     if (Wert == 1006) {
         const THauptfenster* fenster = AktuellesFenster();
-        const int32_t flaeche = fenster ? fenster->ZuletztGeklickteFlaeche : 0;
+        const int32_t flaeche = fenster ? fenster->ZuletztGeklickteFlaeche() : 0;
         if (flaeche == 0 || !ObjektDerKlasse<THMouseSensitive>(flaeche)) return std::nullopt;
         return std::to_string(flaeche);
     }

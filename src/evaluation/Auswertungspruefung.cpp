@@ -56,10 +56,9 @@ bool Gewaehlt(const TObjektliste& Eintrag) {
 }
 
 bool AuswertungPruefen(TSeitenfenster& Fenster, const THAuswertung& Objekt, TObjektliste* Liste) {
-    if (Objekt.Versuch > 0 && Fenster.Versuchszaehler != Objekt.Versuch) return false;
+    if (Objekt.Versuch > 0 && Fenster.Versuchszaehler() != Objekt.Versuch) return false;
     const std::vector<int32_t> zahlen = Bedingungen(Objekt);
     const bool erfuellt = Erfuellt(Fenster, Liste, zahlen);
-    if (Objekt.Versuch > 0 && Objekt.Typ > 0)
-        Fenster.Versuchszaehler = static_cast<int16_t>(Fenster.Versuchszaehler + 1);
+    if (Objekt.Versuch > 0 && Objekt.Typ > 0) Fenster.VersuchWeiterzaehlen();
     return erfuellt;
 }

@@ -329,7 +329,7 @@ bool GrenzenPassen(std::string_view Wert, std::string_view Unter, std::string_vi
 } // namespace Stringauswertung
 
 bool Pruefen(TSeitenfenster& Fenster, THStringAuswertung& Objekt, TObjektliste* Liste) {
-    if (Objekt.Versuch > 0 && Fenster.Versuchszaehler != Objekt.Versuch) return false;
+    if (Objekt.Versuch > 0 && Fenster.Versuchszaehler() != Objekt.Versuch) return false;
     TObjektliste* quelle = ObjektMitNummer(Liste, Objekt.Quellnummer());
     if (!quelle) return false;
     const TSeitenobjekt* s = quelle->Seitenobjekt();
@@ -337,7 +337,7 @@ bool Pruefen(TSeitenfenster& Fenster, THStringAuswertung& Objekt, TObjektliste* 
     if (!Objekt.AllesUebrige && !Vergleichen(Objekt, *quelle)) return false;
     Verbrauchen(*quelle);
     Rolle<TAktionskontext>().AnstehendesScript = Objekt.Script;
-    if (Objekt.Versuch > 0 && Objekt.Typ > 0) ++Fenster.Versuchszaehler;
+    if (Objekt.Versuch > 0 && Objekt.Typ > 0) Fenster.VersuchWeiterzaehlen();
     Auswertungsfunktion(Objekt.Typ, Objekt.TextNr, Objekt.Objektnummer, Objekt.Ziel);
     return true;
 }

@@ -5,7 +5,7 @@
 #include "objects/kern/TSeitenobjekt.h"
 
 TAuswertungsstand::TAuswertungsstand(TSeitenfenster& Fenster, TObjektliste* Liste)
-    : Fenster(Fenster), Versuchszaehler(Fenster.Versuchszaehler) {
+    : Fenster(Fenster), Versuchszaehler(Fenster.Versuchszaehler()) {
     TiefDurchlaufen(Liste, [&](TObjektliste& e) {
         if (const TSeitenobjekt* objekt = e.Seitenobjekt())
             Verbraucht.emplace_back(e.Objekt, objekt->Verbraucht);
@@ -16,7 +16,7 @@ TAuswertungsstand::TAuswertungsstand(TSeitenfenster& Fenster, TObjektliste* List
 }
 
 void TAuswertungsstand::Zuruecksetzen() {
-    Fenster.Versuchszaehler = Versuchszaehler;
+    Fenster.VersuchszaehlerSetzen(Versuchszaehler);
     for (auto& [w, wert] : Verbraucht)
         if (TSeitenobjekt* objekt = w ? TSeitenobjekt::Von(w) : nullptr) objekt->Verbraucht = wert;
     for (auto& [feld, stand] : Eingabefelder)

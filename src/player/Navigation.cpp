@@ -57,9 +57,9 @@ private:
     uint64_t Stand = 0;
 };
 
+// The index lives in the application context, next to the tables it is read from.
 const std::vector<TSeite>& Seiten() {
-    static TSeitenindex index;
-    return index.Seiten();
+    return Rolle<TSeitenindex>().Seiten();
 }
 
 // First entry whose number is at least `Nr` (`Nr` above every page: the end).

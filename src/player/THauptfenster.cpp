@@ -133,7 +133,7 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
     if (!Seite || !seiten) return;
     WarteCursorAn warten;
     TimerObjekteAnhalten(true);
-    if (EffektAktiv || LaufendeBehandlungen > 0) {
+    if (EffektAktiv || BehandlungLaeuft()) {
         // A page change waits for the running effect, and for the handlers that run now:
         // nothing navigates inside an event handler. A second request meanwhile is lost.
         if (!Timer.isActive()) {
@@ -191,7 +191,7 @@ void THauptfenster::SeiteAufbauen(TDatensatz* Seite) {
             auswertung || e.Typ == Objekttyp::Auswertung || e.Typ == Objekttyp::StringAuswertung;
         return !auswertung;
     });
-    if (!auswertung) Versuchszaehler = 1;
+    if (!auswertung) VersuchszaehlerSetzen(1);
 
     Seitenteilnehmer([&](TSeitenteilnehmer& t) { t.SeiteFertig(*this); });
     StapelordnungKorrigieren();
@@ -366,7 +366,7 @@ void THauptfenster::TimerTick() {
         return;
     }
     // A handler still runs (a modal window is open): the next tick tries again.
-    if (LaufendeBehandlungen > 0) return;
+    if (BehandlungLaeuft()) return;
     Timer.stop();
     Navigation::GeheZuSeite(*this, AufgeschobeneSeite);
 }

@@ -1,14 +1,19 @@
 #include "player/Werkzeugfenster.h"
 
 #include "player/TDebug.h"
+#include "store/TAnwendungskontext.h"
 
 #include <QPointer>
 
 namespace {
 
+// The test window once opened, held in the application context; it goes with the program.
+struct TWerkzeugfenster {
+    QPointer<QWidget> Testfenster;
+};
+
 QPointer<QWidget>& Testfenster() {
-    static QPointer<QWidget> fenster;
-    return fenster;
+    return Rolle<TWerkzeugfenster>().Testfenster;
 }
 
 // The window of a tag, none when it does not exist.

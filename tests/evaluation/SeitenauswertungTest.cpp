@@ -163,10 +163,10 @@ TEST_F(Auswertungsobjekte, ZweiVersucheInEinerAuswertung) {
            {21, R"("1214": "-8", "1238": "2", "1231": "2", "1211": "15")"}});
     EXPECT_FALSE(Auswerten());
     EXPECT_EQ(Rueckmeldungen(), Textliste{"Zweites Objekt."});
-    EXPECT_EQ(Fenster.Versuchszaehler, 3);
+    EXPECT_EQ(Fenster.Versuchszaehler(), 3);
     // Attempt 3: neither takes part any more.
     EXPECT_TRUE(Auswerten());
-    EXPECT_EQ(Fenster.Versuchszaehler, 3);
+    EXPECT_EQ(Fenster.Versuchszaehler(), 3);
 }
 
 TEST_F(Auswertungsobjekte, TypNullHaeltNichtAuf) {
@@ -251,7 +251,7 @@ TEST_F(Seitenauswertung, FehlerhafteBedingungMeldetUndLaesstDieSeiteStehen) {
     for (int runde = 0; runde < 2; ++runde) {
         EXPECT_FALSE(Auswerten());
         QCoreApplication::processEvents();
-        EXPECT_EQ(Fenster.Versuchszaehler, 1);
+        EXPECT_EQ(Fenster.Versuchszaehler(), 1);
         EXPECT_EQ(feld->RestVersuche(), 3);
         EXPECT_EQ(feld->Antwortliste().back().Versuche, 5);
         EXPECT_TRUE(Fenster.Befehle.empty());

@@ -379,9 +379,9 @@ TEST_F(Stringauswertungen, VersuchScriptUndFunktion) {
     EXPECT_FALSE(Feld->Verbraucht);
     EXPECT_TRUE(mitschrift.Aufrufe.empty());
 
-    Fenster.Versuchszaehler = 2;
+    Fenster.VersuchszaehlerSetzen(2);
     EXPECT_TRUE(Pruefe(*s));
-    EXPECT_EQ(Fenster.Versuchszaehler, 3);
+    EXPECT_EQ(Fenster.Versuchszaehler(), 3);
     EXPECT_EQ(AnstehendesScript, "pruefen.vls");
     ASSERT_EQ(mitschrift.Aufrufe.size(), 1u);
     EXPECT_EQ(mitschrift.Aufrufe[0].Aktion, Aktionscode(3));
@@ -391,7 +391,7 @@ TEST_F(Stringauswertungen, VersuchScriptUndFunktion) {
     ohneFunktion->Versuch = 3;
     NeueAuswertung();
     EXPECT_TRUE(Pruefe(*ohneFunktion));
-    EXPECT_EQ(Fenster.Versuchszaehler, 3) << "Typ 0 does not count the attempt";
+    EXPECT_EQ(Fenster.Versuchszaehler(), 3) << "Typ 0 does not count the attempt";
     EXPECT_EQ(AnstehendesScript, "") << "the object's own (empty) script is handed over";
     EXPECT_EQ(mitschrift.Aufrufe.size(), 1u) << "function 0 does nothing";
 }

@@ -454,7 +454,7 @@ TEST_F(Knoepfe, MausflaechenEinerGruppeSindEinzelnMarkiert) {
     Klicken(b);
     EXPECT_FALSE(a->Markiert());
     EXPECT_TRUE(b->Markiert());
-    EXPECT_EQ(Fenster.ZuletztGeklickteFlaeche, 2);
+    EXPECT_EQ(Fenster.ZuletztGeklickteFlaeche(), 2);
     EXPECT_EQ(Aufrufe.size(), 1u); // event 218 from area 2
     Klicken(c);
     EXPECT_TRUE(c->Markiert());

@@ -331,13 +331,13 @@ TEST_F(Lernerfenster, VersuchszaehlerNurAufAuswertungsseitenWeiter) {
         {"nr": 3, "fields": {"100": "3"}}],
         "Objekte.tab": [{"nr": 7, "fields": {"1200": "35"}}])");
     Zeigen();
-    Fenster->Versuchszaehler = 4;
+    Fenster->VersuchszaehlerSetzen(4);
     Navigation::GeheZuSeite(*Fenster, 1);
-    EXPECT_EQ(Fenster->Versuchszaehler, 4) << "rebuilding an evaluation page counts on";
+    EXPECT_EQ(Fenster->Versuchszaehler(), 4) << "rebuilding an evaluation page counts on";
     Navigation::GeheZuSeite(*Fenster, 3);
-    EXPECT_EQ(Fenster->Versuchszaehler, 4) << "a page without a list keeps the previous one";
+    EXPECT_EQ(Fenster->Versuchszaehler(), 4) << "a page without a list keeps the previous one";
     Navigation::GeheZuSeite(*Fenster, 2);
-    EXPECT_EQ(Fenster->Versuchszaehler, 1);
+    EXPECT_EQ(Fenster->Versuchszaehler(), 1);
 }
 
 // While an effect runs a page change waits on the window's timer; a second request in

@@ -96,8 +96,8 @@ void SeitenglossarZeigen(THListBox& Liste, const QString& Eintrag) {
     memo->setReadOnly(true);
     memo->setPlainText(
         AnsiNachQString(erklaerung).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    fenster->AktuellerBegriffstext = tabelle->LeseText(satz, FeldBegriff);
+    fenster->BegriffGezeigt(tabelle->LeseText(satz, FeldBegriff));
     ListenVerteilen(fenster->Objektliste(), Liste,
-                    QuerverweiseErmitteln(erklaerung, fenster->AktuellerBegriffstext));
+                    QuerverweiseErmitteln(erklaerung, fenster->AktuellerBegriffstext()));
     fenster->EreignisAusloesen(0, GlossarGewaehlt);
 }

@@ -40,7 +40,7 @@ void THMouseSensitive::MausGedrueckt(QMouseEvent& Ereignis) {
     const QPointer<QWidget> lebt(this);
     // System labels learn the clicked area with the refresh the new mark brings, or else
     // with one of their own: one refresh per click.
-    if (TSeitenfenster* f = Fenster()) f->ZuletztGeklickteFlaeche = Tag;
+    if (TSeitenfenster* f = Fenster()) f->FlaecheGeklickt(Tag);
     GruppeFreigeben();
     MarkiertSetzen(!Marke);
     if (!Bewertung) Rolle<TSystemwertdienst>().SystemanzeigenAktualisieren();

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 class QLabel;
 class QObject;
@@ -42,16 +43,31 @@ public:
 
     // The term the in-page glossary of this window showed last (Windows-1252); it stays
     // across page changes until another is chosen.
-    std::string AktuellerBegriffstext;
-    // Handlers of the window and of its objects running now (`TBehandlung`); while one
-    // runs, a page change waits.
-    int LaufendeBehandlungen = 0;
+    const std::string& AktuellerBegriffstext() const { return Begriffstext; }
+    void BegriffGezeigt(std::string Text) { Begriffstext = std::move(Text); }
+
+    // Whether a handler of the window or of one of its objects runs now (`TBehandlung`);
+    // while one runs, a page change waits.
+    bool BehandlungLaeuft() const { return LaufendeBehandlungen > 0; }
+
     // The attempt counter of the page evaluation: 1 when the window is made, back to 1 when
     // a page without evaluation objects is built; evaluation objects that take part in one
     // attempt only count it on (16 bits, as stored files and scripts know it).
-    int16_t Versuchszaehler = 1;
+    int16_t Versuchszaehler() const { return Versuch; }
+    void VersuchszaehlerSetzen(int16_t Wert) { Versuch = Wert; }
+    void VersuchWeiterzaehlen() { Versuch = static_cast<int16_t>(Versuch + 1); }
+
     // The object number of the mouse-sensitive area clicked last, which system labels show.
-    int32_t ZuletztGeklickteFlaeche = 0;
+    int32_t ZuletztGeklickteFlaeche() const { return GeklickteFlaeche; }
+    void FlaecheGeklickt(int32_t Nr) { GeklickteFlaeche = Nr; }
+
+private:
+    friend class TBehandlung;
+
+    std::string Begriffstext;
+    int LaufendeBehandlungen = 0;
+    int16_t Versuch = 1;
+    int32_t GeklickteFlaeche = 0;
 };
 
 // The current learner window as the objects see it (`TSeitenfensterwahl`); none before the
