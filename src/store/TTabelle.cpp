@@ -13,6 +13,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <limits>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -358,11 +359,10 @@ TDatensatz* TTabelle::Anhaengen(int32_t Nr) {
         FreieSaetze.pop_back();
         *satz = TDatensatz{};
     } else {
-        if (ImLetztenBlock == Blockgroesse) {
-            Speicher.push_back(std::make_unique<TDatensatz[]>(Blockgroesse));
-            ImLetztenBlock = 0;
-        }
-        satz = &Speicher.back()[ImLetztenBlock++];
+        if (Speicher.empty() || Speicher.back()->Voll())
+            Speicher.push_back(std::make_unique<TSatzblock>(
+                Speicher.empty() ? Blockgroesse : Blockgroesse * (Speicher.size() == 1 ? 8 : 16)));
+        satz = Speicher.back()->Neuer();
     }
     satz->Nr = Nr;
     satz->Tabelle = this;
@@ -393,10 +393,9 @@ void TTabelle::Aushaengen(TDatensatz* Satz) {
 
 void TTabelle::AllesVerwerfen() {
     Speicher.clear();
-    ImLetztenBlock = Blockgroesse;
     FreieSaetze.clear();
     Ladepuffer.clear();
-    Index.clear();
+    Index.Leeren();
     IndexGueltig = false;
     Kopf = Ende = Aktuell = nullptr;
     Satzanzahl = 0;
@@ -405,40 +404,36 @@ void TTabelle::AllesVerwerfen() {
 }
 
 void TTabelle::IndexAufbauen() {
-    Index.clear();
-    Index.reserve(static_cast<size_t>(Satzanzahl));
-    for (TDatensatz* s = Kopf; s; s = s->Naechster) {
-        auto [it, neu] = Index.try_emplace(Betrag(s->Nr), Indexeintrag{s, 1});
-        if (!neu) ++it->second.Anzahl;
-    }
+    Index.Leeren(static_cast<size_t>(Satzanzahl));
+    for (TDatensatz* s = Kopf; s; s = s->Naechster)
+        Index.Einfuegen(Betrag(s->Nr), s);
     IndexGueltig = true;
 }
 
 void TTabelle::IndexEinfuegen(TDatensatz* Satz) {
-    auto [it, neu] = Index.try_emplace(Betrag(Satz->Nr), Indexeintrag{Satz, 1});
-    if (!neu) ++it->second.Anzahl; // appended at the end: the earlier one stays first
+    Index.Einfuegen(Betrag(Satz->Nr), Satz); // appended at the end: the earlier one stays first
 }
 
 void TTabelle::IndexEntfernen(TDatensatz* Satz) {
     const uint32_t nr = Betrag(Satz->Nr);
-    auto it = Index.find(nr);
-    if (it == Index.end()) return;
-    if (--it->second.Anzahl == 0) {
-        Index.erase(it);
+    TNummernindex::TEintrag* e = Index.Finden(nr);
+    if (!e) return;
+    if (--e->Anzahl == 0) {
+        Index.Entfernen(*e);
         return;
     }
-    if (it->second.Erster != Satz) return;
+    if (e->Erster != Satz) return;
     // The next one in list order becomes first; it can only come after the removed one.
     TDatensatz* s = Satz->Naechster;
     while (s && Betrag(s->Nr) != nr)
         s = s->Naechster;
-    it->second.Erster = s;
+    e->Erster = s;
 }
 
 TDatensatz* TTabelle::Datensatz(int32_t Nr) {
     if (!IndexGueltig) IndexAufbauen();
-    const auto it = Index.find(Betrag(Nr));
-    return it == Index.end() ? nullptr : it->second.Erster;
+    const TNummernindex::TEintrag* e = Index.Finden(Betrag(Nr));
+    return e ? e->Erster : nullptr;
 }
 
 TDatensatz* TTabelle::Suche(uint16_t FeldId, std::string_view Wert) {
@@ -478,6 +473,17 @@ TDatensatz* TTabelle::NeuerDatensatz(int32_t Nr) {
 // ---------------------------------------------------------------------------------------
 // Loading
 
+TTabelle::TSatzblock::TSatzblock(size_t Platz)
+    : Speicher(RohspeicherAnlegen(Platz * sizeof(TDatensatz))), Platz(Platz) {}
+
+TTabelle::TSatzblock::~TSatzblock() {
+    std::destroy_n(reinterpret_cast<TDatensatz*>(Speicher.get()), Belegt);
+}
+
+TDatensatz* TTabelle::TSatzblock::Neuer() {
+    return new (reinterpret_cast<TDatensatz*>(Speicher.get()) + Belegt++) TDatensatz{};
+}
+
 void TTabelle::Laden(int NeueStufe) {
     NeueStufe = std::clamp(NeueStufe, 0, 2);
     if (NeueStufe == Stufe) return;
@@ -503,14 +509,14 @@ void TTabelle::Laden(int NeueStufe) {
                          LetzterFehler);
     TDatei datei(*Zugriff);
     // Left uninitialised: the read fills it, and clearing 20 MB first costs a fifth of a load.
-    std::unique_ptr<char[]> inhalt;
+    TRohspeicher inhalt;
     size_t laenge = 0;
     bool fehler = !datei.Oeffnen(Datei, O_RDONLY);
     if (!fehler) {
         const auto groesse = datei.Groesse();
         fehler = !groesse;
         if (groesse) {
-            inhalt = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(*groesse));
+            inhalt = RohspeicherAnlegen(static_cast<size_t>(*groesse));
             const auto gelesen = datei.LesenAn(inhalt.get(), static_cast<size_t>(*groesse), 0);
             fehler = !gelesen;
             laenge = gelesen ? *gelesen : 0;

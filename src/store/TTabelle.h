@@ -15,6 +15,8 @@
 // error text; after a failed save the file and the record's place are as before.
 
 #include "store/Datenlexikon.h"
+#include "store/Nummernindex.h"
+#include "store/Rohspeicher.h"
 #include "store/TDateizugriff.h"
 
 #include <cstdint>
@@ -23,7 +25,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 class TDatei;
@@ -173,11 +174,6 @@ public:
     static void SchriftstilDeuten(std::string_view Stil, TSchriftangaben& Schrift);
 
 private:
-    struct Indexeintrag {
-        TDatensatz* Erster;
-        uint32_t Anzahl;
-    };
-
     void FeldlisteAufbauen();
     void DateiSicherstellen();
     int Position(uint16_t FeldId) const; // 1-based, 0 = none
@@ -226,16 +222,28 @@ private:
     int Satzanzahl = 0;
 
     // Records live in blocks of a pool so that references stay valid while the list
-    // changes; freed records are reused.
-    static constexpr size_t Blockgroesse = 4096;
-    std::vector<std::unique_ptr<TDatensatz[]>> Speicher;
-    size_t ImLetztenBlock = Blockgroesse;
+    // changes; freed records are reused. A small table lies in one small block, a large one
+    // in a few large blocks that lie on huge pages.
+    struct TSatzblock {
+        explicit TSatzblock(size_t Platz);
+        ~TSatzblock();
+        TSatzblock(const TSatzblock&) = delete;
+        TSatzblock& operator=(const TSatzblock&) = delete;
+        TDatensatz* Neuer();
+        bool Voll() const { return Belegt == Platz; }
+
+        TRohspeicher Speicher;
+        size_t Platz;
+        size_t Belegt = 0;
+    };
+    static constexpr size_t Blockgroesse = 4096; // records in the first block
+    std::vector<std::unique_ptr<TSatzblock>> Speicher;
     std::vector<TDatensatz*> FreieSaetze;
-    std::vector<std::unique_ptr<char[]>> Ladepuffer; // file contents the field data point into
+    std::vector<TRohspeicher> Ladepuffer; // file contents the field data point into
 
     // Absolute record number -> first record in list order with that number. Built on
     // the first lookup after a load or sort, then kept true by every change of the list.
-    std::unordered_map<uint32_t, Indexeintrag> Index;
+    TNummernindex Index;
     bool IndexGueltig = false;
 };
 
