@@ -6,6 +6,7 @@
 #include "app/TStartFenster.h"
 #include "evaluation/TOrvelle.h"
 #include "platform/Befehle.h"
+#include "platform/Ereignisschleife.h"
 #include "platform/Protokoll.h"
 #include "platform/QtDialogDienst.h"
 #include "platform/TFernsteuerung.h"
@@ -172,6 +173,7 @@ int ProgrammAusfuehren(int argc, char** argv) {
         return 2;
     }
 
+    EreignisschleifeWaehlen();
     QApplication anwendung(argc, argv);
     QtDialogDienst fensterDialoge;
     KopfloserDialogDienst kopflos; // a headless run has nobody to answer a box

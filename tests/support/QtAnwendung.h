@@ -4,6 +4,8 @@
 // Several files of one executable may each register it: the first creates the application,
 // the others use it, and only the one that created it deletes it.
 
+#include "platform/Ereignisschleife.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,7 +16,9 @@ public:
         static int argc = 1;
         static char name[] = "velmora_test";
         static char* argv[] = {name, nullptr};
-        if (!QApplication::instance()) Anwendung = new QApplication(argc, argv);
+        if (QApplication::instance()) return;
+        EreignisschleifeWaehlen(); // the player's event loop
+        Anwendung = new QApplication(argc, argv);
     }
     void TearDown() override {
         delete Anwendung;
