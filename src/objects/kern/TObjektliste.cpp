@@ -46,21 +46,6 @@ void TiefeVerkettung(TObjektliste* Kopf) {
     }
 }
 
-void TiefDurchlaufen(TObjektliste* Kopf, const std::function<bool(TObjektliste&)>& Besuch) {
-    // The deep order walked directly: each entry, then the entries of its container. Events
-    // and mouse moves walk it often, so nothing is relinked on the way.
-    for (TObjektliste* e = Kopf; e; e = e->Naechster) {
-        if (!Besuch(*e)) return;
-        for (TObjektliste* i = Containerliste(*e); i; i = i->Naechster)
-            if (!Besuch(*i)) return;
-    }
-}
-
-void ObenDurchlaufen(TObjektliste* Kopf, const std::function<bool(TObjektliste&)>& Besuch) {
-    for (TObjektliste* e = Kopf; e; e = e->Naechster)
-        if (!Besuch(*e)) return;
-}
-
 TObjektliste* ObjektMitNummer(TObjektliste* Kopf, int32_t Nr) {
     // The deep order without relinking it: each entry, then the entries of its container.
     // Lookups run on every click and every event, so nothing here allocates or writes.

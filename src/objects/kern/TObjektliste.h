@@ -74,9 +74,21 @@ inline TObjektliste* Containerliste(const TObjektliste& Eintrag) {
 void TiefeVerkettung(TObjektliste* Kopf);
 
 // Visits every entry in deep order (each entry, then its container's entries), or only the top
-// level. The visit stops when `Besuch` returns false.
-void TiefDurchlaufen(TObjektliste* Kopf, const std::function<bool(TObjektliste&)>& Besuch);
-void ObenDurchlaufen(TObjektliste* Kopf, const std::function<bool(TObjektliste&)>& Besuch);
+// level. The visit stops when `Besuch` returns false. Every page build walks the list a dozen
+// times, so the visit is a template the compiler can inline, not a function object.
+template <class Besucher> void TiefDurchlaufen(TObjektliste* Kopf, Besucher&& Besuch) {
+    // The deep order walked directly: each entry, then the entries of its container. Events
+    // and mouse moves walk it often, so nothing is relinked on the way.
+    for (TObjektliste* e = Kopf; e; e = e->Naechster) {
+        if (!Besuch(*e)) return;
+        for (TObjektliste* i = Containerliste(*e); i; i = i->Naechster)
+            if (!Besuch(*i)) return;
+    }
+}
+template <class Besucher> void ObenDurchlaufen(TObjektliste* Kopf, Besucher&& Besuch) {
+    for (TObjektliste* e = Kopf; e; e = e->Naechster)
+        if (!Besuch(*e)) return;
+}
 
 // First entry in deep order / at the top level with that number (compared as integers).
 TObjektliste* ObjektMitNummer(TObjektliste* Kopf, int32_t Nr);
