@@ -8,6 +8,7 @@
 #include <memory>
 
 struct TRohspeicherFreigabe {
+    void* Block = nullptr; // as the allocator gave it, before alignment
     void operator()(char* Speicher) const;
 };
 using TRohspeicher = std::unique_ptr<char[], TRohspeicherFreigabe>;
