@@ -41,6 +41,24 @@ struct TAufbau {
     int32_t VersatzY = 0;
 };
 
+// Holds the window's repaints back for as long as it lives, then repaints it whole.
+class TNeuzeichnenGesammelt {
+public:
+    TNeuzeichnenGesammelt(QWidget& Fenster, bool Sammeln)
+        : Fenster(Fenster), Aktiv(Sammeln && Fenster.updatesEnabled()) {
+        if (Aktiv) Fenster.setUpdatesEnabled(false);
+    }
+    ~TNeuzeichnenGesammelt() {
+        if (Aktiv) Fenster.setUpdatesEnabled(true);
+    }
+    TNeuzeichnenGesammelt(const TNeuzeichnenGesammelt&) = delete;
+    TNeuzeichnenGesammelt& operator=(const TNeuzeichnenGesammelt&) = delete;
+
+private:
+    QWidget& Fenster;
+    bool Aktiv;
+};
+
 bool IstContainer(int Typ) {
     return Typ == Objekttyp::ScrollBox || Typ == Objekttyp::Fenster;
 }
@@ -166,15 +184,16 @@ std::unique_ptr<TObjektliste> NeuerEintrag(TTabelle& Objekte, TDatensatz* Satz, 
 
 // One entry per listed object that has a record; a line that is not a number ends the list.
 // A kept object's entry is taken over with its control (and on the page its stacking number)
-// and only its type and description are read anew.
-void NeueEintraege(const TAufbau& Aufbau, TObjektreihe& Liste,
-                   const std::vector<std::string>& Nummernliste, TBeiseite& Beiseite) {
+// and only its type and description are read anew. Answers how many objects were created.
+size_t NeueEintraege(const TAufbau& Aufbau, TObjektreihe& Liste,
+                     const std::vector<std::string>& Nummernliste, TBeiseite& Beiseite) {
     TTabelle* objekte = Tabelle(ArtObjekte);
-    if (!objekte) return;
+    if (!objekte) return 0;
+    size_t erzeugt = 0;
     Liste.Reservieren(Nummernliste.size());
     for (const std::string& zeile : Nummernliste) {
         const std::optional<int32_t> nr = Zahlen::NachLeerzeichen(zeile);
-        if (!nr) return;
+        if (!nr) return erzeugt;
         TDatensatz* satz = objekte->Datensatz(*nr);
         if (!satz) continue;
         const auto typ = static_cast<int16_t>(objekte->LeseZahl(satz, Feld::Objekte::ObjektTyp));
@@ -190,9 +209,11 @@ void NeueEintraege(const TAufbau& Aufbau, TObjektreihe& Liste,
             e = NeuerEintrag(*objekte, satz, *nr);
             ObjektErzeugen(Aufbau.Fenster, *e, e->Typ, satz, Aufbau.VersatzX, Aufbau.VersatzY,
                            Aufbau.Eltern);
+            ++erzeugt;
         }
         Liste.Anhaengen(std::move(e));
     }
+    return erzeugt;
 }
 
 // Entries set aside but not taken over (their line came after a line that is not a number,
@@ -203,15 +224,16 @@ void UebrigeEntfernen(const TAufbau& Aufbau, TBeiseite& Beiseite) {
     Beiseite = {};
 }
 
-void ListeAufbauen(const TAufbau& Aufbau, TObjektreihe& Liste,
-                   const std::vector<std::string>& Nummernliste,
-                   const std::function<void()>& NachDemAufraeumen) {
+size_t ListeAufbauen(const TAufbau& Aufbau, TObjektreihe& Liste,
+                     const std::vector<std::string>& Nummernliste,
+                     const std::function<void()>& NachDemAufraeumen) {
     FokusSichern(Aufbau.Fenster);
     TBeiseite beiseite = AlteSortieren(Aufbau, Liste, Nummernliste);
     NachDemAufraeumen();
-    NeueEintraege(Aufbau, Liste, Nummernliste, beiseite);
+    const size_t erzeugt = NeueEintraege(Aufbau, Liste, Nummernliste, beiseite);
     UebrigeEntfernen(Aufbau, beiseite);
     TiefeVerkettung(Liste.Kopf());
+    return erzeugt;
 }
 
 // Visits the entries of the top level that have a control whose parent is `Eltern`.
@@ -340,11 +362,18 @@ void ObjektErzeugen(THauptfenster& Fenster, TObjektliste& Eintrag, int Typ, TDat
 void ObjektlisteAufbauen(THauptfenster& Fenster, const std::vector<std::string>& Nummernliste,
                          TDatensatz* Seite) {
     const TAufbau aufbau{Fenster, &Fenster, true};
-    ListeAufbauen(aufbau, Fenster.Objektreihe(), Nummernliste,
-                  [&] { Fenster.HintergrundAusSeite(Seite); });
+    const size_t erzeugt = ListeAufbauen(aufbau, Fenster.Objektreihe(), Nummernliste,
+                                         [&] { Fenster.HintergrundAusSeite(Seite); });
     ObenMitTyp(Fenster.Objektliste(), Objekttyp::Datensatz,
                [](TSeitenobjekt& o) { o.DatensatzSchreiben(); });
-    SeiteZeigen(Fenster);
+    {
+        // Many objects appearing at once are painted in one repaint of the whole window
+        // afterwards: each one shown would otherwise add its rectangle to the region the
+        // window repaints, and each addition costs in proportion to the rectangles already
+        // in it. A few new objects keep their own small repaints.
+        const TNeuzeichnenGesammelt gesammelt(Fenster, erzeugt >= 16);
+        SeiteZeigen(Fenster);
+    }
     // Scroll bars fit their range, simulated status lines take the overwrite mode.
     ObenDurchlaufen(Fenster.Objektliste(), [](TObjektliste& e) {
         TSeitenobjekt* o = e.Seitenobjekt();

@@ -35,7 +35,12 @@ std::string EintragFinden(const fs::path& Verzeichnis, const std::string& Teil) 
 
 } // namespace
 
-fs::path LektionsdateiFinden(const fs::path& Verzeichnis, std::string_view Name) {
+namespace {
+
+// Follows the parts of `Name` (separated by / or \, empty parts and "." skipped) from
+// `Verzeichnis`, each part named as `Teilname` answers.
+template <class Benennung>
+fs::path Verfolgen(const fs::path& Verzeichnis, std::string_view Name, Benennung&& Teilname) {
     std::string name(Name);
     std::replace(name.begin(), name.end(), '\\', '/');
     fs::path ergebnis = Verzeichnis;
@@ -44,10 +49,20 @@ fs::path LektionsdateiFinden(const fs::path& Verzeichnis, std::string_view Name)
         size_t ende = name.find('/', anfang);
         if (ende == std::string::npos) ende = name.size();
         const std::string teil = name.substr(anfang, ende - anfang);
-        if (!teil.empty() && teil != ".") {
-            ergebnis /= teil == ".." ? teil : EintragFinden(ergebnis, teil);
-        }
+        if (!teil.empty() && teil != ".")
+            ergebnis /= teil == ".." ? teil : Teilname(ergebnis, teil);
         anfang = ende + 1;
     }
     return ergebnis;
+}
+
+} // namespace
+
+fs::path LektionsdateiFinden(const fs::path& Verzeichnis, std::string_view Name) {
+    return Verfolgen(Verzeichnis, Name, EintragFinden);
+}
+
+fs::path LektionsdateiWieGeschrieben(const fs::path& Verzeichnis, std::string_view Name) {
+    return Verfolgen(Verzeichnis, Name,
+                     [](const fs::path&, const std::string& Teil) { return Teil; });
 }

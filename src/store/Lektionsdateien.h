@@ -22,3 +22,7 @@ TLektionsorte& Lektionsorte();
 // also the path at which a missing file would be created.
 std::filesystem::path LektionsdateiFinden(const std::filesystem::path& Verzeichnis,
                                           std::string_view Name);
+// The path `LektionsdateiFinden` answers when every component exists as written, without
+// looking at the disk: whoever looks at the file anyway tries it first.
+std::filesystem::path LektionsdateiWieGeschrieben(const std::filesystem::path& Verzeichnis,
+                                                  std::string_view Name);

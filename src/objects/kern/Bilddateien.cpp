@@ -19,16 +19,30 @@ QImage BildLaden(const std::filesystem::path& Datei) {
 }
 
 QImage BildLaden(const std::string& Pfadname, const std::string& Dateiname) {
-    return Dateiname.empty() ? QImage() : BildLaden(Bilddatei(Pfadname, Dateiname));
+    if (Dateiname.empty()) return {};
+    // Names usually stand as the files are named: then the cache's one look at the file
+    // also finds it. Only a name in another letter case is searched for in its directory.
+    TBildspeicher& speicher = Rolle<TBildspeicher>();
+    bool vorhanden = false;
+    QImage bild = speicher.Laden(
+        LektionsdateiWieGeschrieben(Lektionsorte().Lektionsverzeichnis, Pfadname + Dateiname),
+        vorhanden);
+    return vorhanden ? bild : speicher.Laden(Bilddatei(Pfadname, Dateiname));
 }
 
 } // namespace Bilddateien
 
 QImage TBildspeicher::Laden(const std::filesystem::path& Datei) {
+    bool vorhanden = false;
+    return Laden(Datei, vorhanden);
+}
+
+QImage TBildspeicher::Laden(const std::filesystem::path& Datei, bool& Vorhanden) {
     // One look at the file tells its time and size; only a regular file is read (a pipe
     // or device named as a picture would block or never end).
     struct stat st {};
-    if (::stat(Datei.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+    Vorhanden = ::stat(Datei.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    if (!Vorhanden) return {};
     const timespec zeit = st.st_mtim;
     const off_t groesse = st.st_size;
     const auto gefunden = Bilder.find(Datei.string());

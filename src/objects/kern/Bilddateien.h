@@ -31,6 +31,8 @@ QImage BildLaden(const std::string& Pfadname, const std::string& Dateiname);
 class TBildspeicher {
 public:
     QImage Laden(const std::filesystem::path& Datei);
+    // The same; `Vorhanden` tells whether the file is there (a regular file) at all.
+    QImage Laden(const std::filesystem::path& Datei, bool& Vorhanden);
 
 private:
     struct TEintrag {
