@@ -294,3 +294,17 @@ TEST_F(Objektliste, AlleObjekteEntfernen) {
 }
 
 } // namespace
+
+// Many objects appearing at once hold the window's repaints back while they are shown:
+// afterwards the window and every object repaint again, and all of them are shown.
+TEST_F(Objektliste, VieleNeueObjekteErscheinenMitEinemNeuzeichnen) {
+    Fenster->show();
+    Seite(std::vector<std::string>(20, "14"));
+    ASSERT_EQ(Nummern().size(), 20u);
+    EXPECT_TRUE(Fenster->updatesEnabled());
+    ObenDurchlaufen(Fenster->Objektliste(), [](TObjektliste& e) {
+        EXPECT_TRUE(e.Objekt->updatesEnabled());
+        EXPECT_TRUE(e.Objekt->isVisible());
+        return true;
+    });
+}
