@@ -2,7 +2,7 @@
 // picture strips are found and cut, the group and the selection requests hold, Tab reaches
 // every choice object, and the page build shows the tick-off mark's state.
 
-#include "DemoSeitentest.h"
+#include "DemoSeitenumgebung.h"
 #include "objects/auswahl/THAbhaken.h"
 #include "objects/auswahl/THBmpCheckBox.h"
 #include "objects/auswahl/THCheckBox.h"

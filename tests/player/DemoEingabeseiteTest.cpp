@@ -1,7 +1,7 @@
 // The demo lesson's quiz page: its input objects are built, checked and reachable by Tab in
 // page order, and F4 on the material field reaches the page's event object.
 
-#include "DemoSeitentest.h"
+#include "DemoSeitenumgebung.h"
 
 #include "objects/eingabe/THEditfeld.h"
 #include "objects/eingabe/THMaskEdit.h"

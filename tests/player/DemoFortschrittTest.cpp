@@ -1,7 +1,7 @@
 // The demo lesson's page of the learning progress: its gauges of every kind and its system
 // label show the share of progress pages seen, and its page chooser is set up for group 1.
 
-#include "DemoSeitentest.h"
+#include "DemoSeitenumgebung.h"
 #include "objects/fortschritt/THDialog.h"
 #include "objects/fortschritt/THLernfortschritt.h"
 #include "objects/rollen/TLernerdatendienst.h"

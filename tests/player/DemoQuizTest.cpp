@@ -2,7 +2,7 @@
 // and branches to its feedback page on the right answers; its drag-and-drop exercise
 // (page 51) has empty drop targets that the count of empty targets shows.
 
-#include "DemoSeitentest.h"
+#include "DemoSeitenumgebung.h"
 
 #include "objects/auswahl/THCheckBox.h"
 #include "objects/auswahl/THRadioButton.h"

@@ -2,7 +2,7 @@
 // shown, and judge the typed answers in page order as the page evaluation visits them; the
 // first that reacts shows its hint or branches.
 
-#include "DemoSeitentest.h"
+#include "DemoSeitenumgebung.h"
 
 #include "evaluation/Stringauswertung.h"
 #include "objects/auswertung/THStringAuswertung.h"

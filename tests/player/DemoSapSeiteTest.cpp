@@ -2,7 +2,7 @@
 // fields, a click into a field label places the marker until the page changes, and the F4
 // help of the material field fills both fields, also when a page change runs under it.
 
-#include "DemoSeitentest.h"
+#include "DemoSeitenumgebung.h"
 
 #include "objects/eingabe/THEditfeld.h"
 #include "objects/rollen/TUeberschreibmodus.h"

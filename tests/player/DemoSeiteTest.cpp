@@ -1,7 +1,7 @@
 // The demo lesson's page of pictures and shapes builds with its media files found; on the
 // page of events the event objects carry out their actions.
 
-#include "DemoSeitentest.h"
+#include "DemoSeitenumgebung.h"
 #include "actions/Aktionen.h"
 #include "actions/Webadressen.h"
 #include "objects/ObjektTesthilfe.h"

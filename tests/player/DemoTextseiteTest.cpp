@@ -1,7 +1,7 @@
 // The demo lesson's page of texts and labels builds with its markup, placeholders, shadows
 // and glossary words.
 
-#include "DemoSeitentest.h"
+#include "DemoSeitenumgebung.h"
 #include "objects/ObjektTesthilfe.h"
 #include "objects/texte/THLabel.h"
 #include "objects/texte/THSchatten.h"

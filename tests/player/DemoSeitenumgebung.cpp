@@ -1,4 +1,4 @@
-#include "DemoSeitentest.h"
+#include "DemoSeitenumgebung.h"
 
 #include "player/Navigation.h"
 #include "player/Objektliste.h"
