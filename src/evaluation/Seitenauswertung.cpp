@@ -22,8 +22,9 @@ namespace {
 
 constexpr int32_t Rueckmeldefenster = 2; // the function that shows a text in the feedback window
 
+// The deep order is derived from the containers' lists on every walk, so nothing needs
+// relinking before the evaluation's walk.
 void Zuruecksetzen(TObjektliste* Liste) {
-    TiefeVerkettung(Liste);
     TiefDurchlaufen(Liste, [](TObjektliste& e) {
         TSeitenobjekt* objekt = e.Seitenobjekt();
         if (objekt && Verbrauchbar(e.Typ)) objekt->Verbraucht = false;

@@ -203,7 +203,6 @@ size_t NeueEintraege(const TAufbau& Aufbau, TObjektreihe& Liste,
             e->Typ = typ;
             e->Beschreibung = objekte->LeseText(satz, Feld::Objekte::Beschreibung);
             e->Nachgeladen = false;
-            e->TiefNaechster = nullptr;
             if (!Aufbau.Seite) e->Stapelnummer = 0;
         } else {
             e = NeuerEintrag(*objekte, satz, *nr);
@@ -232,7 +231,6 @@ size_t ListeAufbauen(const TAufbau& Aufbau, TObjektreihe& Liste,
     NachDemAufraeumen();
     const size_t erzeugt = NeueEintraege(Aufbau, Liste, Nummernliste, beiseite);
     UebrigeEntfernen(Aufbau, beiseite);
-    TiefeVerkettung(Liste.Kopf());
     return erzeugt;
 }
 

@@ -20,7 +20,6 @@ TObjektliste& TObjektreihe::Anhaengen(std::unique_ptr<TObjektliste> Eintrag) {
 std::vector<std::unique_ptr<TObjektliste>> TObjektreihe::AlleHerausnehmen() {
     for (const auto& e : Eintraege) {
         e->Naechster = nullptr;
-        e->TiefNaechster = nullptr;
     }
     return std::exchange(Eintraege, {});
 }
@@ -29,21 +28,6 @@ TObjektliste* ContainerlisteVon(const TObjektliste& Eintrag) {
     TSeitenobjekt* objekt = Eintrag.Seitenobjekt();
     const TObjektreihe* liste = objekt ? objekt->EigeneObjektliste() : nullptr;
     return liste ? liste->Kopf() : nullptr;
-}
-
-void TiefeVerkettung(TObjektliste* Kopf) {
-    for (TObjektliste* e = Kopf; e; e = e->Naechster) {
-        e->TiefNaechster = e->Naechster;
-        TObjektliste* innen = Containerliste(*e);
-        if (!innen) continue;
-        e->TiefNaechster = innen;
-        TObjektliste* letzter = innen;
-        for (TObjektliste* i = innen; i; i = i->Naechster) {
-            i->TiefNaechster = i->Naechster;
-            letzter = i;
-        }
-        letzter->TiefNaechster = e->Naechster;
-    }
 }
 
 TObjektliste* ObjektMitNummer(TObjektliste* Kopf, int32_t Nr) {

@@ -23,8 +23,7 @@ struct TObjektliste {
     int32_t Nummer = 0;                // object number as listed
     int16_t Typ = 0;                   // object type code (field 1200)
     TObjektliste* Naechster = nullptr; // next entry of the same list, linked by its owner
-    TObjektliste* TiefNaechster = nullptr;
-    std::string Beschreibung; // field 1201, Windows-1252
+    std::string Beschreibung;          // field 1201, Windows-1252
     int32_t Stapelnummer = 0;
     bool Nachgeladen = false; // added by an action, not by the page's list
 
@@ -69,9 +68,6 @@ inline TObjektliste* Containerliste(const TObjektliste& Eintrag) {
                            Eintrag.Typ == static_cast<int16_t>(Objekttyp::Fenster);
     return container ? ContainerlisteVon(Eintrag) : nullptr;
 }
-
-// Recomputes the deep links of the list starting at `Kopf`.
-void TiefeVerkettung(TObjektliste* Kopf);
 
 // Visits every entry in deep order (each entry, then its container's entries), or only the top
 // level. The visit stops when `Besuch` returns false. Every page build walks the list a dozen
